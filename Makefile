@@ -1,0 +1,31 @@
+# Two entry points for a fresh Debian machine (run as root): `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PAQUETS = cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+          fonts-dejavu-core poppler-utils qpdf
+
+.PHONY: run test build paquets bench clean
+
+paquets:
+	@manque=$$(for p in $(PAQUETS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$manque" ]; then \
+		echo "Installation de :$$manque"; \
+		apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$manque; \
+	fi
+
+build: paquets
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	mkdir -p run
+	cd run && ../$(BUILD)/tabrix
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	for b in $(BUILD)/bench/bench_*; do $$b; done
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,186 @@
+#include "storage/fichier_texte.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <unistd.h>
+
+namespace {
+
+const QString suffixe_temporaire = QStringLiteral(".tabrix-tmp-");
+
+// Windows-1252 code points for 0x80..0x9F; 0 marks the five unassigned bytes.
+const char16_t table_80_9f[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161,
+    0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+bool synchronise(QFileDevice& f)
+{
+    return f.flush() && ::fsync(f.handle()) == 0;
+}
+
+// A killed process leaves its temporary file behind: ours are removed once they are ten minutes old.
+void nettoie_temporaires(const QDir& dossier)
+{
+    const auto limite = QDateTime::currentDateTime().addSecs(-600);
+    const auto restes = dossier.entryInfoList({QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")},
+        QDir::Files | QDir::Hidden);
+    for (const QFileInfo& f : restes) {
+        if (f.lastModified() < limite)
+            QFile::remove(f.absoluteFilePath());
+    }
+}
+
+QString raison(const QFileDevice& f)
+{
+    return f.errorString();
+}
+
+// For shares that refuse O_TMPFILE or renaming over an existing file.
+Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets)
+{
+    const QFileInfo info(chemin);
+    QTemporaryFile tmp(info.absolutePath() + QStringLiteral("/.") + info.fileName() + suffixe_temporaire
+        + QStringLiteral("XXXXXX"));
+    tmp.setAutoRemove(true);
+    if (!tmp.open())
+        return {false, QStringLiteral("Impossible de créer un fichier dans « %1 » : %2").arg(info.absolutePath(), raison(tmp))};
+    if (tmp.write(octets) != octets.size() || !synchronise(tmp))
+        return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, raison(tmp))};
+    tmp.close();
+    if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(chemin).constData()) == 0) {
+        tmp.setAutoRemove(false);
+        return {};
+    }
+    const QString ancien = chemin + suffixe_temporaire + QStringLiteral("ancien");
+    QFile::remove(ancien);
+    const bool existait = QFile::exists(chemin);
+    if (existait && !QFile::rename(chemin, ancien))
+        return {false, QStringLiteral("Impossible de remplacer « %1 ».").arg(chemin)};
+    if (!QFile::rename(tmp.fileName(), chemin)) {
+        if (existait)
+            QFile::rename(ancien, chemin);
+        return {false, QStringLiteral("Impossible de remplacer « %1 ».").arg(chemin)};
+    }
+    tmp.setAutoRemove(false);
+    QFile::remove(ancien);
+    return {};
+}
+
+} // namespace
+
+QChar car_cp1252(unsigned char octet)
+{
+    if (octet >= 0x80 && octet <= 0x9F) {
+        const char16_t c = table_80_9f[octet - 0x80];
+        return c ? QChar(c) : QChar(octet);
+    }
+    return QChar(octet);
+}
+
+unsigned char octet_cp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<unsigned char>(u);
+    for (int i = 0; i < 32; ++i) {
+        if (table_80_9f[i] == u && u != 0)
+            return static_cast<unsigned char>(0x80 + i);
+    }
+    // The five unassigned bytes read as their own code point: give them back unchanged.
+    if (u >= 0x80 && u <= 0x9F && table_80_9f[u - 0x80] == 0)
+        return static_cast<unsigned char>(u);
+    return '?';
+}
+
+QString depuis_cp1252(const QByteArray& octets)
+{
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar* sortie = texte.data();
+    for (qsizetype i = 0; i < octets.size(); ++i)
+        sortie[i] = car_cp1252(static_cast<unsigned char>(octets[i]));
+    return texte;
+}
+
+QByteArray vers_cp1252(const QString& texte)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < texte.size(); ++i)
+        octets[i] = static_cast<char>(octet_cp1252(texte[i]));
+    return octets;
+}
+
+QStringList decoupe_lignes(const QString& texte)
+{
+    QStringList lignes;
+    qsizetype debut = 0;
+    const qsizetype n = texte.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = texte[i];
+        if (c == u'\n' || c == u'\r') {
+            lignes.append(texte.mid(debut, i - debut));
+            if (c == u'\r' && i + 1 < n && texte[i + 1] == u'\n')
+                ++i;
+            debut = i + 1;
+        }
+    }
+    if (debut < n)
+        lignes.append(texte.mid(debut));
+    return lignes;
+}
+
+std::optional<QString> lit_texte(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray octets = f.readAll();
+    if (octets.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(octets.mid(3));
+    return depuis_cp1252(octets);
+}
+
+std::optional<QStringList> lit_lignes(const QString& chemin)
+{
+    auto texte = lit_texte(chemin);
+    if (!texte)
+        return std::nullopt;
+    return decoupe_lignes(*texte);
+}
+
+Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
+{
+    const QFileInfo info(chemin);
+    QDir dossier = info.absoluteDir();
+    if (!dossier.exists())
+        return {false, QStringLiteral("Le dossier « %1 » n'existe pas.").arg(dossier.path())};
+    nettoie_temporaires(dossier);
+
+    QSaveFile f(chemin);
+    f.setDirectWriteFallback(false);
+    if (f.open(QIODevice::WriteOnly)) {
+        if (f.write(octets) == octets.size() && synchronise(f) && f.commit())
+            return {};
+        const QString erreur = raison(f);
+        f.cancelWriting();
+        return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};
+    }
+    return ecrit_par_fichier_nomme(chemin, octets);
+}
+
+Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes)
+{
+    QString texte;
+    qsizetype taille = 0;
+    for (const QString& l : lignes)
+        taille += l.size() + 2;
+    texte.reserve(taille);
+    for (const QString& l : lignes) {
+        texte += l;
+        texte += QLatin1String("\r\n");
+    }
+    return ecrit_octets(chemin, vers_cp1252(texte));
+}

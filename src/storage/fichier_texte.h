@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Every text file of the program is Windows-1252 with CR LF, and every write replaces the file atomically.
+
+QString depuis_cp1252(const QByteArray& octets);
+QByteArray vers_cp1252(const QString& texte); // characters outside Windows-1252 become "?"
+unsigned char octet_cp1252(QChar c);          // "?" for characters outside Windows-1252
+QChar car_cp1252(unsigned char octet);
+
+// Splits text on CR LF, LF or lone CR. A final line break does not make an empty last line.
+QStringList decoupe_lignes(const QString& texte);
+
+// The lines of a file (CR LF or LF; a UTF-8 file with its BOM is read as UTF-8). nullopt when it cannot
+// be opened (missing or unreadable).
+std::optional<QStringList> lit_lignes(const QString& chemin);
+std::optional<QString> lit_texte(const QString& chemin);
+
+struct Ecriture
+{
+    bool ok = true;
+    QString erreur; // French, for a message box
+
+    explicit operator bool() const { return ok; }
+};
+
+// Replaces the file with these bytes, or leaves the previous one untouched and says why.
+Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets);
+// Lines joined and ended by CR LF, in Windows-1252.
+Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes);

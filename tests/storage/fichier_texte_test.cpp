@@ -1,0 +1,54 @@
+#include "storage/fichier_texte.h"
+#include "support/dossier_test.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(FichierTexte, les_lettres_entre_0x80_et_0x9f_ne_sont_pas_du_latin1)
+{
+    const QString texte = QStringLiteral("é œ Œ Ÿ € …");
+    const QByteArray octets = vers_cp1252(texte);
+    EXPECT_EQ(octets, QByteArray("\xE9 \x9C \x8C \x9F \x80 \x85"));
+    EXPECT_EQ(depuis_cp1252(octets), texte);
+    EXPECT_EQ(vers_cp1252(QStringLiteral("日")), QByteArray("?"));
+    // Unassigned bytes survive a read and a write unchanged.
+    EXPECT_EQ(vers_cp1252(depuis_cp1252(QByteArray("\x81\x8D\x8F\x90\x9D"))), QByteArray("\x81\x8D\x8F\x90\x9D"));
+}
+
+TEST(FichierTexte, les_fins_de_ligne_crlf_lf_et_cr_se_lisent_pareil)
+{
+    EXPECT_EQ(decoupe_lignes(QStringLiteral("a\r\nb\nc\rd")), (QStringList {"a", "b", "c", "d"}));
+    EXPECT_EQ(decoupe_lignes(QStringLiteral("a\r\n\r\n")), (QStringList {"a", ""}));
+    EXPECT_TRUE(decoupe_lignes(QString()).isEmpty());
+}
+
+TEST(FichierTexte, ecrit_en_cp1252_crlf_et_relit_les_memes_lignes)
+{
+    DossierTest d;
+    const QString chemin = d.chemin("h.txt");
+    const QStringList lignes {QStringLiteral("Séance du Mardi"), QStringLiteral("\tTEST de")};
+    ASSERT_TRUE(ecrit_lignes(chemin, lignes));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("S\xE9" "ance du Mardi\r\n\tTEST de\r\n"));
+    EXPECT_EQ(lit_lignes(chemin).value(), lignes);
+}
+
+TEST(FichierTexte, un_fichier_utf8_avec_bom_se_lit_en_utf8)
+{
+    DossierTest d;
+    QFile f(d.chemin("u.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF[G\xC3\xA9n\xC3\xA9ral]\n");
+    f.close();
+    EXPECT_EQ(lit_lignes(d.chemin("u.ini")).value(), QStringList {QStringLiteral("[Général]")});
+}
+
+TEST(FichierTexte, une_ecriture_impossible_est_signalee_et_ne_touche_a_rien)
+{
+    DossierTest d;
+    EXPECT_FALSE(lit_lignes(d.chemin("absent.txt")).has_value());
+    const Ecriture e = ecrit_lignes(d.chemin("pas/de/dossier.txt"), {QStringLiteral("x")});
+    EXPECT_FALSE(e.ok);
+    EXPECT_FALSE(e.erreur.isEmpty());
+}
