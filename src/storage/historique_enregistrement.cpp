@@ -1,0 +1,116 @@
+#include "storage/historique_enregistrement.h"
+
+#include "core/dates.h"
+#include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
+#include "storage/historique_lignes.h"
+#include "storage/raccourci.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString message_repli
+    = QStringLiteral("Le serveur ne répond pas : ton travail est enregistré sur cet "
+                     "ordinateur et sera recopié sur le serveur au prochain démarrage.");
+
+// Puts the séance block, with its header ended now, at the end of historique. A block added by an earlier
+// recording of the same séance is the tail of historique equal to the start of seance_en_cours: it is
+// replaced.
+void place_bloc(EtatEleve& eleve, const QDateTime& maintenant, const QString& nom_poste)
+{
+    QStringList& seance = eleve.seance_en_cours;
+    QStringList& historique = eleve.historique;
+    if (seance.isEmpty())
+        return;
+    if (seance.first().startsWith(QLatin1Char('S'))) {
+        for (qsizetype k = std::min(seance.size(), historique.size()); k >= 1; --k) {
+            if (historique.mid(historique.size() - k) == seance.mid(0, k)) {
+                historique.remove(historique.size() - k, k);
+                break;
+            }
+        }
+        seance.removeFirst();
+    }
+    const QString jour = eleve.jour_seance.isEmpty() ? nom_jour(maintenant.date()) : eleve.jour_seance;
+    const QString date = eleve.date_seance.isEmpty() ? date_texte(maintenant.date()) : eleve.date_seance;
+    const QString debut = eleve.heure_debut.isEmpty() ? heure_texte(maintenant.time()) : eleve.heure_debut;
+    seance.prepend(ligne_entete_seance(jour, date, debut, heure_texte(maintenant.time()), nom_poste));
+    if (seance.size() > 1)
+        historique.append(seance);
+}
+
+// Writes the history and the class shortcut (or, without a class in school mode, the "Hors classe" one).
+Ecriture ecrit_dans(
+    const QString& chemin_historique, const QString& dossier_raccourci, const EtatEleve& eleve)
+{
+    if (auto e = ecrit_lignes(chemin_historique, eleve.historique); !e)
+        return e;
+    if (dossier_raccourci.isEmpty())
+        return {};
+    return cree_raccourci(dossier_raccourci, eleve.identite.nom_fichier, chemin_historique);
+}
+
+} // namespace
+
+ResultatEnregistrement EnregistrementSeance(
+    EtatEleve& eleve, const Reglages& reglages, const QDateTime& maintenant, const QString& nom_poste)
+{
+    ResultatEnregistrement r;
+    const IdentiteEleve& id = eleve.identite;
+    if (!id.identifie())
+        return r;
+    place_bloc(eleve, maintenant, nom_poste);
+
+    const QString chemin = id.chemin_historique.isEmpty() ? chemin_historique_eleve(reglages, id.nom_fichier)
+                                                          : chemin_normalise(id.chemin_historique);
+    QString dossier_raccourci;
+    if (reglages.mode_ecole) {
+        if (!id.dossier_classe.isEmpty()) {
+            dossier_raccourci = chemin_normalise(id.dossier_classe);
+            QFile::remove(
+                chemin_raccourci(dossier_hors_classe(reglages.dossier_etablissement), id.nom_fichier));
+        } else {
+            dossier_raccourci = dossier_hors_classe(reglages.dossier_etablissement);
+        }
+    }
+    const Ecriture e = ecrit_dans(chemin, dossier_raccourci, eleve);
+    if (e)
+        return r;
+
+    const QString monoposte = dossier_monoposte_etablissement(reglages);
+    const QString chemin_repli = monoposte + QLatin1Char('/') + id.nom_fichier + QStringLiteral(".txt");
+    if (!reglages.mode_ecole || QDir::cleanPath(chemin_repli) == QDir::cleanPath(chemin)) {
+        r.ok = false;
+        r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur;
+        return r;
+    }
+    const QString classe = id.classe.isEmpty() && !id.dossier_classe.isEmpty()
+        ? QDir(chemin_normalise(id.dossier_classe)).dirName()
+        : id.classe;
+    const QString raccourci_repli = classe.isEmpty()
+        ? dossier_hors_classe(monoposte)
+        : monoposte + QLatin1Char('/') + reglages.annee_scolaire + QLatin1Char('/') + classe;
+    if (!QDir().mkpath(raccourci_repli)) {
+        r.ok = false;
+        r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur;
+        return r;
+    }
+    if (const Ecriture e2 = ecrit_dans(chemin_repli, raccourci_repli, eleve); !e2) {
+        r.ok = false;
+        r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur + QLatin1Char('\n')
+            + e2.erreur;
+        return r;
+    }
+    r.repli_monoposte = true;
+    r.message = message_repli;
+    return r;
+}
+
+ResultatEnregistrement ajoute_activite(EtatEleve& eleve, const Reglages& reglages,
+    const QDateTime& maintenant, const QString& nom_poste, const QString& ligne)
+{
+    eleve.seance_en_cours.append(ligne);
+    return EnregistrementSeance(eleve, reglages, maintenant, nom_poste);
+}

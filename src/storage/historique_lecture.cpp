@@ -1,0 +1,65 @@
+#include "storage/historique_lecture.h"
+
+#include "core/faits.h"
+#include "storage/historique_lignes.h"
+
+namespace {
+
+struct Jour
+{
+    QString cle;
+    qsizetype debut = 0; // first line after the day's first header
+    qsizetype fin = 0; // the next header of another day, or the end
+};
+
+} // namespace
+
+DonneesHistorique recupere_donnees(const QStringList& historique, const QString& objectifs,
+    bool masquer_incomplets, int T, const QString& cle_aujourdhui)
+{
+    DonneesHistorique d;
+    const qsizetype n = historique.size();
+    qsizetype i = 0;
+    while (i < n && !est_entete_seance(historique[i]))
+        ++i;
+    while (i < n) {
+        Jour jour {cle_date_entete(historique[i]), i + 1, n};
+        d.derniere_cle = jour.cle;
+        qsizetype j = i + 1;
+        for (; j < n; ++j) {
+            if (!est_entete_seance(historique[j]))
+                continue;
+            const QString cle = cle_date_entete(historique[j]);
+            if (cle != jour.cle)
+                break;
+            d.derniere_cle = cle;
+        }
+        jour.fin = j;
+
+        for (qsizetype k = jour.debut; k < jour.fin; ++k) {
+            const QString& ligne = historique[k];
+            if (!est_ligne_test(ligne))
+                continue;
+            const QString enregistrements = enregistrements_de_ligne(ligne);
+            if (masquer_incomplets && !test_complet(enregistrements, objectifs))
+                continue;
+            d.jours_tests.append({jour.cle, pourcentage_tables(enregistrements, objectifs, T)});
+            d.lignes_tests_retenues.append(ligne);
+            d.dernier_test = enregistrements;
+            break;
+        }
+        i = j;
+    }
+    d.seance_deja_aujourdhui = !d.derniere_cle.isEmpty() && d.derniere_cle == cle_aujourdhui;
+    return d;
+}
+
+void recupere_donnees(EtatEleve& eleve, const Reglages& reglages, const QString& cle_aujourdhui)
+{
+    DonneesHistorique d = recupere_donnees(eleve.historique, eleve.objectifs,
+        reglages.masquer_tests_incomplets, reglages.temps_reponse_acceptable, cle_aujourdhui);
+    eleve.jours_tests = std::move(d.jours_tests);
+    eleve.lignes_tests_retenues = std::move(d.lignes_tests_retenues);
+    eleve.dernier_test = std::move(d.dernier_test);
+    eleve.seance_deja_aujourdhui = d.seance_deja_aujourdhui;
+}
