@@ -1,0 +1,315 @@
+#include "reports/pdf_document.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char* const polices[DocumentPdf::nombre_polices] = {"Helvetica", "Helvetica-Bold", "Helvetica-Oblique",
+    "Helvetica-BoldOblique", "Courier", "Courier-Bold", "Courier-Oblique", "Courier-BoldOblique",
+    "Times-Roman", "Times-Bold", "Times-Italic", "Times-BoldItalic", "Symbol", "ZapfDingbats"};
+
+QByteArray entier(qint64 n)
+{
+    return QByteArray::number(n);
+}
+
+// Whole numbers as integers, others with one decimal.
+QByteArray nombre(double v)
+{
+    if (v == std::floor(v) && std::fabs(v) < 1e15)
+        return QByteArray::number(static_cast<qint64>(v));
+    return QByteArray::number(v, 'f', 1);
+}
+
+} // namespace
+
+const char* DocumentPdf::police_de_base(int index)
+{
+    return index >= 0 && index < nombre_polices ? polices[index] : "";
+}
+
+DocumentPdf::DocumentPdf(const Horloge& horloge)
+    : m_horloge(horloge)
+{
+}
+
+void DocumentPdf::fixe_page(int largeur, int hauteur)
+{
+    m_largeur = largeur;
+    m_hauteur = hauteur;
+}
+
+void DocumentPdf::fixe_police(int index)
+{
+    if (index >= 0 && index < nombre_polices)
+        m_police = index;
+}
+
+void DocumentPdf::fixe_taille(int taille)
+{
+    m_taille = taille;
+}
+
+void DocumentPdf::fixe_epaisseur(int epaisseur)
+{
+    m_epaisseur = epaisseur;
+}
+
+QByteArray DocumentPdf::composante(int c)
+{
+    c = std::clamp(c, 0, 255);
+    const int t = c * 1000 / 255;
+    if (t == 0)
+        return "0";
+    if (t == 1000)
+        return "1";
+    if (t < 10)
+        return "0.00" + entier(t);
+    if (t < 100)
+        return "0.0" + entier(t);
+    return "0." + entier(t);
+}
+
+QByteArray DocumentPdf::chaine_pdf(const QString& texte)
+{
+    // Escaped so that no text can end the string early or break the line structure of the file.
+    const QByteArray brut = vers_cp1252(texte);
+    QByteArray sortie;
+    sortie.reserve(brut.size() + 8);
+    for (const char c : brut) {
+        if (c == '(' || c == ')' || c == '\\') {
+            sortie += '\\';
+            sortie += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            sortie += ' ';
+        } else {
+            sortie += c;
+        }
+    }
+    return sortie;
+}
+
+void DocumentPdf::ligne_objet(const QByteArray& ligne)
+{
+    m_objet += ligne;
+    m_objet += "\r\n";
+}
+
+void DocumentPdf::debut_objet(int numero)
+{
+    m_numero_objet = numero;
+    m_objet.clear();
+    ligne_objet(entier(numero) + " 0 obj");
+}
+
+void DocumentPdf::fin_objet()
+{
+    ligne_objet("endobj");
+    m_sortie += m_objet;
+    m_objet.clear();
+    m_decalages << QString::number(m_sortie.size());
+}
+
+void DocumentPdf::ouvre_page()
+{
+    ++m_nombre_pages;
+    const int numero = 2 * m_nombre_pages;
+    m_objets_contenus << numero;
+    debut_objet(numero);
+    ligne_objet("<< /Length " + entier(numero + 1) + " 0 R >>");
+    ligne_objet("stream");
+    m_debut_flux = m_objet.size();
+    m_page_ouverte = true;
+}
+
+void DocumentPdf::ferme_page()
+{
+    const int longueur = m_objet.size() - m_debut_flux;
+    ligne_objet("endstream");
+    fin_objet();
+    debut_objet(m_numero_objet + 1);
+    ligne_objet(entier(longueur));
+    fin_objet();
+    m_page_ouverte = false;
+}
+
+void DocumentPdf::BeginDoc()
+{
+    m_sortie.clear();
+    m_objet.clear();
+    m_numero_objet = 0;
+    m_nombre_pages = 0;
+    m_decalages.clear();
+    m_objets_contenus.clear();
+    m_objets_polices.clear();
+    m_objet_pages = m_objet_ressources = m_objet_plan = m_objet_catalogue = 0;
+    m_debut_flux = 0;
+    m_nombre_images = 0;
+    m_page_ouverte = false;
+
+    m_sortie += "%PDF-1.4\r\n";
+    m_decalages << QString::number(m_sortie.size());
+
+    debut_objet(1);
+    ligne_objet("<<");
+    ligne_objet("/Producer (" + chaine_pdf(m_informations.producteur) + ")");
+    ligne_objet("/Author (" + chaine_pdf(m_informations.auteur) + ")");
+    ligne_objet("/CreationDate (D:"
+        + m_horloge.date_heure().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")");
+    ligne_objet("/Creator (" + chaine_pdf(m_informations.createur) + ")");
+    ligne_objet("/Keywords (" + chaine_pdf(m_informations.mots_cles) + ")");
+    ligne_objet("/Subject (" + chaine_pdf(m_informations.sujet) + ")");
+    ligne_objet("/Title (" + chaine_pdf(m_informations.titre) + ")");
+    ligne_objet("/ModDate ()");
+    ligne_objet(">>");
+    fin_objet();
+
+    ouvre_page();
+}
+
+void DocumentPdf::NewPage()
+{
+    // Between BeginDoc and EndDoc a page is always open: otherwise the document is idle and begins here.
+    if (!m_page_ouverte) {
+        BeginDoc();
+        return;
+    }
+    ferme_page();
+    ouvre_page();
+}
+
+Ecriture DocumentPdf::EndDoc()
+{
+    if (!m_page_ouverte)
+        return {false, QStringLiteral("Aucun document PDF n'a été commencé.")};
+    ferme_page();
+    const int P = m_nombre_pages;
+
+    m_objet_plan = 2 * P + 2;
+    debut_objet(m_objet_plan);
+    ligne_objet("<< /Type /Outlines");
+    ligne_objet("/Count 0");
+    ligne_objet(">>");
+    fin_objet();
+
+    for (int i = 0; i < nombre_polices; ++i) {
+        debut_objet(2 * P + 3 + i);
+        m_objets_polices << m_numero_objet;
+        ligne_objet("<< /Type /Font");
+        ligne_objet("/Subtype /Type1");
+        ligne_objet("/Name /F" + entier(i + 1));
+        ligne_objet(QByteArray("/BaseFont /") + polices[i]);
+        ligne_objet("/Encoding /WinAnsiEncoding");
+        ligne_objet(">>");
+        fin_objet();
+    }
+
+    m_objet_pages = 2 * P + 17;
+    debut_objet(m_objet_pages);
+    ligne_objet("<< /Type /Pages");
+    ligne_objet("/Kids [");
+    for (int k = 1; k <= P; ++k)
+        ligne_objet(entier(2 * P + 18 + k) + " 0 R");
+    ligne_objet("]");
+    ligne_objet("/Count " + entier(P));
+    ligne_objet(">>");
+    fin_objet();
+
+    m_objet_ressources = 2 * P + 18;
+    debut_objet(m_objet_ressources);
+    ligne_objet("<< /ProcSet [ /PDF /Text /ImageC]");
+    ligne_objet("/XObject << ");
+    ligne_objet(">>");
+    ligne_objet("/Font << ");
+    for (int i = 0; i < nombre_polices; ++i)
+        ligne_objet("/F" + entier(i + 1) + " " + entier(m_objets_polices[i]) + " 0 R ");
+    ligne_objet(">>");
+    ligne_objet(">>");
+    fin_objet();
+
+    for (int k = 1; k <= P; ++k) {
+        debut_objet(m_objet_ressources + k);
+        ligne_objet("<< /Type /Page");
+        ligne_objet("/Parent " + entier(m_objet_pages) + " 0 R");
+        ligne_objet("/MediaBox [ 0 0 " + entier(m_largeur) + " " + entier(m_hauteur) + "]");
+        ligne_objet("/Contents " + entier(m_objets_contenus[k - 1]) + " 0 R");
+        ligne_objet("/Resources " + entier(m_objet_ressources) + " 0 R");
+        ligne_objet(">>");
+        fin_objet();
+    }
+
+    m_objet_catalogue = 3 * P + 19;
+    debut_objet(m_objet_catalogue);
+    ligne_objet("<< /Type /Catalog");
+    ligne_objet("/Pages " + entier(m_objet_pages) + " 0 R");
+    ligne_objet("/Outlines " + entier(m_objet_plan) + " 0 R");
+    ligne_objet(">>");
+    fin_objet();
+
+    const int S = m_numero_objet + 1;
+    const QByteArray position_xref = m_decalages.last().toLatin1();
+    m_sortie += "xref\r\n0 " + entier(S) + "\r\n0000000000 65535 f\r\n";
+    for (int i = 0; i < S - 1; ++i)
+        m_sortie += m_decalages[i].rightJustified(10, QLatin1Char('0')).toLatin1() + " 00000 n\r\n";
+    m_sortie += "trailer\r\n<< /Size " + entier(S) + "\r\n/Root " + entier(m_objet_catalogue) + " 0 R\r\n";
+    m_sortie += "/Info 1 0 R\r\n>>\r\nstartxref\r\n" + position_xref + "\r\n%%EOF\r\n";
+
+    if (m_nom_fichier.isEmpty())
+        return {false, QStringLiteral("Aucun nom de fichier n'a été donné pour le document PDF.")};
+    return ecrit_octets(m_nom_fichier, m_sortie);
+}
+
+QByteArray DocumentPdf::y_pdf(int y) const
+{
+    return entier(static_cast<qint64>(m_hauteur) - y);
+}
+
+void DocumentPdf::ligne(int x1, int y1, int x2, int y2)
+{
+    if (!m_page_ouverte)
+        return;
+    ligne_objet(entier(x1) + " " + y_pdf(y1) + " m");
+    ligne_objet(entier(x2) + " " + y_pdf(y2) + " l");
+    ligne_objet(entier(m_epaisseur) + " w");
+    ligne_objet("S");
+}
+
+void DocumentPdf::rectangle(int x1, int y1, int x2, int y2)
+{
+    ligne(x1, y1, x1, y2);
+    ligne(x1, y2, x2, y2);
+    ligne(x2, y2, x2, y1);
+    ligne(x2, y1, x1, y1);
+}
+
+void DocumentPdf::rectangle_plein(double gauche, double haut, double droite, double bas)
+{
+    if (!m_page_ouverte)
+        return;
+    ligne_objet(nombre(gauche) + " " + nombre(m_hauteur - bas) + " " + nombre(droite - gauche) + " "
+        + nombre(bas - haut) + " re f");
+}
+
+void DocumentPdf::couleur_remplissage(int r, int g, int b)
+{
+    if (m_page_ouverte)
+        ligne_objet(composante(r) + " " + composante(g) + " " + composante(b) + " rg");
+}
+
+void DocumentPdf::couleur_trait(int r, int g, int b)
+{
+    if (m_page_ouverte)
+        ligne_objet(composante(r) + " " + composante(g) + " " + composante(b) + " RG");
+}
+
+void DocumentPdf::texte(int x, int y, const QString& texte)
+{
+    if (!m_page_ouverte)
+        return;
+    ligne_objet("BT");
+    ligne_objet("/F" + entier(m_police + 1) + " " + entier(m_taille) + " Tf");
+    ligne_objet(entier(x) + " " + y_pdf(y) + " Td");
+    ligne_objet("(" + chaine_pdf(texte) + ") Tj");
+    ligne_objet("ET");
+}

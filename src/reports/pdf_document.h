@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/horloge.h"
+#include "storage/fichier_texte.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A small PDF 1.4 writer: standard Type 1 fonts, no compression, lines, rectangles, colours and one-line
+// texts. Coordinates are top-down (origin at the top-left corner); every y is written as H - y.
+// Order of calls: page size, file name and information; BeginDoc; draw; NewPage; draw; EndDoc.
+class DocumentPdf
+{
+public:
+    static constexpr int nombre_polices = 14;
+    static const char* police_de_base(int index); // "Helvetica" … "ZapfDingbats"
+
+    explicit DocumentPdf(const Horloge& horloge);
+
+    struct Informations
+    {
+        QString titre;
+        QString auteur = QStringLiteral("Tabrix");
+        QString createur = QStringLiteral("Tabrix");
+        QString producteur = QStringLiteral("Tabrix");
+        QString sujet;
+        QString mots_cles;
+    };
+
+    // --- Settings, read when BeginDoc and EndDoc write them ---
+    void fixe_page(int largeur, int hauteur);
+    int largeur() const { return m_largeur; }
+    int hauteur() const { return m_hauteur; }
+    void fixe_nom_fichier(const QString& chemin) { m_nom_fichier = chemin; }
+    Informations& informations() { return m_informations; }
+
+    void BeginDoc();
+    void NewPage(); // begins the document first when it is not begun
+    // Closes the document and replaces the file with it; a failed write leaves the old file untouched.
+    Ecriture EndDoc();
+
+    // --- Current font and pen, between drawing calls ---
+    void fixe_police(int index); // 0 to 13; other values keep the current font
+    void fixe_taille(int taille); // points
+    void fixe_epaisseur(int epaisseur);
+    int police() const { return m_police; }
+    int taille() const { return m_taille; }
+
+    // --- Drawing on the current page (nothing is drawn while no page is open) ---
+    void ligne(int x1, int y1, int x2, int y2);
+    void rectangle(int x1, int y1, int x2, int y2);
+    void rectangle_plein(double gauche, double haut, double droite, double bas);
+    void couleur_remplissage(int r, int g, int b);
+    void couleur_trait(int r, int g, int b);
+    // (x, y) starts the baseline.
+    void texte(int x, int y, const QString& texte);
+
+    // --- Results ---
+    const QByteArray& octets() const { return m_sortie; } // the whole file once EndDoc has run
+    int nombre_pages() const { return m_nombre_pages; }
+    bool page_ouverte() const { return m_page_ouverte; }
+
+    // Helpers shared with the tests: the colour component and the PDF literal string of a text.
+    static QByteArray composante(int c);
+    static QByteArray chaine_pdf(const QString& texte);
+
+private:
+    void ligne_objet(const QByteArray& ligne);
+    void debut_objet(int numero);
+    void fin_objet();
+    void ouvre_page();
+    void ferme_page();
+    QByteArray y_pdf(int y) const;
+
+    const Horloge& m_horloge;
+    int m_largeur = 612;
+    int m_hauteur = 792;
+    QString m_nom_fichier;
+    Informations m_informations;
+    int m_police = 4;
+    int m_taille = 12;
+    int m_epaisseur = 1;
+
+    QByteArray m_sortie;
+    QByteArray m_objet;
+    int m_numero_objet = 0;
+    int m_nombre_pages = 0;
+    QStringList m_decalages;
+    QList<int> m_objets_contenus;
+    QList<int> m_objets_polices;
+    int m_objet_pages = 0;
+    int m_objet_ressources = 0;
+    int m_objet_plan = 0;
+    int m_objet_catalogue = 0;
+    int m_debut_flux = 0;
+    int m_nombre_images = 0;
+    bool m_page_ouverte = false;
+};
