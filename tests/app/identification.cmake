@@ -1,0 +1,3 @@
+tabrix_test(tests_identification
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/identification_regles_test.cpp
+    LIENS tabrix_app_logique)
