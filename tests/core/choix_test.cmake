@@ -1,0 +1,1 @@
+tabrix_test(tests_choix_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/choix_test_test.cpp LIENS tabrix_faits)
