@@ -88,15 +88,13 @@ void FichierIni::analyse()
         if (cle.isEmpty())
             continue;
         Section& s = m_sections[courante];
+        // The first line of a key wins.
+        const QString repliee = replie(cle);
+        if (!s.index.contains(repliee))
+            s.index.insert(repliee, int(s.entrees.size()));
         s.entrees.append(Entree {cle, ligne.mid(egal + 1).trimmed(), i});
         if (premier_bloc)
             s.fin_premier_bloc = i;
-    }
-    // The first line of a key wins: rebuild the indexes from the end so earlier lines overwrite later ones.
-    for (Section& s : m_sections) {
-        s.index.clear();
-        for (int e = int(s.entrees.size()) - 1; e >= 0; --e)
-            s.index.insert(replie(s.entrees.at(e).cle), e);
     }
 }
 
