@@ -1,0 +1,59 @@
+// Helper process of the fault tests: it rewrites a large history without end (to be killed mid-write), or
+// updates the records list many times while another copy of itself does the same.
+#include "storage/historique_exemples.h"
+#include "storage/records.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMap>
+#include <cstdio>
+
+namespace {
+
+int reecrit_sans_fin(const QString& chemin)
+{
+    const QStringList versions[2] = {historique_long(1200, 0), historique_long(1200, 1)};
+    for (unsigned n = 0;; ++n) {
+        if (!ecrit_lignes(chemin, versions[n % 2]))
+            return 2;
+        std::printf("%u\n", n % 2);
+        std::fflush(stdout);
+    }
+}
+
+// Pupil prefix_k gets speed i / 25 at update i; after each update, every line this process wrote must
+// still be there as it wrote it, whatever the other process did meanwhile.
+int met_a_jour(const QString& chemin, const QString& prefixe, int fois)
+{
+    const CheminsRecords chemins {QString(), chemin};
+    QMap<QString, QString> attendues;
+    int perdues = 0;
+    QStringList liste;
+    for (int i = 0; i < fois; ++i) {
+        const QString nom = prefixe + QStringLiteral("_%1").arg(i % 25);
+        const auto r = mise_a_jour_records(liste, 50, i / 25, nom, chemins);
+        if (!r.ecriture || !r.verrou || r.rang == 0)
+            ++perdues;
+        attendues[nom] = ligne_record(50, i / 25, nom);
+        for (const QString& ligne : attendues) {
+            if (!liste.contains(ligne))
+                ++perdues;
+        }
+    }
+    std::printf("%d\n", perdues);
+    return perdues == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("ecrit"))
+        return reecrit_sans_fin(args[2]);
+    if (args.size() == 5 && args[1] == QLatin1String("records"))
+        return met_a_jour(args[2], args[3], args[4].toInt());
+    std::fprintf(stderr, "usage: aide_historique ecrit FICHIER | records FICHIER PREFIXE FOIS\n");
+    return 64;
+}

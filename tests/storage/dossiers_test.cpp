@@ -1,0 +1,109 @@
+#include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
+#include "storage/raccourci.h"
+#include "support/dossier_test.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(Dossiers, les_listes_suivent_le_masque_sans_point_ni_point_point)
+{
+    DossierTest d;
+    for (const char* f : {"b/x", "A/x", "2024-2025/x", "2023-2024/x"})
+        ASSERT_TRUE(d.cree(QString::fromUtf8(f)));
+    for (const char* f : {"Zoe_Ali.txt", "emile_Roy.TXT", "Paul_Li.lnk", "notes.ini"})
+        ASSERT_TRUE(ecrit_lignes(d.chemin(QString::fromUtf8(f)), {}));
+    EXPECT_EQ(sous_dossiers(d.chemin()),
+        (QStringList {QStringLiteral("2023-2024"), QStringLiteral("2024-2025"), QStringLiteral("A"),
+            QStringLiteral("b")}));
+    EXPECT_EQ(sous_dossiers(d.chemin(), QStringLiteral("2*")).size(), 2);
+    EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.txt")),
+        (QStringList {QStringLiteral("emile_Roy.TXT"), QStringLiteral("Zoe_Ali.txt")}));
+    EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.lnk")),
+        QStringList {QStringLiteral("Paul_Li.lnk")});
+    EXPECT_TRUE(fichiers_du_dossier(d.chemin(QStringLiteral("absent")), QStringLiteral("*.txt")).isEmpty());
+}
+
+TEST(Dossiers, la_classe_a_une_date_se_lit_dans_l_annee_scolaire_de_cette_date)
+{
+    DossierTest d;
+    const QString e = d.chemin(QStringLiteral("Etab"));
+    ASSERT_TRUE(d.cree(QStringLiteral("Etab/2023-2024/52")));
+    ASSERT_TRUE(d.cree(QStringLiteral("Etab/2024-2025/41")));
+    ASSERT_TRUE(d.cree(QStringLiteral("Etab/2024-2025/42")));
+    ASSERT_TRUE(cree_raccourci(
+        e + QStringLiteral("/2023-2024/52"), QStringLiteral("Roy_Emile"), QStringLiteral("x")));
+    ASSERT_TRUE(cree_raccourci(
+        e + QStringLiteral("/2024-2025/42"), QStringLiteral("Roy_Emile"), QStringLiteral("x")));
+    EXPECT_EQ(classe_a_la_date(e, QStringLiteral("Roy_Emile"), QStringLiteral("Vendredi 30/08/2024")),
+        QStringLiteral("52"));
+    EXPECT_EQ(classe_a_la_date(e, QStringLiteral("Roy_Emile"), QStringLiteral("Lundi 02/09/2024")),
+        QStringLiteral("42"));
+    EXPECT_EQ(
+        classe_a_la_date(e, QStringLiteral("Roy_Emilie"), QStringLiteral("Lundi 02/09/2024")), QString());
+    EXPECT_EQ(classe_a_la_date(e, QStringLiteral("Roy_Emile"), QStringLiteral("n'importe quoi")), QString());
+}
+
+TEST(Dossiers, la_rentree_cree_tous_les_dossiers_sans_jamais_sortir_de_l_annee)
+{
+    DossierTest d;
+    Reglages r;
+    r.dossier_etablissement = d.chemin(QStringLiteral("Eleves/Collège"));
+    r.dossier_annee = r.dossier_etablissement + QStringLiteral("/2024-2025");
+    r.niveaux = {{QStringLiteral("sixième"), {QStringLiteral("61"), QStringLiteral("..")}},
+        {QStringLiteral("cinquième"), {QStringLiteral("../../x"), QStringLiteral("5 A"), QString()}}};
+    ASSERT_TRUE(cree_dossiers_ecole(r));
+    EXPECT_EQ(sous_dossiers(r.dossier_etablissement),
+        (QStringList {QStringLiteral("2024-2025"), QStringLiteral("Hors classe")}));
+    EXPECT_EQ(sous_dossiers(r.dossier_annee), (QStringList {QStringLiteral("5 A"), QStringLiteral("61")}));
+    EXPECT_FALSE(QFile::exists(d.chemin(QStringLiteral("Eleves/x"))));
+
+    QFile bloque(d.chemin(QStringLiteral("fichier")));
+    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
+    r.dossier_etablissement = d.chemin(QStringLiteral("fichier/Etab"));
+    EXPECT_FALSE(cree_dossiers_ecole(r));
+}
+
+TEST(Dossiers, les_chemins_d_un_eleve_et_du_monoposte)
+{
+    Reglages r;
+    r.dossier_eleves = QStringLiteral("/srv/Eleves");
+    r.dossier_etablissement = QStringLiteral("\\\\serveur\\Tabrix\\Eleves\\Collège");
+    r.dossier_programme = QStringLiteral("/opt/tabrix/");
+    r.dossier_monoposte = QStringLiteral("Eleves\\local");
+    r.nom_etablissement = QStringLiteral("Collège");
+    EXPECT_EQ(
+        chemin_historique_eleve(r, QStringLiteral("Roy_Emile")), QStringLiteral("/srv/Eleves/Roy_Emile.txt"));
+    r.mode_ecole = true;
+    EXPECT_EQ(chemin_historique_eleve(r, QStringLiteral("Roy_Emile")),
+        QStringLiteral("//serveur/Tabrix/Eleves/Collège/Roy_Emile.txt"));
+    EXPECT_EQ(dossier_monoposte_etablissement(r), QStringLiteral("/opt/tabrix/Eleves/local/Collège"));
+}
+
+TEST(Raccourcis, un_petit_fichier_windows_1252_qui_nomme_l_historique)
+{
+    DossierTest d;
+    const QString cible = QStringLiteral("\\\\serveur\\Eleves\\Collège\\Œil_Zoé.txt");
+    ASSERT_TRUE(cree_raccourci(d.chemin(), QStringLiteral("Œil_Zoé"), cible));
+    QFile f(d.chemin(QStringLiteral("Œil_Zoé.lnk")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+        QByteArray("//serveur/Eleves/Coll\xE8ge/\x8C"
+                   "il_Zo\xE9.txt\r\n"));
+    EXPECT_EQ(cible_raccourci(f.fileName()), QStringLiteral("//serveur/Eleves/Collège/Œil_Zoé.txt"));
+    EXPECT_FALSE(cible_raccourci(d.chemin(QStringLiteral("absent.lnk"))));
+}
+
+TEST(Corbeille, un_fichier_part_a_la_corbeille_ou_a_defaut_disparait)
+{
+    DossierTest d;
+    // The trash of this test, not the user's.
+    ASSERT_TRUE(d.cree(QStringLiteral("donnees")));
+    qputenv("XDG_DATA_HOME", d.chemin(QStringLiteral("donnees")).toLocal8Bit());
+    const QString f = d.chemin(QStringLiteral("Roy_Emile.txt"));
+    ASSERT_TRUE(ecrit_lignes(f, {QStringLiteral("x")}));
+    EXPECT_TRUE(envoie_a_la_corbeille(f));
+    EXPECT_FALSE(QFile::exists(f));
+    EXPECT_TRUE(envoie_a_la_corbeille(f)) << "nothing left to send";
+}
