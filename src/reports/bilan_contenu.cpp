@@ -1,0 +1,165 @@
+#include "reports/bilan_contenu.h"
+
+#include "core/faits.h"
+
+#include <algorithm>
+
+QString mot_table_bilan(int s)
+{
+    if (s < 0)
+        return {};
+    if (s < 50)
+        return QStringLiteral("T.faible");
+    if (s < 70)
+        return QStringLiteral("faible");
+    if (s < 85)
+        return QStringLiteral("passable");
+    if (s < 95)
+        return QStringLiteral("bien");
+    if (s < 100)
+        return QStringLiteral("T.bien");
+    return QStringLiteral("parfait");
+}
+
+QString temps_bilan(int t)
+{
+    QString texte = QString::number(t / 10);
+    if (t % 10 != 0)
+        texte += QLatin1Char(',') + QString::number(t % 10);
+    return texte + QLatin1Char('s');
+}
+
+QString phrase_rapides(int n)
+{
+    return n == 1 ? QStringLiteral(" seule réponse juste et suffisamment rapide: case blanche")
+                  : QStringLiteral(" réponses justes et suffisamment rapides: cases blanches");
+}
+
+QString phrase_lentes(int n)
+{
+    return n == 1 ? QStringLiteral(" seule réponse juste mais trop lente: case grise")
+                  : QStringLiteral(" réponses justes mais trop lentes: cases grises");
+}
+
+QString phrase_fausses(int n)
+{
+    return n == 1 ? QStringLiteral(" seule réponse fausse ou absente: case noire")
+                  : QStringLiteral(" réponses fausses ou absentes: cases noires");
+}
+
+namespace {
+
+bool facteur_classique(const QString& code, int debut)
+{
+    bool ok = false;
+    const int f = QStringView(code).mid(debut, 2).toInt(&ok);
+    return ok && f >= 2 && f <= 9;
+}
+
+QString numero_de_ligne(const QString& ligne)
+{
+    return ligne.mid(3);
+}
+
+} // namespace
+
+bool test_classique(const QString& enregistrements)
+{
+    const int n = enregistrements.size() / 12;
+    if (n == 0)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        const QString code = enregistrements.mid(12 * i + 1, 4);
+        if (!facteur_classique(code, 0) || !facteur_classique(code, 2))
+            return false;
+    }
+    return true;
+}
+
+ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
+{
+    ContenuBilan c;
+    const int T = d.temps_acceptable;
+    c.prenom = d.prenom;
+    c.ligne_nom = d.nom.toUpper() + QLatin1Char(' ') + d.prenom;
+    if (!d.classe.isEmpty()) {
+        c.etablissement = d.etablissement;
+        c.ligne_classe = QStringLiteral("Classe de ") + d.classe;
+    }
+    c.ligne_date = QStringLiteral("Test du ") + d.titre_date + QLatin1Char(':');
+
+    for (const QString& entree : dernieres_reponses(d.enregistrements)) {
+        // Only the classic products have a cell; anything else in the records is left out of the page.
+        if (!facteur_classique(entree, 0) || !facteur_classique(entree, 2))
+            continue;
+        CaseBilan cas;
+        cas.a = entree.mid(0, 2).toInt();
+        cas.b = entree.mid(2, 2).toInt();
+        const QString reponse = entree.mid(7, 4);
+        const int score = score_produit(entree, T);
+        if (reponse == QLatin1String("0000")) {
+            cas.genre = GenreCase::absente;
+            cas.reponse = QStringLiteral("?");
+            cas.temps = QStringLiteral("(ne sait pas)");
+        } else {
+            cas.genre = score == 100 ? GenreCase::rapide : score > 0 ? GenreCase::lente : GenreCase::fausse;
+            const QString sans_zeros = sans_zeros_devant(reponse);
+            cas.reponse = sans_zeros.isEmpty() ? QStringLiteral("0") : sans_zeros;
+            cas.temps = temps_bilan(entree.mid(4, 3).toInt());
+        }
+        switch (cas.genre) {
+        case GenreCase::rapide:
+            ++c.nb_rapides;
+            break;
+        case GenreCase::lente:
+            ++c.nb_lentes;
+            break;
+        default:
+            ++c.nb_fausses;
+        }
+        c.cases << cas;
+    }
+
+    for (int t = 2; t <= 9; ++t) {
+        const int s = pourcentage_tables(d.enregistrements, nom_table(t), T);
+        c.pourcentages[t - 2] = s;
+        if (s < 0)
+            continue;
+        if (s < 85)
+            c.mal_sues << zeros_devant(s, 2) + QLatin1Char('=') + QString::number(t);
+        else
+            c.bien_sues << (s == 100 ? QStringLiteral("aa") : QString::number(s)) + QLatin1Char('=')
+                    + QString::number(t);
+    }
+    std::sort(c.mal_sues.begin(), c.mal_sues.end());
+    std::sort(c.bien_sues.begin(), c.bien_sues.end());
+    c.tables_evaluees = c.mal_sues.size() + c.bien_sues.size();
+
+    // Weakest first: first, then ", " for each middle one, then ", et " + last + ".".
+    const QStringList& mal = c.mal_sues;
+    if (!mal.isEmpty()) {
+        c.texte_mal_sues = numero_de_ligne(mal.first());
+        for (int i = 1; i < mal.size() - 1; ++i)
+            c.texte_mal_sues += QStringLiteral(", ") + numero_de_ligne(mal[i]);
+        if (mal.size() >= 2)
+            c.texte_mal_sues += QStringLiteral(", et ") + numero_de_ligne(mal.last()) + QLatin1Char('.');
+        c.table_conseil = numero_de_ligne(mal.first());
+    }
+    // Best first: the same walk from the end of the list.
+    const QStringList& bien = c.bien_sues;
+    if (!bien.isEmpty()) {
+        c.texte_bien_sues = numero_de_ligne(bien.last());
+        for (int i = bien.size() - 2; i >= 1; --i)
+            c.texte_bien_sues += QStringLiteral(", ") + numero_de_ligne(bien[i]);
+        if (bien.size() >= 2)
+            c.texte_bien_sues += QStringLiteral(", et ") + numero_de_ligne(bien.first()) + QLatin1Char('.');
+    }
+
+    const bool vide = dernieres_reponses(d.enregistrements).isEmpty();
+    c.score = vide ? 0 : score_test(d.enregistrements, T);
+    c.pourcentage
+        = std::max(0, pourcentage_tables(d.enregistrements, QStringLiteral("tables_classiques"), T));
+    c.vitesse = vide ? 0 : vitesse_test(d.enregistrements);
+    c.niveau = niveau_score(c.score);
+    return c;
+}
