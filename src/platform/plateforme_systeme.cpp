@@ -1,7 +1,7 @@
 #include "platform/plateforme_systeme.h"
 
 #include "platform/acces_chemin.h"
-#include "platform/corbeille.h"
+#include "storage/dossiers.h"
 
 #include <QSysInfo>
 

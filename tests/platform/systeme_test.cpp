@@ -1,7 +1,7 @@
 #include "platform/acces_chemin.h"
 #include "platform/clavier_verrous.h"
-#include "platform/corbeille.h"
 #include "platform/fenetre_aide.h"
+#include "platform/plateforme_systeme.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 
@@ -49,7 +49,7 @@ TEST(AccesChemin, une_sonde_qui_leve_une_exception_vaut_injoignable)
         QStringLiteral("/tmp"), 3000, [](const QString&) -> bool { throw std::runtime_error("partage"); }));
 }
 
-TEST(Corbeille, le_fichier_quitte_sa_place_et_un_absent_compte_comme_parti)
+TEST(PlateformeSysteme, la_corbeille_recoit_le_fichier_et_un_absent_compte_comme_parti)
 {
     DossierTest dossier;
     // The trash of this test, never the user's.
@@ -61,14 +61,12 @@ TEST(Corbeille, le_fichier_quitte_sa_place_et_un_absent_compte_comme_parti)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Séance");
     f.close();
-    ASSERT_TRUE(dossier.cree(QStringLiteral("2024-2025/61")));
+    PlateformeSysteme systeme;
 
-    EXPECT_TRUE(envoie_a_la_corbeille(chemin));
+    EXPECT_TRUE(systeme.met_a_la_corbeille(chemin));
     EXPECT_FALSE(QFile::exists(chemin));
     EXPECT_TRUE(QFile::exists(dossier.chemin(QStringLiteral("donnees/Trash/files/Dupont_Marie.txt"))));
-    EXPECT_TRUE(envoie_a_la_corbeille(dossier.chemin(QStringLiteral("2024-2025"))));
-    EXPECT_FALSE(QFile::exists(dossier.chemin(QStringLiteral("2024-2025"))));
-    EXPECT_TRUE(envoie_a_la_corbeille(dossier.chemin(QStringLiteral("absent.txt"))));
+    EXPECT_TRUE(systeme.met_a_la_corbeille(dossier.chemin(QStringLiteral("absent.txt"))));
     if (ancien.isNull())
         qunsetenv("XDG_DATA_HOME");
     else

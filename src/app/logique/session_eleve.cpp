@@ -1,0 +1,155 @@
+#include "app/logique/session.h"
+
+#include "core/dates.h"
+#include "core/faits.h"
+#include "core/objectifs.h"
+#include "core/plateforme.h"
+#include "storage/config_perso.h"
+#include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
+#include "storage/historique_enregistrement.h"
+#include "storage/historique_lecture.h"
+#include "storage/niveaux.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The weakest table of the last test from this score on: only the gaps are left to learn.
+constexpr int seuil_trous = 85;
+constexpr int nombre_voulu_initial = 8;
+
+const QString titre_enregistrement = QStringLiteral("Enregistrement");
+
+} // namespace
+
+void Session::initialise_session_eleve(const IdentiteEleve& identite)
+{
+    const TamponsSeance tampons = tampons_seance(m_horloge.date_heure());
+    m_eleve.date_seance = tampons.date;
+    m_eleve.jour_seance = tampons.jour;
+    m_eleve.heure_debut = tampons.heure_debut;
+    m_eleve.identite = identite;
+    if (m_eleve.identite.chemin_historique.isEmpty() && !identite.nom_fichier.isEmpty())
+        m_eleve.identite.chemin_historique = chemin_historique_eleve(m_reglages, identite.nom_fichier);
+    m_historique_illisible = false;
+    m_repli_annonce = false;
+
+    if (!identite.classe.isEmpty()) {
+        const auto tables = objectifs_du_niveau(
+            m_ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
+            identite.niveau);
+        if (tables) {
+            const QStringList produits = garde_produits_connus(produits_des_tables(*tables));
+            if (!produits.isEmpty())
+                applique_objectifs(produits, *tables);
+        }
+    }
+    // Every pupil starts from the default preference, so that none inherits the previous pupil's choice.
+    if (lit_config_perso(m_reglages, m_eleve))
+        m_tableau.actualise_boutons_tables(m_eleve.objectifs);
+
+    m_eleve.historique.clear();
+    m_eleve.jours_tests.clear();
+    m_eleve.lignes_tests_retenues.clear();
+    m_eleve.dernier_test.clear();
+    const QString chemin = m_eleve.identite.chemin_historique;
+    if (!chemin.isEmpty() && QFileInfo::exists(chemin)) {
+        m_eleve.nouvel_eleve = false;
+        if (const auto lignes = lit_lignes(chemin)) {
+            m_eleve.historique = *lignes;
+            prepare_donnees_eleve();
+        } else {
+            // Recording would replace the whole file with this séance alone: the history is left untouched.
+            m_historique_illisible = true;
+            m_messagerie.avertissement(titre_enregistrement,
+                QStringLiteral("Le fichier de %1 %2 ne peut pas être lu (%3).\nLe travail de cette séance ne "
+                               "sera pas enregistré : préviens ton enseignant.")
+                    .arg(identite.prenom, identite.nom, chemin));
+        }
+    } else {
+        m_eleve.nouvel_eleve = true;
+    }
+    choisit_apprentissage();
+}
+
+void Session::prepare_donnees_eleve()
+{
+    if (m_eleve.nouvel_eleve)
+        return;
+    recupere_donnees(m_eleve, m_reglages, cle_date(m_horloge.date_heure().date()));
+}
+
+void Session::choisit_apprentissage()
+{
+    const int T = m_reglages.temps_reponse_acceptable;
+    m_eleve.classement_tables = classement_tables(m_eleve.produits_etudies, m_eleve.dernier_test, T);
+    bool trous = false;
+    if (!m_eleve.classement_tables.isEmpty()) {
+        bool ok = false;
+        const int plus_faible = m_eleve.classement_tables.first().section(QLatin1Char('='), 1, 1).toInt(&ok);
+        trous = ok && plus_faible >= seuil_trous;
+    }
+    ReglageMemorisation& m = m_eleve.memorisation;
+    m.tables_entieres = !trous;
+    m.nombre_tables = 1;
+    m.nombre_voulu = nombre_voulu_initial;
+    m_tableau.change_produits_a_memoriser();
+}
+
+QString Session::objectifs_en_mots() const
+{
+    return ::objectifs_en_mots(numeros_tables());
+}
+
+void Session::signale(const ResultatEnregistrement& resultat)
+{
+    if (!resultat.ok) {
+        m_messagerie.avertissement(titre_enregistrement, resultat.erreur);
+        return;
+    }
+    if (resultat.repli_monoposte && !m_repli_annonce) {
+        m_repli_annonce = true;
+        m_messagerie.information(titre_enregistrement, resultat.message);
+    }
+}
+
+void Session::ajoute_activite(const QString& ligne)
+{
+    if (m_historique_illisible) {
+        m_eleve.seance_en_cours.append(ligne);
+        return;
+    }
+    signale(
+        ::ajoute_activite(m_eleve, m_reglages, m_horloge.date_heure(), m_plateforme.nom_ordinateur(), ligne));
+}
+
+bool Session::EnregistrementSeance()
+{
+    if (!m_eleve.identite.identifie())
+        return true;
+    if (m_historique_illisible) {
+        if (m_eleve.seance_en_cours.isEmpty())
+            return true;
+        m_messagerie.avertissement(titre_enregistrement,
+            QStringLiteral("Le fichier de %1 %2 n'a pas pu être lu : il n'a pas été modifié et le travail de "
+                           "cette séance n'est pas enregistré.")
+                .arg(m_eleve.identite.prenom, m_eleve.identite.nom));
+        return false;
+    }
+    const ResultatEnregistrement r
+        = ::EnregistrementSeance(m_eleve, m_reglages, m_horloge.date_heure(), m_plateforme.nom_ordinateur());
+    signale(r);
+    if (!r)
+        return false;
+    if (const Ecriture e = ecrit_config_perso(m_reglages, m_eleve); !e)
+        m_messagerie.avertissement(titre_enregistrement,
+            QStringLiteral("Les choix personnels n'ont pas pu être enregistrés :\n") + e.erreur);
+    return true;
+}
+
+void Session::changement_eleve()
+{
+    EnregistrementSeance();
+    initialise_session();
+}

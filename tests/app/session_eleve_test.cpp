@@ -1,0 +1,226 @@
+#include "banc_session.h"
+#include "core/faits.h"
+#include "storage/dossiers.h"
+#include "storage/raccourci.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString entete_lundi
+    = QStringLiteral("Séance du Lundi 02/12/2024 de 10:00:00 à 10:20:00 sur le poste \"P\"");
+
+// A test of the table of 7: six fast right answers, then the last two products answered with the given times.
+QString test_table_7(int dixiemes_8, int dixiemes_9)
+{
+    QString r;
+    for (int b = 2; b <= 7; ++b)
+        r += enregistrement_reponse(QStringLiteral("07%1").arg(b, 2, 10, QLatin1Char('0')), 20, 7 * b);
+    r += enregistrement_reponse(QStringLiteral("0708"), dixiemes_8, 56);
+    r += enregistrement_reponse(QStringLiteral("0709"), dixiemes_9, 63);
+    return ligne_test(QStringLiteral("10:01:00"), QStringLiteral("10:05:00"), r);
+}
+
+} // namespace
+
+class SessionEleve : public BancSession
+{
+protected:
+    void SetUp() override
+    {
+        BancSession::SetUp();
+        ecrit_configuration(
+            poste(), {{cles::parametres, cles::objectifs_classiques_defaut, QStringLiteral("table_7")}});
+    }
+
+    QString historique(const QString& nom_fichier) const
+    {
+        return poste() + QStringLiteral("/Eleves/") + nom_fichier + QStringLiteral(".txt");
+    }
+};
+
+TEST_F(SessionEleve, un_eleve_dont_la_table_la_plus_faible_depasse_85_travaille_les_trous)
+{
+    // T = 4 s: 8 s gives half marks, 12 s a quarter. Table of 7: (600 + 50 + 50) / 8 = 87.
+    QDir().mkpath(poste() + QStringLiteral("/Eleves"));
+    ASSERT_TRUE(
+        ecrit_lignes(historique(QStringLiteral("Dupont_Marie")), {entete_lundi, test_table_7(80, 80)}).ok);
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie")));
+
+    EXPECT_FALSE(s.eleve().nouvel_eleve);
+    ASSERT_EQ(s.eleve().jours_tests.size(), 1);
+    EXPECT_EQ(s.eleve().classement_tables.first(), QStringLiteral("table_7=087"));
+    EXPECT_FALSE(s.eleve().memorisation.tables_entieres);
+    EXPECT_EQ(s.eleve().memorisation.nombre_voulu, 8);
+    EXPECT_EQ(s.eleve().memorisation.nombre_tables, 1);
+    EXPECT_EQ(s.eleve().produits_a_memoriser,
+        selection_produits(ModeSelection::trous, 8, s.eleve().produits_etudies, s.eleve().dernier_test, 4));
+}
+
+TEST_F(SessionEleve, sous_85_l_eleve_apprend_des_tables_entieres)
+{
+    // (600 + 50 + 25) / 8 = 84.
+    QDir().mkpath(poste() + QStringLiteral("/Eleves"));
+    ASSERT_TRUE(
+        ecrit_lignes(historique(QStringLiteral("Dupont_Marie")), {entete_lundi, test_table_7(80, 120)}).ok);
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie")));
+    EXPECT_EQ(s.eleve().classement_tables.first(), QStringLiteral("table_7=084"));
+    EXPECT_TRUE(s.eleve().memorisation.tables_entieres);
+    EXPECT_EQ(s.eleve().memorisation.nombre_voulu, 8);
+}
+
+TEST_F(SessionEleve, un_nouvel_eleve_n_a_pas_de_graphique_et_apprend_des_tables_entieres)
+{
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_session_eleve(identite(QStringLiteral("Martin"), QStringLiteral("Léa")));
+    EXPECT_TRUE(s.eleve().nouvel_eleve);
+    EXPECT_TRUE(s.eleve().jours_tests.isEmpty());
+    EXPECT_TRUE(s.eleve().dernier_test.isEmpty());
+    EXPECT_TRUE(s.eleve().memorisation.tables_entieres);
+    EXPECT_EQ(s.eleve().produits_a_memoriser.size(), 8);
+    EXPECT_EQ(s.eleve().identite.chemin_historique, historique(QStringLiteral("Martin_Léa")));
+}
+
+TEST_F(SessionEleve, chaque_activite_atteint_le_disque_et_le_changement_d_eleve_n_ajoute_rien_de_plus)
+{
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_session_eleve(identite(QStringLiteral("Martin"), QStringLiteral("Léa")));
+    const QString ligne = test_table_7(20, 20);
+    horloge.avance_ms(5 * 60 * 1000);
+    s.ajoute_activite(ligne);
+
+    const QStringList ecrit = lit_lignes(historique(QStringLiteral("Martin_Léa"))).value_or(QStringList());
+    ASSERT_EQ(ecrit.size(), 2);
+    EXPECT_TRUE(ecrit[0].startsWith(QStringLiteral("Séance du Mardi 03/12/2024 de 14:02:10 à 14:07:10")));
+    EXPECT_TRUE(ecrit[0].endsWith(QStringLiteral("sur le poste \"POSTE-12\"")));
+    EXPECT_EQ(ecrit[1], ligne);
+
+    s.changement_eleve();
+    EXPECT_EQ(lit_lignes(historique(QStringLiteral("Martin_Léa"))).value_or(QStringList()).size(), 2);
+    EXPECT_FALSE(s.eleve().identite.identifie()); // the pupil's state is released
+    EXPECT_TRUE(s.eleve().seance_en_cours.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SessionEleve, un_historique_illisible_n_est_jamais_remplace)
+{
+    // A folder where the file should be: it exists, and cannot be read as lines.
+    ASSERT_TRUE(QDir().mkpath(historique(QStringLiteral("Dupont_Marie")) + QStringLiteral("/garde")));
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie")));
+    EXPECT_FALSE(s.eleve().nouvel_eleve);
+    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 1);
+
+    s.ajoute_activite(test_table_7(20, 20));
+    EXPECT_FALSE(s.EnregistrementSeance());
+    EXPECT_TRUE(QFileInfo(historique(QStringLiteral("Dupont_Marie")) + QStringLiteral("/garde")).isDir());
+    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 2);
+}
+
+TEST_F(SessionEleve, les_objectifs_du_niveau_remplacent_ceux_par_defaut)
+{
+    ecrit_configuration_ecole({{cles::etablissement, cles::objectifs_classiques_niveaux,
+        QStringLiteral("sixième<table_2,table_3,table_4,table_5>cinquième<table_6,table_7>")}});
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_ecole();
+    const QString dossier_classe = s.reglages().dossier_annee + QStringLiteral("/61");
+    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"),
+        QStringLiteral("61"), QStringLiteral("sixième"), dossier_classe, s.reglages().dossier_etablissement));
+
+    EXPECT_EQ(s.eleve().objectifs, QStringLiteral("table_2,table_3,table_4,table_5"));
+    EXPECT_EQ(s.eleve().produits_etudies.size(), 32);
+    EXPECT_EQ(s.objectifs_en_mots(), QStringLiteral("tables de 2, 3, 4 et 5:"));
+    EXPECT_TRUE(s.tableau().boutons().enfonce(5));
+    EXPECT_FALSE(s.tableau().boutons().enfonce(7));
+}
+
+TEST_F(SessionEleve, un_eleve_inscrit_sans_classe_est_retrouve_au_demarrage_suivant)
+{
+    ecrit_configuration_ecole();
+    QString etablissement;
+    {
+        Session& s = nouvelle_session();
+        s.initialise_session();
+        s.initialise_ecole();
+        etablissement = s.reglages().dossier_etablissement;
+        s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), {}, {}, {},
+            dossier_hors_classe(etablissement)));
+        s.ajoute_activite(test_table_7(20, 20));
+        s.changement_eleve();
+    }
+    EXPECT_EQ(eleves_hors_classe(etablissement), QStringList {QStringLiteral("Dupont_Marie.txt")});
+
+    Session& suivante = nouvelle_session();
+    suivante.initialise_session();
+    suivante.initialise_ecole();
+    IdentiteEleve id = identite(
+        QStringLiteral("Dupont"), QStringLiteral("Marie"), {}, {}, {}, dossier_hors_classe(etablissement));
+    id.chemin_historique = chemin_historique_eleve(suivante.reglages(), id.nom_fichier);
+    suivante.initialise_session_eleve(id);
+    EXPECT_FALSE(suivante.eleve().nouvel_eleve);
+    EXPECT_EQ(suivante.eleve().historique.size(), 2);
+    EXPECT_EQ(suivante.eleve().jours_tests.size(), 1);
+}
+
+TEST_F(SessionEleve, le_travail_fait_en_monoposte_rejoint_le_serveur_au_demarrage_suivant)
+{
+    ecrit_configuration_ecole();
+    plateforme.injoignables.insert(serveur());
+    {
+        Session& s = nouvelle_session();
+        s.initialise_session();
+        s.initialise_ecole();
+        s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"),
+            QStringLiteral("61"), QStringLiteral("sixième"),
+            s.reglages().dossier_annee + QStringLiteral("/61"), s.reglages().dossier_etablissement));
+        s.ajoute_activite(test_table_7(20, 20));
+        s.changement_eleve();
+    }
+    const QString local = poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt");
+    ASSERT_TRUE(QFile::exists(local));
+
+    // Next start, the server back and its configuration the same as this machine's.
+    plateforme.injoignables.clear();
+    ASSERT_TRUE(QFile::copy(
+        poste() + QStringLiteral("/Tabrix.ini"), serveur() + QStringLiteral("/Tabrix/Tabrix.ini")));
+    Session& s = nouvelle_session();
+    s.initialise_session();
+
+    const QString sur_serveur = serveur() + QStringLiteral("/Tabrix/Eleves/Collège Test/Dupont_Marie.txt");
+    EXPECT_EQ(lit_lignes(sur_serveur).value_or(QStringList()).size(), 2);
+    EXPECT_FALSE(QFile::exists(local));
+    EXPECT_TRUE(plateforme.corbeille.contains(local));
+    EXPECT_TRUE(
+        QFile::exists(chemin_raccourci(serveur() + QStringLiteral("/Tabrix/Eleves/Collège Test/2024-2025/61"),
+            QStringLiteral("Dupont_Marie"))));
+    EXPECT_EQ(messages.compte(QStringLiteral("Pour information:")), 1);
+}
+
+TEST_F(SessionEleve, un_serveur_perdu_en_cours_de_seance_est_annonce_une_seule_fois)
+{
+    ecrit_configuration_ecole();
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_ecole();
+    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), {}, {}, {},
+        dossier_hors_classe(s.reglages().dossier_etablissement)));
+    ASSERT_TRUE(QDir(serveur()).removeRecursively());
+
+    s.ajoute_activite(test_table_7(20, 20));
+    s.ajoute_activite(QStringLiteral("\tPERFECTIONNEMENT de 14:10:00 à 14:15:00: facile"));
+    EXPECT_TRUE(s.EnregistrementSeance());
+    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 1);
+    EXPECT_EQ(lit_lignes(poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt"))
+                  .value_or(QStringList())
+                  .size(),
+        3);
+}
