@@ -3,6 +3,9 @@
 #include "core/faits.h"
 #include "storage/historique_lignes.h"
 
+#include <QSet>
+#include <QStringView>
+
 namespace {
 
 struct Jour
@@ -12,12 +15,28 @@ struct Jour
     qsizetype fin = 0; // the next header of another day, or the end
 };
 
+// test_complet over the products expanded once for the whole history: every product is the code of one
+// whole 12-character record of the run (a second chance counts as well as a first answer).
+bool couvre(const QString& enregistrements, const QStringList& produits)
+{
+    if (produits.isEmpty())
+        return false;
+    QSet<QStringView> codes;
+    const qsizetype nombre = enregistrements.size() / 12;
+    codes.reserve(nombre);
+    for (qsizetype i = 0; i < nombre; ++i)
+        codes.insert(QStringView(enregistrements).mid(i * 12 + 1, 4));
+    return std::all_of(
+        produits.cbegin(), produits.cend(), [&](const QString& p) { return codes.contains(p); });
+}
+
 } // namespace
 
 DonneesHistorique recupere_donnees(const QStringList& historique, const QString& objectifs,
     bool masquer_incomplets, int T, const QString& cle_aujourdhui)
 {
     DonneesHistorique d;
+    const QStringList produits = produits_des_tables(objectifs);
     const qsizetype n = historique.size();
     qsizetype i = 0;
     while (i < n && !est_entete_seance(historique[i]))
@@ -41,7 +60,7 @@ DonneesHistorique recupere_donnees(const QStringList& historique, const QString&
             if (!est_ligne_test(ligne))
                 continue;
             const QString enregistrements = enregistrements_de_ligne(ligne);
-            if (masquer_incomplets && !test_complet(enregistrements, objectifs))
+            if (masquer_incomplets && !couvre(enregistrements, produits))
                 continue;
             d.jours_tests.append({jour.cle, pourcentage_tables(enregistrements, objectifs, T)});
             d.lignes_tests_retenues.append(ligne);

@@ -160,3 +160,20 @@ TEST(Lecture, l_etat_de_l_eleve_est_rempli_et_remis_a_zero)
     EXPECT_TRUE(e.dernier_test.isEmpty());
     EXPECT_FALSE(e.seance_deja_aujourdhui);
 }
+
+TEST(Lecture, masquer_les_incomplets_suit_exactement_test_complet)
+{
+    const QString complet = reponses_justes(classiques);
+    const QString sans_dernier = complet.left(complet.size() - 12);
+    const QStringList runs {complet, sans_dernier, sans_dernier + complet.right(12).left(7),
+        sans_dernier.mid(12) + complet.left(12) + complet.right(12), complet + QStringLiteral("P07"),
+        QString()};
+    for (const QString& objectifs : {classiques, QStringLiteral("table_9,table_2"), QString()}) {
+        for (const QString& run : runs) {
+            const auto d = recupere_donnees(
+                {entete(QStringLiteral("Lundi 02/12/2024")), test(run)}, objectifs, true, 4, {});
+            EXPECT_EQ(d.jours_tests.size() == 1, test_complet(run, objectifs))
+                << qPrintable(objectifs) << " " << run.size();
+        }
+    }
+}
