@@ -1,6 +1,7 @@
 #include "storage/fichier_ini.h"
 
 const QString FichierIni::texte_absent = QStringLiteral("Fichier Tabrix.ini endommagé");
+const QString FichierIni::texte_absent_minuscule = QStringLiteral("fichier Tabrix.ini endommagé");
 
 namespace {
 

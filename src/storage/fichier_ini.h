@@ -15,6 +15,7 @@ class FichierIni
 {
 public:
     static const QString texte_absent; // "Fichier Tabrix.ini endommagé"
+    static const QString texte_absent_minuscule; // the teacher console's spelling
     static constexpr int entier_absent = -1;
 
     FichierIni() = default;

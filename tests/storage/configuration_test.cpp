@@ -176,16 +176,6 @@ TEST(Configuration, des_objectifs_par_defaut_sans_produit_reviennent_aux_tables_
     }
 }
 
-TEST(Configuration, l_ordre_des_items_ne_connait_que_par_tables_et_valeur_produit)
-{
-    EXPECT_EQ(reglages_de("[Options d'apprentissage]\nOrdre rangement items=valeur produit\n")
-                  .ordre_rangement_items,
-        QStringLiteral("valeur produit"));
-    EXPECT_EQ(reglages_de("[Options d'apprentissage]\nOrdre rangement items=premier facteur\n")
-                  .ordre_rangement_items,
-        QStringLiteral("par tables"));
-}
-
 TEST(Configuration, la_rentree_reprend_la_structure_la_plus_recente_des_dix_dernieres_annees)
 {
     const auto ini = ini_de("[Etablissement]\nNom=\nNiveaux et classes 2021-2022=6e<6A,6B>5e<5A>\n"
@@ -204,11 +194,4 @@ TEST(Configuration, la_rentree_reprend_la_structure_la_plus_recente_des_dix_dern
     EXPECT_EQ(d.valeur_niveaux,
         QStringLiteral("sixième<61,62>cinquième<51,52,53>quatrième<41,42,43>troisième<31,32>"));
     EXPECT_EQ(d.niveaux.niveaux.size(), 4);
-}
-
-TEST(Configuration, les_annees_scolaires_se_decalent)
-{
-    EXPECT_EQ(annee_scolaire_decalee(QStringLiteral("2024-2025"), -3), QStringLiteral("2021-2022"));
-    EXPECT_EQ(annee_scolaire_decalee(QStringLiteral("2024-2025"), 1), QStringLiteral("2025-2026"));
-    EXPECT_EQ(annee_scolaire_decalee(QStringLiteral("abcd"), 1), QString());
 }

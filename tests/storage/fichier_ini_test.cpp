@@ -179,11 +179,3 @@ TEST(FichierIni, un_disque_plein_laisse_l_ancien_fichier_intact_et_le_dit)
     EXPECT_EQ(WEXITSTATUS(etat), 0) << "1: réussite annoncée, 2: échec sans message";
     EXPECT_EQ(contenu(chemin), ancien);
 }
-
-TEST(FichierIni, le_texte_compare_deux_copies_quelles_que_soient_leurs_fins_de_ligne)
-{
-    const auto serveur = FichierIni::depuis_texte(QStringLiteral("[General]\r\nMode=Ecole\r\n"));
-    const auto local = FichierIni::depuis_texte(QStringLiteral("[General]\nMode=Ecole"));
-    EXPECT_EQ(serveur.texte(), local.texte());
-    EXPECT_EQ(serveur.texte(), QStringLiteral("[General]\r\nMode=Ecole\r\n"));
-}
