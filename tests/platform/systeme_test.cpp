@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,8 @@ TEST(PlateformeSysteme, la_corbeille_recoit_le_fichier_et_un_absent_compte_comme
 
 TEST(ClavierVerrous, hors_x11_le_vrai_clavier_n_est_jamais_touche)
 {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("xcb")))
+        GTEST_SKIP() << "sous X11 le clavier est réel";
     ClavierVerrous clavier;
     EXPECT_FALSE(clavier.disponible());
     clavier.fixe_numerique(true);
@@ -91,4 +94,22 @@ TEST(Aide, sans_pages_d_aide_l_utilisateur_en_est_averti)
     montre_aide(nullptr);
     ASSERT_EQ(repondeur.vues.size(), 1);
     EXPECT_TRUE(repondeur.vues.first().texte.contains(QStringLiteral("aide")));
+}
+
+TEST(ClavierVerrous, sous_x11_les_verrous_se_lisent_et_se_fixent)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("xcb")))
+        GTEST_SKIP() << "seulement sous X11 (xvfb-run avec QT_QPA_PLATFORM=xcb)";
+    ClavierVerrous clavier;
+    ASSERT_TRUE(clavier.disponible());
+    const bool num = clavier.numerique();
+    const bool maj = clavier.majuscules();
+    clavier.fixe_numerique(!num);
+    clavier.fixe_majuscules(!maj);
+    EXPECT_EQ(clavier.numerique(), !num);
+    EXPECT_EQ(clavier.majuscules(), !maj);
+    clavier.fixe_numerique(num);
+    clavier.fixe_majuscules(maj);
+    EXPECT_EQ(clavier.numerique(), num);
+    EXPECT_EQ(clavier.majuscules(), maj);
 }
