@@ -1,0 +1,237 @@
+#include "outils/commande_bilan.h"
+
+#include "core/choix_test.h"
+#include "reports/bilan_contenu.h"
+#include "reports/pdf_bilan.h"
+#include "storage/fichier_texte.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+struct OptionsBilan
+{
+    QString classe;
+    QString etablissement;
+    int temps_acceptable = 4;
+    ModeChoixTest mode = ModeChoixTest::dernier;
+    QString date; // dd/mm/yyyy, today when empty
+    bool date_donnee = false;
+    QString sortie;
+    QStringList historiques;
+    bool aide = false;
+};
+
+bool date_valide(const QString& texte)
+{
+    return texte.size() == 10 && QDate::fromString(texte, QStringLiteral("dd/MM/yyyy")).isValid();
+}
+
+// Reads the arguments, or says in French what is wrong with them.
+std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur)
+{
+    OptionsBilan o;
+    bool options_finies = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (options_finies || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            o.historiques << a;
+            continue;
+        }
+        if (a == QLatin1String("--")) {
+            options_finies = true;
+            continue;
+        }
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
+            o.aide = true;
+            return o;
+        }
+        const QStringList avec_valeur {QStringLiteral("--classe"), QStringLiteral("--etablissement"),
+            QStringLiteral("--temps-acceptable"), QStringLiteral("--dernier-au"),
+            QStringLiteral("--premier-a-partir-du"), QStringLiteral("-o"), QStringLiteral("--sortie")};
+        if (!avec_valeur.contains(a)) {
+            erreur = QStringLiteral("option inconnue : %1").arg(a);
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            erreur = QStringLiteral("l'option %1 attend une valeur").arg(a);
+            return std::nullopt;
+        }
+        const QString v = args[++i];
+        if (a == QLatin1String("--classe")) {
+            o.classe = v.trimmed();
+        } else if (a == QLatin1String("--etablissement")) {
+            o.etablissement = v.trimmed();
+        } else if (a == QLatin1String("--temps-acceptable")) {
+            bool ok = false;
+            o.temps_acceptable = v.toInt(&ok);
+            if (!ok || o.temps_acceptable < 1 || o.temps_acceptable > 99) {
+                erreur = QStringLiteral(
+                    "temps de réponse acceptable invalide : %1 (un nombre de secondes de 1 à 99)")
+                             .arg(v);
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
+            if (o.date_donnee) {
+                erreur = QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du");
+                return std::nullopt;
+            }
+            if (!date_valide(v)) {
+                erreur = QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)")
+                             .arg(v);
+                return std::nullopt;
+            }
+            o.date_donnee = true;
+            o.date = v;
+            o.mode = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
+        } else {
+            o.sortie = v;
+        }
+    }
+    if (o.sortie.isEmpty()) {
+        erreur = QStringLiteral("le fichier PDF à écrire manque (-o FICHIER.pdf)");
+        return std::nullopt;
+    }
+    if (o.historiques.isEmpty()) {
+        erreur = QStringLiteral("aucun historique donné (HISTORIQUE.txt…)");
+        return std::nullopt;
+    }
+    // A report must never replace the history it was made from.
+    const QFileInfo cible(o.sortie);
+    for (const QString& h : o.historiques) {
+        if (QFileInfo(h).absoluteFilePath() == cible.absoluteFilePath()
+            || (cible.exists() && QFileInfo(h).canonicalFilePath() == cible.canonicalFilePath())) {
+            erreur = QStringLiteral("le fichier PDF ne peut pas être un des historiques : %1").arg(o.sortie);
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+// "Dupont_Marie.txt" gives Dupont and Marie; a name without "_" is all family name.
+void noms_du_fichier(const QString& chemin, QString& nom, QString& prenom)
+{
+    const QString base = QFileInfo(chemin).completeBaseName();
+    const int souligne = base.indexOf(QLatin1Char('_'));
+    nom = souligne < 0 ? base : base.left(souligne);
+    prenom = souligne < 0 ? QString() : base.mid(souligne + 1);
+}
+
+} // namespace
+
+QString aide_generale()
+{
+    return QStringLiteral(
+        "Usage : tabrix-outils COMMANDE [OPTIONS]\n"
+        "Outils de Tabrix pour les enseignants et les responsables informatiques des écoles.\n"
+        "\n"
+        "Commandes :\n"
+        "  bilan     écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "\n"
+        "  tabrix-outils COMMANDE --help   décrit une commande.\n");
+}
+
+QString aide_bilan()
+{
+    return QStringLiteral(
+        "Usage : tabrix-outils bilan [--classe NOM] [--dernier-au JJ/MM/AAAA | --premier-a-partir-du "
+        "JJ/MM/AAAA]\n"
+        "                            -o FICHIER.pdf HISTORIQUE.txt…\n"
+        "\n"
+        "Écrit un document PDF d'une page par historique, dans l'ordre donné : le bilan du test retenu\n"
+        "comme dans la console de l'enseignant.\n"
+        "\n"
+        "Options :\n"
+        "  -o, --sortie FICHIER.pdf       document à écrire (remplacé s'il existe)\n"
+        "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
+        "                                 (par défaut : jusqu'à aujourd'hui)\n"
+        "  --premier-a-partir-du JJ/MM/AAAA\n"
+        "                                 le premier test du premier jour testé à partir de cette date\n"
+        "  --classe NOM                   nom de la classe écrit sur chaque page\n"
+        "  --etablissement NOM            nom de l'établissement écrit avec la classe\n"
+        "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
+        "  -h, --help                     affiche cette aide\n"
+        "\n"
+        "Le nom et le prénom de l'élève viennent du nom du fichier (Nom_Prénom.txt).\n"
+        "Un historique sans test des tables de 2 à 9 à la date choisie est ignoré, avec un message.\n"
+        "\n"
+        "Code de retour : 0 document écrit ; 1 aucune page à écrire ou écriture impossible (aucun fichier\n"
+        "n'est écrit) ; 2 arguments incorrects.\n");
+}
+
+int commande_bilan(
+    const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs, const Horloge& horloge)
+{
+    QString erreur;
+    const std::optional<OptionsBilan> lu = lit_options(arguments, erreur);
+    if (!lu) {
+        erreurs << "tabrix-outils bilan : " << erreur << "\n"
+                << "Essayez « tabrix-outils bilan --help ».\n";
+        erreurs.flush();
+        return 2;
+    }
+    const OptionsBilan& o = *lu;
+    if (o.aide) {
+        sortie << aide_bilan();
+        sortie.flush();
+        return 0;
+    }
+    const QString date
+        = o.date_donnee ? o.date : horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));
+
+    DocumentPdf document(horloge);
+    prepare_document_bilans(document, o.sortie);
+    int pages = 0;
+    for (const QString& chemin : o.historiques) {
+        const std::optional<QStringList> lignes = lit_lignes(chemin);
+        if (!lignes) {
+            erreurs << chemin << " : historique illisible ou absent, ignoré.\n";
+            continue;
+        }
+        const TestChoisi test = choix_test(*lignes, o.mode, date);
+        if (!test.trouve()) {
+            erreurs << chemin
+                    << (o.mode == ModeChoixTest::dernier ? QStringLiteral(" : aucun test jusqu'au ")
+                                                         : QStringLiteral(" : aucun test à partir du "))
+                    << date << ", ignoré.\n";
+            continue;
+        }
+        if (!test_classique(test.enregistrements())) {
+            erreurs << chemin << " : le test du " << test.date
+                    << " n'est pas un test des tables de 2 à 9, ignoré.\n";
+            continue;
+        }
+        DonneesBilan d;
+        noms_du_fichier(chemin, d.nom, d.prenom);
+        d.classe = o.classe;
+        d.etablissement = o.etablissement;
+        d.enregistrements = test.enregistrements();
+        d.titre_date = titre_date_test(test.date);
+        d.temps_acceptable = o.temps_acceptable;
+        if (pages == 0)
+            document.BeginDoc();
+        else
+            document.NewPage();
+        bilan_pdf(document, d);
+        ++pages;
+    }
+    if (pages == 0) {
+        erreurs << "tabrix-outils bilan : aucune page à écrire, " << o.sortie << " n'est pas écrit.\n";
+        erreurs.flush();
+        return 1;
+    }
+    const Ecriture e = document.EndDoc();
+    if (!e) {
+        erreurs << "tabrix-outils bilan : " << o.sortie << " n'a pas pu être écrit. " << e.erreur << "\n";
+        erreurs.flush();
+        return 1;
+    }
+    sortie << (pages == 1 ? QStringLiteral("1 page écrite dans ")
+                          : QStringLiteral("%1 pages écrites dans ").arg(pages))
+           << o.sortie << "\n";
+    sortie.flush();
+    erreurs.flush();
+    return 0;
+}
