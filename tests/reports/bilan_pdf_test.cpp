@@ -4,6 +4,7 @@
 #include "reports/pdf_metriques.h"
 #include "support/dossier_test.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -69,6 +70,13 @@ TEST(BilanPdf, les_outils_lisent_la_page_et_trouvent_les_textes_dans_l_ordre)
     EXPECT_TRUE(info.sortie.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
     EXPECT_TRUE(info.sortie.contains(QRegularExpression(QStringLiteral("Page size:\\s+2001 x 3112 pts"))));
     EXPECT_TRUE(info.sortie.contains(QStringLiteral("généré automatiquement par \"Tabrix\"")));
+
+    const SortieOutil rendu = lance_outil(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"), chemin,
+            dossier.chemin(QStringLiteral("page"))});
+    EXPECT_EQ(rendu.statut, 0);
+    EXPECT_TRUE(rendu.erreurs.isEmpty()) << rendu.erreurs.toStdString();
+    EXPECT_TRUE(QFileInfo(dossier.chemin(QStringLiteral("page-1.png"))).size() > 10000);
 
     const QString texte = texte_du_pdf(chemin);
     int position = 0;
