@@ -300,3 +300,25 @@ TEST_F(BancSession, la_liste_des_records_du_serveur_est_chargee_et_recopiee_sur_
     EXPECT_EQ(s.liste_records(), records);
     EXPECT_EQ(lignes(poste() + QStringLiteral("/stats/liste_records.txt")), records);
 }
+
+TEST_F(BancSession, le_choix_des_trous_par_defaut_vaut_jusqu_a_l_identification)
+{
+    ecrit_configuration(poste(), {{cles::options_apprentissage, cles::trous, QStringLiteral("oui")}});
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    EXPECT_FALSE(s.eleve().memorisation.tables_entieres);
+
+    ecrit_configuration(poste(), {{cles::options_apprentissage, cles::trous, QStringLiteral("non")}});
+    s.changement_eleve();
+    EXPECT_TRUE(s.eleve().memorisation.tables_entieres);
+}
+
+TEST_F(BancSession, un_dossier_reseau_relatif_reste_dans_le_dossier_du_programme)
+{
+    ecrit_configuration_ecole(
+        {{cles::dossiers, cles::dossier_eleves_reseau, QStringLiteral("Eleves reseau")}});
+    Session& s = nouvelle_session();
+    demarre_session(s);
+    EXPECT_EQ(s.reglages().dossier_eleves, poste() + QStringLiteral("/Eleves reseau"));
+    EXPECT_TRUE(QFileInfo(poste() + QStringLiteral("/Eleves reseau/Collège Test/2024-2025/61")).isDir());
+}

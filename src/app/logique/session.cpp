@@ -93,6 +93,7 @@ void Session::initialise_session()
 
     lit_configuration();
     m_reglages.annee_scolaire = tampons.annee_scolaire;
+    m_eleve.memorisation.tables_entieres = !m_reglages.trous_par_defaut;
 
     if (m_reglages.mode_ecole && !m_serveur_verifie) {
         m_serveur_joignable = m_plateforme.chemin_accessible(m_reglages.chemin_serveur, delai_serveur_ms);
@@ -103,6 +104,7 @@ void Session::initialise_session()
     if (serveur_tabrix && copie_configuration_serveur()) {
         lit_configuration();
         m_reglages.annee_scolaire = tampons.annee_scolaire;
+        m_eleve.memorisation.tables_entieres = !m_reglages.trous_par_defaut;
     }
     etablit_mode_et_dossiers();
     if (serveur_tabrix && m_reglages.mode_ecole)
@@ -232,12 +234,18 @@ void Session::etablit_mode_et_dossiers()
     if (m_monoposte)
         m_titre += titres::monoposte;
     r.dossier_eleves = sans_barre_finale(r.dossier_eleves);
+    // A relative network folder (a damaged key) belongs under the program's folder, not the process's.
+    if (QDir::isRelativePath(r.dossier_eleves))
+        r.dossier_eleves = QDir::cleanPath(QDir(r.dossier_programme).filePath(r.dossier_eleves));
     r.dossier_etablissement = r.dossier_eleves + QLatin1Char('/') + r.nom_etablissement;
     r.dossier_annee = r.dossier_etablissement + QLatin1Char('/') + r.annee_scolaire;
 }
 
 void Session::ramene_travail_monoposte()
 {
+    // Looked for on this machine first: the share is touched only when there is something to bring back.
+    if (fichiers_du_dossier(dossier_monoposte_etablissement(m_reglages), QStringLiteral("*.txt")).isEmpty())
+        return;
     // The server's folder must exist for the single-machine histories to join it.
     QDir().mkpath(m_reglages.dossier_etablissement);
     const ResultatNettoyage r = nettoie_doublons_monoposte_serveur(
