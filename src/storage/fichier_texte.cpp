@@ -13,9 +13,9 @@ namespace {
 const QString suffixe_temporaire = QStringLiteral(".tabrix-tmp-");
 
 // Windows-1252 code points for 0x80..0x9F; 0 marks the five unassigned bytes.
-const char16_t table_80_9f[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161,
-    0x203A, 0x0153, 0, 0x017E, 0x0178};
+const char16_t table_80_9f[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+    0x0160, 0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
+    0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
 
 bool synchronise(QFileDevice& f)
 {
@@ -26,8 +26,8 @@ bool synchronise(QFileDevice& f)
 void nettoie_temporaires(const QDir& dossier)
 {
     const auto limite = QDateTime::currentDateTime().addSecs(-600);
-    const auto restes = dossier.entryInfoList({QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")},
-        QDir::Files | QDir::Hidden);
+    const auto restes = dossier.entryInfoList(
+        {QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
     for (const QFileInfo& f : restes) {
         if (f.lastModified() < limite)
             QFile::remove(f.absoluteFilePath());
@@ -47,10 +47,16 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
         + QStringLiteral("XXXXXX"));
     tmp.setAutoRemove(true);
     if (!tmp.open())
-        return {false, QStringLiteral("Impossible de créer un fichier dans « %1 » : %2").arg(info.absolutePath(), raison(tmp))};
+        return {false,
+            QStringLiteral("Impossible de créer un fichier dans « %1 » : %2")
+                .arg(info.absolutePath(), raison(tmp))};
     if (tmp.write(octets) != octets.size() || !synchronise(tmp))
         return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, raison(tmp))};
     tmp.close();
+    // QTemporaryFile is private to its owner; other machines of the school must read the file too.
+    tmp.setPermissions(QFile::exists(chemin)
+            ? QFile::permissions(chemin)
+            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(chemin).constData()) == 0) {
         tmp.setAutoRemove(false);
         return {};
@@ -157,6 +163,8 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     QDir dossier = info.absoluteDir();
     if (!dossier.exists())
         return {false, QStringLiteral("Le dossier « %1 » n'existe pas.").arg(dossier.path())};
+    if (info.isDir())
+        return {false, QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(chemin)};
     nettoie_temporaires(dossier);
 
     QSaveFile f(chemin);

@@ -2,6 +2,7 @@
 #include "support/dossier_test.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(FichierTexte, les_lettres_entre_0x80_et_0x9f_ne_sont_pas_du_latin1)
@@ -12,7 +13,8 @@ TEST(FichierTexte, les_lettres_entre_0x80_et_0x9f_ne_sont_pas_du_latin1)
     EXPECT_EQ(depuis_cp1252(octets), texte);
     EXPECT_EQ(vers_cp1252(QStringLiteral("日")), QByteArray("?"));
     // Unassigned bytes survive a read and a write unchanged.
-    EXPECT_EQ(vers_cp1252(depuis_cp1252(QByteArray("\x81\x8D\x8F\x90\x9D"))), QByteArray("\x81\x8D\x8F\x90\x9D"));
+    EXPECT_EQ(
+        vers_cp1252(depuis_cp1252(QByteArray("\x81\x8D\x8F\x90\x9D"))), QByteArray("\x81\x8D\x8F\x90\x9D"));
 }
 
 TEST(FichierTexte, les_fins_de_ligne_crlf_lf_et_cr_se_lisent_pareil)
@@ -30,7 +32,9 @@ TEST(FichierTexte, ecrit_en_cp1252_crlf_et_relit_les_memes_lignes)
     ASSERT_TRUE(ecrit_lignes(chemin, lignes));
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("S\xE9" "ance du Mardi\r\n\tTEST de\r\n"));
+    EXPECT_EQ(f.readAll(),
+        QByteArray("S\xE9"
+                   "ance du Mardi\r\n\tTEST de\r\n"));
     EXPECT_EQ(lit_lignes(chemin).value(), lignes);
 }
 
@@ -51,4 +55,9 @@ TEST(FichierTexte, une_ecriture_impossible_est_signalee_et_ne_touche_a_rien)
     const Ecriture e = ecrit_lignes(d.chemin("pas/de/dossier.txt"), {QStringLiteral("x")});
     EXPECT_FALSE(e.ok);
     EXPECT_FALSE(e.erreur.isEmpty());
+
+    // A folder standing where the file should go is left alone, not moved aside.
+    ASSERT_TRUE(d.cree("h.txt/dedans"));
+    EXPECT_FALSE(ecrit_lignes(d.chemin("h.txt"), {QStringLiteral("x")}).ok);
+    EXPECT_TRUE(QFileInfo(d.chemin("h.txt/dedans")).isDir());
 }
