@@ -1,0 +1,209 @@
+#include "app/graphique_jours.h"
+#include "app/tgeneral.h"
+#include "platform/fenetre_aide.h"
+#include "reports/graphique_test.h"
+#include "storage/records.h"
+#include "ui/apropos.h"
+#include "ui/boites.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <algorithm>
+
+void Tgeneral::affiche_boutons_tables()
+{
+    const BoutonsTables& b = tableau().boutons();
+    for (int n = 2; n < m_boutons_tables.size(); ++n) {
+        if (m_boutons_tables[n])
+            m_boutons_tables[n]->setChecked(b.enfonce(n));
+    }
+    // The panel shown follows the pressed group, also when the objectives pressed it.
+    (b.classiques ? m_groupe_2_9 : m_groupe_12_19)->setChecked(true);
+    m_panel_2_9->setVisible(b.classiques);
+    m_panel_12_19->setVisible(!b.classiques);
+}
+
+void Tgeneral::affiche_choix_apprentissage()
+{
+    const EtatEleve& e = m_session->eleve();
+    (e.memorisation.tables_entieres ? m_bouton_tables_entieres : m_bouton_trous)->setChecked(true);
+    const int nombre = e.produits_a_memoriser.size();
+    m_label2->setText(TableauDeBord::texte_label2(nombre));
+    m_label2->setToolTip(TableauDeBord::bulle_label2(nombre));
+    m_label2->setAccessibleName(TableauDeBord::bulle_label2(nombre));
+}
+
+void Tgeneral::change_produits_etudies()
+{
+    tableau().change_produits_etudies();
+    affiche_boutons_tables();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::change_produits_a_memoriser()
+{
+    tableau().change_produits_a_memoriser();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::actualise_boutons_tables(const QString& objectifs)
+{
+    tableau().actualise_boutons_tables(objectifs);
+    affiche_boutons_tables();
+}
+
+void Tgeneral::SpeedButton_2_9Click()
+{
+    tableau().choisit_groupe(true);
+    affiche_boutons_tables();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::SpeedButton_12_19Click()
+{
+    tableau().choisit_groupe(false);
+    affiche_boutons_tables();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::SpeedButton_tablesClick()
+{
+    tableau().etudier_tables_entieres();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::SpeedButton_trousClick()
+{
+    tableau().etudier_trous();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::SpeedButton1Click()
+{
+    tableau().plus();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::SpeedButton10Click()
+{
+    tableau().moins();
+    affiche_choix_apprentissage();
+}
+
+void Tgeneral::activite_a_venir(const QString& activite)
+{
+    boites::information(this, QStringLiteral("Tabrix"),
+        activite + QStringLiteral(" arrive dans une prochaine version de Tabrix."));
+}
+
+void Tgeneral::button_testClick()
+{
+    activite_a_venir(QStringLiteral("Le test"));
+}
+
+void Tgeneral::apprentissage1Click()
+{
+    if (m_session->eleve().produits_a_memoriser.isEmpty()) {
+        boites::information(
+            this, QStringLiteral("Apprentissage inutile"), QStringLiteral("Tu sais déjà tes tables!!"));
+        return;
+    }
+    activite_a_venir(QStringLiteral("L'apprentissage"));
+}
+
+void Tgeneral::perfectionnementClick(const QString& niveau)
+{
+    activite_a_venir(QStringLiteral("Le perfectionnement (niveau \"%1\")").arg(niveau));
+}
+
+void Tgeneral::Professeur1Click()
+{
+    activite_a_venir(QStringLiteral("La console de l'enseignant"));
+}
+
+void Tgeneral::Configuration1Click()
+{
+    activite_a_venir(QStringLiteral("La fenêtre des réglages"));
+}
+
+void Tgeneral::aide1Click()
+{
+    montre_aide(this);
+}
+
+void Tgeneral::N1Click()
+{
+    Apropos apropos(this);
+    apropos.exec();
+}
+
+void Tgeneral::actualise_affichage_records()
+{
+    m_memo1->setPlainText(decode_liste_records(m_session->liste_records()).join(QLatin1Char('\n')));
+}
+
+void Tgeneral::Button_recordsClick()
+{
+    if (m_button_records->text() == QLatin1String("Voir les records")) {
+        actualise_affichage_records();
+        m_memo1->show();
+        m_memo1->raise();
+        m_button_records->setText(QStringLiteral("Cacher les records"));
+        m_button_records->resize(137, m_button_records->height());
+    } else {
+        m_memo1->hide();
+        m_button_records->setText(QStringLiteral("Voir les records"));
+        m_button_records->resize(121, m_button_records->height());
+    }
+    m_button_records->setAccessibleName(m_button_records->text());
+}
+
+void Tgeneral::barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& position)
+{
+    const EtatEleve& e = m_session->eleve();
+    if (bouton == Qt::RightButton) {
+        if (jour == e.jours_tests.size())
+            m_menu_graphique->popup(m_graphique->mapToGlobal(position + QPoint(0, 20)));
+        return;
+    }
+    if (bouton != Qt::LeftButton || jour < 1 || jour > e.lignes_tests_retenues.size())
+        return;
+    const QImage image = image_du_test(e.lignes_tests_retenues.at(jour - 1));
+    if (image.isNull())
+        return;
+    const int x_zone = position.x() - m_scrollbox->horizontalScrollBar()->value();
+    const int gauche = x_zone > 340 ? x_zone - 330 : 10;
+    // Kept inside the panel: a large chart would otherwise be cut at the bottom.
+    const QSize taille(image.width() + 2, image.height() + 2);
+    const int x = std::clamp(m_scrollbox->x() + gauche, 0, std::max(0, largeur_client - taille.width()));
+    const int y = std::clamp(m_scrollbox->y() + 20, 0, std::max(0, hauteur_client - taille.height()));
+    m_image1->setPixmap(QPixmap::fromImage(image));
+    m_image1->setGeometry(QRect(QPoint(x, y), taille));
+    m_image1->raise();
+    m_image1->show();
+}
+
+void Tgeneral::barre_relachee()
+{
+    m_image1->hide();
+}
+
+QImage Tgeneral::image_du_test(const QString& ligne_test) const
+{
+    const int T = m_session->reglages().temps_reponse_acceptable;
+    // The compact grid only knows the tables 2 to 9: a test of the extended tables gets its large chart.
+    if (!donnees_graphique(ligne_test, T).classique)
+        return graphique_test(ligne_test, T);
+    return graphique_test_compact(ligne_test, m_session->eleve().objectifs, T);
+}
+
+void Tgeneral::Imprimer1Click()
+{
+    activite_a_venir(QStringLiteral("L'impression du bilan"));
+}

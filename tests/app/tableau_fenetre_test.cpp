@@ -1,0 +1,293 @@
+#include "app/graphique_jours_barre.h"
+#include "app/tgeneral.h"
+#include "core/faits.h"
+#include "platform/fenetre_aide.h"
+#include "support/dossier_test.h"
+#include "support/gui/repondeur.h"
+#include "support/plateforme_factice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Readable failures.
+inline void PrintTo(const QString& texte, std::ostream* flux)
+{
+    *flux << '"' << texte.toStdString() << '"';
+}
+
+namespace {
+
+// The dashboard of a home installation in a temporary folder, on Tuesday 3 December 2024.
+class FenetreTableau : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dossier.cree(QStringLiteral("poste")));
+        m_fenetre
+            = std::make_unique<Tgeneral>(m_dossier.chemin(QStringLiteral("poste")), m_horloge, m_plateforme);
+        m_fenetre->session().initialise_session();
+        m_fenetre->applique_session();
+    }
+
+    template <typename T = QWidget> T* controle(const QString& nom) const
+    {
+        T* w = m_fenetre->findChild<T*>(nom);
+        EXPECT_NE(w, nullptr) << nom.toStdString();
+        return w;
+    }
+
+    // A pupil without history, identified.
+    void identifie(
+        const QString& nom = QStringLiteral("DUPONT"), const QString& prenom = QStringLiteral("Jean"))
+    {
+        IdentiteEleve id;
+        id.nom = nom;
+        id.prenom = prenom;
+        id.nom_fichier = nom + QLatin1Char('_') + prenom;
+        id.chemin_historique
+            = m_dossier.chemin(QStringLiteral("poste/") + id.nom_fichier + QStringLiteral(".txt"));
+        m_fenetre->initialise_session_eleve(id);
+    }
+
+    // Days tested with these percentages, each with a complete classic test line.
+    void jours_testes(const QList<int>& pourcentages)
+    {
+        EtatEleve& e = m_fenetre->session().eleve();
+        e.nouvel_eleve = false;
+        e.jours_tests.clear();
+        e.lignes_tests_retenues.clear();
+        QString enregistrements;
+        for (const QString& code : produits_des_tables(QStringLiteral("tables_classiques")))
+            enregistrements
+                += QLatin1Char('P') + code + QStringLiteral("0120") + valeur_produit_4(code).mid(1);
+        int jour = 2;
+        for (int p : pourcentages) {
+            e.jours_tests.append(
+                {QStringLiteral("Lundi %1/11/2024").arg(jour++, 2, 10, QLatin1Char('0')), p});
+            e.lignes_tests_retenues.append(
+                QStringLiteral("\tTEST de 14:02:10 à 14:05:00 ") + enregistrements);
+        }
+        m_fenetre->affiche_graphique();
+    }
+
+    QVector<GraphiqueJoursBarre*> barres() const
+    {
+        QVector<GraphiqueJoursBarre*> r;
+        for (auto* b : m_fenetre->findChildren<GraphiqueJoursBarre*>())
+            r.append(b);
+        std::sort(r.begin(), r.end(), [](auto* a, auto* b) { return a->jour() < b->jour(); });
+        return r;
+    }
+
+    QAction* entree(const QString& texte) const
+    {
+        for (QAction* a : m_fenetre->menuBar()->findChildren<QAction*>())
+            if (a->text() == texte)
+                return a;
+        ADD_FAILURE() << texte.toStdString();
+        return nullptr;
+    }
+
+    DossierTest m_dossier;
+    HorlogeManuelle m_horloge;
+    PlateformeFactice m_plateforme;
+    RepondeurBoites m_boites;
+    std::unique_ptr<Tgeneral> m_fenetre;
+};
+
+TEST_F(FenetreTableau, un_graphique_de_trois_jours_a_des_barres_de_la_hauteur_et_couleur_de_leur_pourcentage)
+{
+    identifie();
+    jours_testes({100, 49, 72});
+    EXPECT_TRUE(controle(QStringLiteral("Scrollbox1"))->isVisibleTo(m_fenetre.get()));
+    const auto b = barres();
+    ASSERT_EQ(b.size(), 3);
+    EXPECT_EQ(b[0]->height(), 201);
+    EXPECT_EQ(b[1]->height(), 99);
+    EXPECT_EQ(b[2]->height(), 145);
+    EXPECT_EQ(b[0]->couleur(), QColor::fromRgb(couleur_bande(Bande::parfait)));
+    EXPECT_EQ(b[1]->couleur(), QColor::fromRgb(couleur_bande(Bande::tres_faible)));
+    EXPECT_EQ(b[2]->couleur(), QColor::fromRgb(couleur_bande(Bande::passable)));
+    for (auto* barre : b)
+        EXPECT_EQ(barre->geometry().bottom(), 260);
+    // Three components per day, all named in order, and a redraw replaces them.
+    EXPECT_NE(controle(QStringLiteral("composant9")), nullptr);
+    EXPECT_EQ(m_fenetre->findChild<QWidget*>(QStringLiteral("composant10")), nullptr);
+    jours_testes({80});
+    EXPECT_EQ(barres().size(), 1);
+    EXPECT_EQ(m_fenetre->findChild<QWidget*>(QStringLiteral("composant4")), nullptr);
+    const auto valeurs = m_fenetre->findChildren<QLabel*>(QStringLiteral("composant3"));
+    ASSERT_EQ(valeurs.size(), 1);
+    EXPECT_EQ(valeurs.first()->text(), QStringLiteral("80%"));
+}
+
+TEST_F(FenetreTableau, quarante_jours_font_defiler_le_graphique_jusqu_aux_derniers)
+{
+    m_fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_fenetre.get()));
+    identifie();
+    jours_testes(QList<int>(40, 90));
+    auto* zone = controle<QScrollArea>(QStringLiteral("Scrollbox1"));
+    EXPECT_EQ(zone->width(), 600);
+    EXPECT_EQ(zone->height(), 370);
+    EXPECT_GT(zone->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(zone->horizontalScrollBar()->value(), zone->horizontalScrollBar()->maximum());
+    EXPECT_EQ(controle(QStringLiteral("ShapeEx1"))->width(), 32 * 40 + 30);
+}
+
+TEST_F(FenetreTableau, appuyer_sur_une_barre_montre_le_test_du_jour_et_relacher_le_cache)
+{
+    identifie();
+    jours_testes({60, 95});
+    auto* image = controle<QLabel>(QStringLiteral("Image1"));
+    const auto b = barres();
+    QTest::mousePress(b[1], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(image->isVisibleTo(m_fenetre.get()));
+    ASSERT_FALSE(image->pixmap().isNull());
+    EXPECT_EQ(image->pixmap().size(), QSize(310, 255));
+    QTest::mouseRelease(b[1], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(image->isVisibleTo(m_fenetre.get()));
+}
+
+TEST_F(FenetreTableau, les_records_se_montrent_du_meilleur_au_dernier_et_se_cachent)
+{
+    m_fenetre->session().reglages().mode_ecole = true;
+    m_fenetre->applique_session();
+    m_fenetre->session().liste_records()
+        = QStringList {QStringLiteral("085007MARTIN_Eve"), QStringLiteral("100042DUPONTEL_Jean-Marc")};
+    auto* bouton = controle<QPushButton>(QStringLiteral("Button_records"));
+    auto* memo = controle<QPlainTextEdit>(QStringLiteral("Memo1"));
+    ASSERT_TRUE(bouton->isVisibleTo(m_fenetre.get()));
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    EXPECT_TRUE(memo->isVisibleTo(m_fenetre.get()));
+    EXPECT_EQ(bouton->text(), QStringLiteral("Cacher les records"));
+    EXPECT_EQ(bouton->width(), 137);
+    const QStringList lignes = memo->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lignes.size(), 4);
+    EXPECT_EQ(lignes[0], QStringLiteral("score                      (vitesse)"));
+    EXPECT_EQ(lignes[2], QStringLiteral(" 100% DUPONTEL Jean-Marc..... (42)"));
+    // Nine letters for the two names: thirteen dots, and a one-digit speed right-aligned.
+    EXPECT_EQ(lignes[3], QStringLiteral("  85% MARTIN Eve............. ( 7)"));
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    EXPECT_FALSE(memo->isVisibleTo(m_fenetre.get()));
+    EXPECT_EQ(bouton->text(), QStringLiteral("Voir les records"));
+    EXPECT_EQ(bouton->width(), 121);
+}
+
+TEST_F(FenetreTableau, sans_record_le_memo_le_dit_et_a_la_maison_le_bouton_est_cache)
+{
+    EXPECT_FALSE(controle(QStringLiteral("Button_records"))->isVisibleTo(m_fenetre.get()));
+    m_fenetre->session().liste_records().clear();
+    m_fenetre->actualise_affichage_records();
+    EXPECT_EQ(
+        controle<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText(), QStringLiteral("Aucun record."));
+}
+
+TEST_F(FenetreTableau, les_boutons_des_tables_changent_les_produits_etudies_et_le_nombre_a_apprendre)
+{
+    identifie();
+    auto* deux = controle<QToolButton>(QStringLiteral("SpeedButton2"));
+    auto* cinq = controle<QToolButton>(QStringLiteral("SpeedButton5"));
+    auto* label2 = controle<QLabel>(QStringLiteral("Label2"));
+    for (int n = 2; n <= 9; ++n) {
+        auto* b = controle<QToolButton>(QStringLiteral("SpeedButton%1").arg(n));
+        if (b->isChecked())
+            QTest::mouseClick(b, Qt::LeftButton);
+    }
+    EXPECT_TRUE(deux->isChecked());
+    EXPECT_EQ(m_fenetre->session().eleve().produits_etudies, produits_des_tables(QStringLiteral("table_2")));
+    QTest::mouseClick(cinq, Qt::LeftButton);
+    EXPECT_TRUE(cinq->isChecked());
+    EXPECT_EQ(m_fenetre->session().eleve().produits_etudies.size(), 16);
+
+    // Whole tables, then one table more: two tables of 8.
+    QTest::mouseClick(controle<QToolButton>(QStringLiteral("SpeedButton_tables")), Qt::LeftButton);
+    QTest::mouseClick(controle<QToolButton>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    EXPECT_EQ(label2->text(), QStringLiteral("16"));
+    EXPECT_EQ(label2->toolTip(), QStringLiteral("16 produits à apprendre"));
+
+    // The extended group shows its own panel and starts on the squares.
+    QTest::mouseClick(controle<QToolButton>(QStringLiteral("SpeedButton_12_19")), Qt::LeftButton);
+    EXPECT_TRUE(controle(QStringLiteral("Panel_12_19"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_FALSE(controle(QStringLiteral("Panel_2_9"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_TRUE(controle<QToolButton>(QStringLiteral("SpeedButton11"))->isChecked());
+    EXPECT_EQ(
+        m_fenetre->session().eleve().produits_etudies, produits_des_tables(QStringLiteral("table_carres")));
+}
+
+TEST_F(FenetreTableau, un_nouvel_eleve_voit_son_nom_et_le_bouton_test_mais_pas_de_graphique)
+{
+    EXPECT_FALSE(controle(QStringLiteral("Button_Test"))->isVisibleTo(m_fenetre.get()));
+    identifie(QStringLiteral("DURAND"), QStringLiteral("Léa"));
+    EXPECT_EQ(controle<QLabel>(QStringLiteral("label_nom"))->text(), QStringLiteral("DURAND Léa"));
+    EXPECT_TRUE(controle(QStringLiteral("Button_Test"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_TRUE(controle(QStringLiteral("label_test"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_FALSE(controle(QStringLiteral("label_classe"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_FALSE(controle(QStringLiteral("Scrollbox1"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_EQ(
+        controle<QLabel>(QStringLiteral("Label_tables"))->text(), m_fenetre->session().objectifs_en_mots());
+}
+
+TEST_F(FenetreTableau, rien_a_apprendre_est_dit_au_lieu_d_ouvrir_l_apprentissage)
+{
+    identifie();
+    m_fenetre->session().eleve().produits_a_memoriser.clear();
+    m_fenetre->apprentissage1Click();
+    ASSERT_EQ(m_boites.vues.size(), 1);
+    EXPECT_EQ(m_boites.vues[0].titre, QStringLiteral("Apprentissage inutile"));
+    EXPECT_EQ(m_boites.vues[0].texte, QStringLiteral("Tu sais déjà tes tables!!"));
+}
+
+TEST_F(FenetreTableau, les_entrees_de_menu_prevues_inactives_le_restent)
+{
+    identifie();
+    EXPECT_FALSE(entree(QStringLiteral("Tableau de bord"))->isEnabled());
+    EXPECT_FALSE(entree(QStringLiteral("Test tables étendues"))->isEnabled());
+    EXPECT_FALSE(entree(QStringLiteral("Test calcul mental"))->isEnabled());
+    EXPECT_TRUE(entree(QStringLiteral("Changer élève"))->isEnabled());
+    EXPECT_TRUE(entree(QStringLiteral("Test normal"))->isEnabled());
+    EXPECT_FALSE(entree(QStringLiteral("Enseignant"))->isVisible());
+}
+
+TEST_F(FenetreTableau, l_aide_et_la_boite_a_propos_s_ouvrent)
+{
+    QString texte_version;
+    // Each dialog is read and closed as soon as it is shown.
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            for (QLabel* l : d->findChildren<QLabel*>())
+                if (l->text().startsWith(QLatin1String("version")))
+                    texte_version = l->text();
+            d->reject();
+        }
+    });
+    m_fenetre->N1Click();
+    EXPECT_EQ(texte_version, QStringLiteral("version 0.96.04"));
+    m_fenetre->aide1Click();
+    EXPECT_TRUE(m_boites.vues.isEmpty()) << "the help pages are compiled in";
+    auto* aide = m_fenetre->findChild<FenetreAide*>();
+    ASSERT_NE(aide, nullptr);
+    EXPECT_TRUE(aide->isVisible());
+    const QString page = aide->navigateur()->toPlainText();
+    for (const char* activite : {"Le test", "L'apprentissage", "Le perfectionnement", "Le tableau de bord"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(activite))) << activite;
+    aide->close();
+}
+
+} // namespace
