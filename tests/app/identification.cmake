@@ -4,3 +4,6 @@ tabrix_test(tests_identification
 tabrix_test(tests_identification_dossiers
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/identification_dossiers_test.cpp
     LIENS tabrix_app_logique)
+tabrix_test(tests_identification_fenetre GUI
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/identification_fenetre_test.cpp
+    LIENS tabrix_app)
