@@ -89,6 +89,7 @@ struct EtatEleve
 {
     IdentiteEleve identite;
     bool nouvel_eleve = true;
+    bool historique_illisible = false;  // the file exists but could not be read: recording must not replace it
     QStringList historique;
     QStringList seance_en_cours;
     QVector<JourTest> jours_tests;

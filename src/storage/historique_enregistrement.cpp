@@ -3,6 +3,7 @@
 #include "core/dates.h"
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
+#include "storage/fusion.h"
 #include "storage/historique_lignes.h"
 #include "storage/raccourci.h"
 
@@ -52,6 +53,25 @@ Ecriture ecrit_dans(
     return cree_raccourci(dossier_raccourci, eleve.identite.nom_fichier, chemin_historique);
 }
 
+// The single-machine copy may already hold séances that never reached the server, and an earlier version
+// of this séance (same header up to its end time): both are kept once, merged with the lines of now.
+std::optional<QStringList> contenu_de_repli(const QString& chemin, const EtatEleve& eleve)
+{
+    if (!QFile::exists(chemin))
+        return eleve.historique;
+    const auto anciennes = lit_lignes(chemin);
+    if (!anciennes)
+        return std::nullopt;
+    // Merged first, so that the older lines of this séance keep its date and dedupe with the new ones.
+    QStringList lignes = fusionne_lignes(*anciennes, eleve.historique);
+    if (!eleve.seance_en_cours.isEmpty()) {
+        const QString entete = eleve.seance_en_cours.first();
+        const QString debut_entete = entete.left(entete.indexOf(QStringLiteral(" à ")) + 3);
+        lignes.removeIf([&](const QString& l) { return l.startsWith(debut_entete) && l != entete; });
+    }
+    return lignes;
+}
+
 } // namespace
 
 ResultatEnregistrement EnregistrementSeance(
@@ -75,7 +95,10 @@ ResultatEnregistrement EnregistrementSeance(
             dossier_raccourci = dossier_hors_classe(reglages.dossier_etablissement);
         }
     }
-    const Ecriture e = ecrit_dans(chemin, dossier_raccourci, eleve);
+    // A history that could not be read is never replaced by the séance alone.
+    const Ecriture e = eleve.historique_illisible
+        ? Ecriture {false, QStringLiteral("L'historique « %1 » n'a pas pu être lu.").arg(chemin)}
+        : ecrit_dans(chemin, dossier_raccourci, eleve);
     if (e)
         return r;
 
@@ -97,7 +120,12 @@ ResultatEnregistrement EnregistrementSeance(
         r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur;
         return r;
     }
-    if (const Ecriture e2 = ecrit_dans(chemin_repli, raccourci_repli, eleve); !e2) {
+    const auto lignes = contenu_de_repli(chemin_repli, eleve);
+    Ecriture e2 = lignes ? ecrit_lignes(chemin_repli, *lignes)
+                         : Ecriture {false, QStringLiteral("Impossible de lire « %1 ».").arg(chemin_repli)};
+    if (e2)
+        e2 = cree_raccourci(raccourci_repli, id.nom_fichier, chemin_repli);
+    if (!e2) {
         r.ok = false;
         r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur + QLatin1Char('\n')
             + e2.erreur;

@@ -1,8 +1,11 @@
 #include "storage/historique_lecture.h"
 
 #include "core/faits.h"
+#include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
 #include "storage/historique_lignes.h"
 
+#include <QFile>
 #include <QSet>
 #include <QStringView>
 
@@ -81,4 +84,21 @@ void recupere_donnees(EtatEleve& eleve, const Reglages& reglages, const QString&
     eleve.lignes_tests_retenues = std::move(d.lignes_tests_retenues);
     eleve.dernier_test = std::move(d.dernier_test);
     eleve.seance_deja_aujourdhui = d.seance_deja_aujourdhui;
+}
+
+ChargementHistorique charge_historique(EtatEleve& eleve)
+{
+    const QString chemin = chemin_normalise(eleve.identite.chemin_historique);
+    eleve.historique.clear();
+    eleve.historique_illisible = false;
+    eleve.nouvel_eleve = !QFile::exists(chemin);
+    if (eleve.nouvel_eleve)
+        return ChargementHistorique::absent;
+    auto lignes = lit_lignes(chemin);
+    if (!lignes) {
+        eleve.historique_illisible = true;
+        return ChargementHistorique::illisible;
+    }
+    eleve.historique = std::move(*lignes);
+    return ChargementHistorique::lu;
 }

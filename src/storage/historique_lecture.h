@@ -16,6 +16,18 @@ struct DonneesHistorique
     bool seance_deja_aujourdhui = false;
 };
 
+enum class ChargementHistorique
+{
+    absent,
+    lu,
+    illisible
+};
+
+// Loads the history named by the pupil's identity. Missing: a new pupil with an empty history. Present but
+// unreadable (a share that fails for a moment): not a new pupil, and marked so that recording his séance
+// never replaces the file with the séance alone.
+ChargementHistorique charge_historique(EtatEleve& eleve);
+
 // `objectifs`: comma-separated table names; `T`: the acceptable response time; `cle_aujourdhui`: such as
 // "Mardi 03/12/2024". Lines that are neither headers nor tests are skipped; nothing here can fail.
 DonneesHistorique recupere_donnees(const QStringList& historique, const QString& objectifs,

@@ -32,12 +32,18 @@ int met_a_jour(const QString& chemin, const QString& prefixe, int fois)
     for (int i = 0; i < fois; ++i) {
         const QString nom = prefixe + QStringLiteral("_%1").arg(i % 25);
         const auto r = mise_a_jour_records(liste, 50, i / 25, nom, chemins);
-        if (!r.ecriture || !r.verrou || r.rang == 0)
+        if (!r.ecriture || !r.verrou || r.rang == 0) {
+            std::fprintf(stderr, "%d: ecriture %d verrou %d rang %d %s\n", i, int(r.ecriture.ok),
+                int(r.verrou), r.rang, qPrintable(r.ecriture.erreur));
             ++perdues;
+        }
         attendues[nom] = ligne_record(50, i / 25, nom);
         for (const QString& ligne : attendues) {
-            if (!liste.contains(ligne))
+            if (!liste.contains(ligne)) {
+                std::fprintf(stderr, "%d: ligne perdue %s (liste de %d: %s)\n", i, qPrintable(ligne),
+                    int(liste.size()), qPrintable(liste.filter(prefixe).join(QLatin1Char(' '))));
                 ++perdues;
+            }
         }
     }
     std::printf("%d\n", perdues);

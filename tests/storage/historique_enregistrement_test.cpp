@@ -2,6 +2,7 @@
 #include "storage/fichier_texte.h"
 #include "storage/fusion_monoposte.h"
 #include "storage/historique_enregistrement.h"
+#include "storage/historique_lecture.h"
 #include "storage/historique_lignes.h"
 #include "storage/raccourci.h"
 #include "support/dossier_test.h"
@@ -205,4 +206,67 @@ TEST_F(Ecole, le_monoposte_inutilisable_fait_garder_les_fichiers_locaux)
     EXPECT_FALSE(n.envoye_a_la_corbeille);
     EXPECT_EQ(n.erreurs.size(), 1);
     EXPECT_EQ(lit_lignes(m + QStringLiteral("/Durand_Paul.txt")), anciennes);
+}
+
+TEST_F(Ecole, un_historique_illisible_n_est_jamais_remplace_par_la_seance_seule)
+{
+    // A folder in place of the file: it exists and cannot be read, like a share failing for a moment.
+    ASSERT_TRUE(QFile::remove(e.identite.chemin_historique));
+    ASSERT_TRUE(QDir().mkpath(e.identite.chemin_historique + QStringLiteral("/x")));
+    EXPECT_EQ(charge_historique(e), ChargementHistorique::illisible);
+    EXPECT_FALSE(e.nouvel_eleve);
+    EXPECT_TRUE(e.historique.isEmpty());
+
+    const QString t = test_ligne(QStringLiteral("14:03:02"));
+    const auto res = ajoute_activite(e, r, a(14, 6, 41), poste, t);
+    ASSERT_TRUE(res) << qPrintable(res.erreur);
+    EXPECT_TRUE(res.repli_monoposte);
+    EXPECT_TRUE(QFileInfo(e.identite.chemin_historique).isDir());
+    EXPECT_EQ(lit_lignes(dossier_monoposte_etablissement(r) + QStringLiteral("/Dupont_Marie.txt")),
+        QStringList({entete(QStringLiteral("14:06:41")), t}));
+
+    r.mode_ecole = false;
+    EXPECT_FALSE(EnregistrementSeance(e, r, a(14, 20, 0), poste));
+    EXPECT_TRUE(QFileInfo(e.identite.chemin_historique).isDir());
+}
+
+TEST_F(Ecole, le_repli_garde_ce_que_le_poste_n_a_pas_encore_rendu_au_serveur)
+{
+    const QString m = dossier_monoposte_etablissement(r);
+    ASSERT_TRUE(QDir().mkpath(m));
+    const QStringList pas_rendues {
+        QStringLiteral("Séance du Lundi 02/12/2024 de 16:00:00 à 16:30:00 sur le poste \"Y\""),
+        test_ligne(QStringLiteral("16:01:00"))};
+    ASSERT_TRUE(ecrit_lignes(m + QStringLiteral("/Dupont_Marie.txt"), pas_rendues));
+    ASSERT_TRUE(QDir(d.chemin(QStringLiteral("serveur"))).removeRecursively());
+
+    const QString t = test_ligne(QStringLiteral("14:03:02"));
+    const QString perf = ligne_perfectionnement(
+        QStringLiteral("14:07:01"), QStringLiteral("14:19:58"), QStringLiteral("facile"));
+    ASSERT_TRUE(ajoute_activite(e, r, a(14, 6, 41), poste, t).repli_monoposte);
+    ASSERT_TRUE(ajoute_activite(e, r, a(14, 19, 59), poste, perf).repli_monoposte);
+    const auto lignes = lit_lignes(m + QStringLiteral("/Dupont_Marie.txt")).value();
+    EXPECT_EQ(lignes,
+        (QStringList {anciennes[0], anciennes[1], pas_rendues[0], pas_rendues[1],
+            entete(QStringLiteral("14:19:59")), t, perf}));
+}
+
+TEST_F(Ecole, un_historique_en_lf_avec_bom_utf8_est_relu_et_reecrit_sans_rien_perdre)
+{
+    QFile f(e.identite.chemin_historique);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("\xEF\xBB\xBFS\xC3\xA9"
+            "ance du Lundi 02/12/2024 de 10:00:00 \xC3\xA0 10:30:00 sur le poste \"X\"\n\tTEST de 10:01:00 "
+            "\xC3\xA0 10:06:40 P070903000630\nligne inconnue\n");
+    f.close();
+    EXPECT_EQ(charge_historique(e), ChargementHistorique::lu);
+    ASSERT_EQ(e.historique.size(), 3);
+    EXPECT_EQ(e.historique[0], anciennes[0]);
+    EXPECT_EQ(recupere_donnees(e.historique, QStringLiteral("table_7"), false, 4, {}).jours_tests.size(), 1);
+
+    ASSERT_TRUE(EnregistrementSeance(e, r, a(14, 20, 0), poste));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("S\xE9"
+                                       "ance du Lundi 02/12/2024 de 10:00:00 \xE0 10:30:00"));
+    EXPECT_EQ(lit_lignes(e.identite.chemin_historique)->last(), QStringLiteral("ligne inconnue"));
 }
