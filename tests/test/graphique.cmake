@@ -1,0 +1,1 @@
+tabrix_test(tests_graphique_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphique_test_test.cpp LIENS tabrix_rapports GUI)
