@@ -41,10 +41,14 @@ void ajoute_cles(const QStringList& lignes, std::vector<LigneCle>& sortie)
     }
 }
 
+// Keys are all 16 characters long, so this is the order of key + line. Most lines meet their exact copy
+// from the other file: equal text is settled by a plain comparison before any case folding.
 int compare(const LigneCle& a, const LigneCle& b)
 {
     const int c = QString::compare(a.cle, b.cle, Qt::CaseInsensitive);
-    return c != 0 ? c : QString::compare(*a.ligne, *b.ligne, Qt::CaseInsensitive);
+    if (c != 0 || *a.ligne == *b.ligne)
+        return c;
+    return QString::compare(*a.ligne, *b.ligne, Qt::CaseInsensitive);
 }
 
 // Missing: empty. Present but unreadable: nullopt.
