@@ -76,8 +76,6 @@ void Tident::initialisation()
     m_label_classe->move(gauche, 11);
     vide_boxes();
     m_ListBox_autre->hide();
-    m_Edit_nom->setEnabled(true);
-    m_Edit_prenom->setEnabled(true);
     m_identification.initialisation();
 
     if (!m_reglages.mode_ecole) {
@@ -160,6 +158,7 @@ void Tident::ListBoxClick(QListWidget* b, const QString& texte)
     if (m_etat == Etat::choix_classe) {
         m_identification.choisit_classe(texte);
         m_PanelClasse->setText(m_identification.texte_panneau_classe());
+        m_PanelClasse->setAccessibleName(m_PanelClasse->text().trimmed());
         if (m_reglages.identification_par_code)
             demande_code();
         else
@@ -314,8 +313,8 @@ void Tident::Inscription()
     m_ListBox_autre->hide();
     m_Label_nom->show();
     m_label_prenom->show();
-    m_Edit_nom->setEnabled(true);
-    m_Edit_prenom->setEnabled(true);
+    m_Edit_nom->setReadOnly(false);
+    m_Edit_prenom->setReadOnly(false);
     m_Edit_nom->clear();
     m_Edit_prenom->clear();
     m_Edit_nom->show();
@@ -380,8 +379,8 @@ void Tident::Button_idClick()
     }
     m_etat = Etat::affichage_code;
     m_Button_id->hide();
-    m_Edit_nom->setEnabled(false);
-    m_Edit_prenom->setEnabled(false);
+    m_Edit_nom->setReadOnly(true);
+    m_Edit_prenom->setReadOnly(true);
     m_ButtonChangerClasse->hide();
     m_label_code->show();
     m_Panel_code->setText(m_identification.identite().code);

@@ -48,10 +48,10 @@ QPixmap motif_fond()
     QPainter p(&tuile);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(194, 224, 242));
+    p.setBrush(QColor(197, 226, 244));
     p.drawRoundedRect(QRectF(4, 4, 24, 24), 4, 4);
     p.drawRoundedRect(QRectF(36, 36, 24, 24), 4, 4);
-    p.setPen(QPen(QColor(168, 206, 232), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(180, 214, 238), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(42, 10), QPointF(54, 22));
     p.drawLine(QPointF(54, 10), QPointF(42, 22));
     p.drawLine(QPointF(10, 42), QPointF(22, 54));
@@ -112,8 +112,8 @@ void Tident::construit()
     m_zone_listes->setFocusPolicy(Qt::NoFocus);
     m_zone_listes->viewport()->setAutoFillBackground(false);
     m_contenu_listes = new QWidget;
-    m_contenu_listes->setAutoFillBackground(false);
     m_zone_listes->setWidget(m_contenu_listes);
+    m_contenu_listes->setAutoFillBackground(false); // after setWidget, which turns it on
     m_zone_listes->hide();
     for (int i = 1; i <= 8; ++i)
         nouvelle_box(i);

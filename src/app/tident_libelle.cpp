@@ -52,7 +52,9 @@ void LibelleContour::paintEvent(QPaintEvent*)
     QLinearGradient degrade(0, marge, 0, marge + fm.height());
     degrade.setColorAt(0.15, m_haut);
     degrade.setColorAt(0.85, m_bas);
-    p.setPen(QPen(QColor(40, 20, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Dark fills get a light outline, light fills a dark one, so both read on the tiled background.
+    const QColor contour = m_bas.lightness() < 100 ? QColor(255, 255, 240) : QColor(40, 20, 0);
+    p.setPen(QPen(contour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(chemin);
     p.setPen(Qt::NoPen);
     p.setBrush(degrade);
