@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(SessionEleve, un_eleve_dont_la_table_la_plus_faible_depasse_85_travaille_les_trous)
+TEST_F(SessionEleve, a_partir_de_85_a_la_table_la_plus_faible_l_eleve_travaille_les_trous)
 {
     // T = 4 s: 8 s gives half marks, 12 s a quarter. Table of 7: (600 + 50 + 50) / 8 = 87.
     QDir().mkpath(poste() + QStringLiteral("/Eleves"));
@@ -58,17 +58,12 @@ TEST_F(SessionEleve, un_eleve_dont_la_table_la_plus_faible_depasse_85_travaille_
     EXPECT_EQ(s.eleve().memorisation.nombre_tables, 1);
     EXPECT_EQ(s.eleve().produits_a_memoriser,
         selection_produits(ModeSelection::trous, 8, s.eleve().produits_etudies, s.eleve().dernier_test, 4));
-}
 
-TEST_F(SessionEleve, sous_85_l_eleve_apprend_des_tables_entieres)
-{
-    // (600 + 50 + 25) / 8 = 84.
-    QDir().mkpath(poste() + QStringLiteral("/Eleves"));
+    // (600 + 50 + 25) / 8 = 84: whole tables.
     ASSERT_TRUE(
-        ecrit_lignes(historique(QStringLiteral("Dupont_Marie")), {entete_lundi, test_table_7(80, 120)}).ok);
-    Session& s = nouvelle_session();
-    s.initialise_session();
-    s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie")));
+        ecrit_lignes(historique(QStringLiteral("Martin_Léa")), {entete_lundi, test_table_7(80, 120)}).ok);
+    s.changement_eleve();
+    s.initialise_session_eleve(identite(QStringLiteral("Martin"), QStringLiteral("Léa")));
     EXPECT_EQ(s.eleve().classement_tables.first(), QStringLiteral("table_7=084"));
     EXPECT_TRUE(s.eleve().memorisation.tables_entieres);
     EXPECT_EQ(s.eleve().memorisation.nombre_voulu, 8);

@@ -42,12 +42,3 @@ TEST(InstanceUnique, le_verrou_laisse_par_un_programme_mort_est_repris)
     InstanceUnique lancement(dossier.chemin());
     EXPECT_TRUE(lancement.premiere());
 }
-
-TEST(InstanceUnique, deux_noms_differents_ne_se_bloquent_pas)
-{
-    DossierTest dossier;
-    InstanceUnique a(dossier.chemin(), QStringLiteral("_Tabrix"));
-    InstanceUnique b(dossier.chemin(), QStringLiteral("_Autre"));
-    EXPECT_TRUE(a.premiere());
-    EXPECT_TRUE(b.premiere());
-}

@@ -44,12 +44,6 @@ TEST(AccesChemin, un_partage_qui_ne_repond_pas_est_abandonne_au_bout_du_delai)
     EXPECT_LT(ecoule, 2000);
 }
 
-TEST(AccesChemin, une_sonde_qui_leve_une_exception_vaut_injoignable)
-{
-    EXPECT_FALSE(chemin_accessible_dans_le_delai(
-        QStringLiteral("/tmp"), 3000, [](const QString&) -> bool { throw std::runtime_error("partage"); }));
-}
-
 TEST(PlateformeSysteme, la_corbeille_recoit_le_fichier_et_un_absent_compte_comme_parti)
 {
     DossierTest dossier;
