@@ -43,13 +43,16 @@ void place_bloc(EtatEleve& eleve, const QDateTime& maintenant, const QString& no
 }
 
 // Writes the history and the class shortcut (or, without a class in school mode, the "Hors classe" one).
-Ecriture ecrit_dans(
-    const QString& chemin_historique, const QString& dossier_raccourci, const EtatEleve& eleve)
+// On this machine a missing class folder is made; a missing folder on the server means the share is gone.
+Ecriture ecrit_dans(const QString& chemin_historique, const QString& dossier_raccourci,
+    const EtatEleve& eleve, bool sur_ce_poste)
 {
     if (auto e = ecrit_lignes(chemin_historique, eleve.historique); !e)
         return e;
     if (dossier_raccourci.isEmpty())
         return {};
+    if (sur_ce_poste)
+        QDir().mkpath(dossier_raccourci);
     return cree_raccourci(dossier_raccourci, eleve.identite.nom_fichier, chemin_historique);
 }
 
@@ -95,16 +98,18 @@ ResultatEnregistrement EnregistrementSeance(
             dossier_raccourci = dossier_hors_classe(reglages.dossier_etablissement);
         }
     }
+    const QString monoposte = dossier_monoposte_etablissement(reglages);
+    const QString chemin_repli = monoposte + QLatin1Char('/') + id.nom_fichier + QStringLiteral(".txt");
+    const bool sur_ce_poste
+        = !reglages.mode_ecole || QDir::cleanPath(chemin_repli) == QDir::cleanPath(chemin);
     // A history that could not be read is never replaced by the séance alone.
     const Ecriture e = eleve.historique_illisible
         ? Ecriture {false, QStringLiteral("L'historique « %1 » n'a pas pu être lu.").arg(chemin)}
-        : ecrit_dans(chemin, dossier_raccourci, eleve);
+        : ecrit_dans(chemin, dossier_raccourci, eleve, sur_ce_poste);
     if (e)
         return r;
 
-    const QString monoposte = dossier_monoposte_etablissement(reglages);
-    const QString chemin_repli = monoposte + QLatin1Char('/') + id.nom_fichier + QStringLiteral(".txt");
-    if (!reglages.mode_ecole || QDir::cleanPath(chemin_repli) == QDir::cleanPath(chemin)) {
+    if (sur_ce_poste) {
         r.ok = false;
         r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur;
         return r;

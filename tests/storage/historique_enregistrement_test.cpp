@@ -270,3 +270,17 @@ TEST_F(Ecole, un_historique_en_lf_avec_bom_utf8_est_relu_et_reecrit_sans_rien_pe
                                        "ance du Lundi 02/12/2024 de 10:00:00 \xE0 10:30:00"));
     EXPECT_EQ(lit_lignes(e.identite.chemin_historique)->last(), QStringLiteral("ligne inconnue"));
 }
+
+TEST_F(Ecole, en_mode_monoposte_le_dossier_de_classe_manquant_est_cree)
+{
+    r.dossier_etablissement = dossier_monoposte_etablissement(r);
+    r.dossier_annee = r.dossier_etablissement + QStringLiteral("/2024-2025");
+    e.identite.dossier_classe = r.dossier_annee + QStringLiteral("/61");
+    e.identite.chemin_historique = chemin_historique_eleve(r, e.identite.nom_fichier);
+    ASSERT_TRUE(QDir().mkpath(r.dossier_etablissement));
+    const auto res = ajoute_activite(e, r, a(14, 6, 41), poste, test_ligne(QStringLiteral("14:03:02")));
+    ASSERT_TRUE(res) << qPrintable(res.erreur);
+    EXPECT_FALSE(res.repli_monoposte);
+    EXPECT_EQ(cible_raccourci(chemin_raccourci(e.identite.dossier_classe, QStringLiteral("Dupont_Marie"))),
+        e.identite.chemin_historique);
+}
