@@ -64,6 +64,11 @@ TEST_F(BancSession, le_mode_ecole_travaille_sur_le_serveur_et_cree_les_dossiers_
     EXPECT_FALSE(s.nouvelle_annee_scolaire());
     // The folder of the current year is no sign of a wrong clock.
     EXPECT_FALSE(s.Verifie_annee_horloge());
+
+    // The levels are not read again at a change of pupil, and must not be lost there.
+    s.changement_eleve();
+    EXPECT_EQ(s.reglages().niveaux.size(), 2);
+    EXPECT_EQ(s.reglages().dossier_annee, etablissement + QStringLiteral("/2024-2025"));
 }
 
 TEST_F(BancSession, le_poste_dont_le_nom_figure_dans_le_chemin_du_serveur_est_le_serveur)

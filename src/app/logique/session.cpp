@@ -91,6 +91,8 @@ void Session::initialise_session()
     m_eleve.jour_seance = tampons.jour;
     m_eleve.heure_debut = tampons.heure_debut;
 
+    // The levels are loaded once per run (initialise_ecole): a change of pupil keeps them.
+    const QVector<Niveau> niveaux = m_reglages.niveaux;
     lit_configuration();
     m_reglages.annee_scolaire = tampons.annee_scolaire;
     m_eleve.memorisation.tables_entieres = !m_reglages.trous_par_defaut;
@@ -106,6 +108,7 @@ void Session::initialise_session()
         m_reglages.annee_scolaire = tampons.annee_scolaire;
         m_eleve.memorisation.tables_entieres = !m_reglages.trous_par_defaut;
     }
+    m_reglages.niveaux = niveaux;
     etablit_mode_et_dossiers();
     if (serveur_tabrix && m_reglages.mode_ecole)
         ramene_travail_monoposte();
