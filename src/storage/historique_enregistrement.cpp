@@ -43,16 +43,15 @@ void place_bloc(EtatEleve& eleve, const QDateTime& maintenant, const QString& no
 }
 
 // Writes the history and the class shortcut (or, without a class in school mode, the "Hors classe" one).
-// On this machine a missing class folder is made; a missing folder on the server means the share is gone.
-Ecriture ecrit_dans(const QString& chemin_historique, const QString& dossier_raccourci,
-    const EtatEleve& eleve, bool sur_ce_poste)
+// The history just reached the establishment's folder, so a class folder missing beside it is made.
+Ecriture ecrit_dans(
+    const QString& chemin_historique, const QString& dossier_raccourci, const EtatEleve& eleve)
 {
     if (auto e = ecrit_lignes(chemin_historique, eleve.historique); !e)
         return e;
     if (dossier_raccourci.isEmpty())
         return {};
-    if (sur_ce_poste)
-        QDir().mkpath(dossier_raccourci);
+    QDir().mkpath(dossier_raccourci);
     return cree_raccourci(dossier_raccourci, eleve.identite.nom_fichier, chemin_historique);
 }
 
@@ -105,7 +104,7 @@ ResultatEnregistrement EnregistrementSeance(
     // A history that could not be read is never replaced by the séance alone.
     const Ecriture e = eleve.historique_illisible
         ? Ecriture {false, QStringLiteral("L'historique « %1 » n'a pas pu être lu.").arg(chemin)}
-        : ecrit_dans(chemin, dossier_raccourci, eleve, sur_ce_poste);
+        : ecrit_dans(chemin, dossier_raccourci, eleve);
     if (e)
         return r;
 
