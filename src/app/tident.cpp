@@ -41,6 +41,7 @@ Tident::Tident(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_reglages(reglages)
+    , m_horloge(horloge)
     , m_identification(reglages, annee_de(reglages, horloge))
     , m_retablit_verrous(std::move(retablit_verrous))
 {
@@ -76,6 +77,8 @@ void Tident::initialisation()
     m_label_classe->move(gauche, 11);
     vide_boxes();
     m_ListBox_autre->hide();
+    // The school year may have been set up since the window was made.
+    m_identification.fixe_annee_scolaire(annee_de(m_reglages, m_horloge));
     m_identification.initialisation();
 
     if (!m_reglages.mode_ecole) {

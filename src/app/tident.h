@@ -79,6 +79,7 @@ private:
     void ferme();
 
     const Reglages& m_reglages;
+    const Horloge& m_horloge;
     IdentificationEleve m_identification;
     std::function<void()> m_retablit_verrous;
     Etat m_etat = Etat::choix_classe;

@@ -416,3 +416,27 @@ TEST_F(FenetreIdentification, maison_la_liste_des_eleves_sans_classe)
     EXPECT_EQ(
         f.identite().chemin_historique, ecole.reglages.dossier_eleves + QStringLiteral("/Durand_Paul.txt"));
 }
+
+TEST_F(FenetreIdentification, l_annee_scolaire_vient_de_l_horloge_puis_des_reglages_poses_apres_coup)
+{
+    ecole.ajoute(QStringLiteral("Dupond_Marie"), QStringLiteral("CE2"), QStringLiteral("2023-2024"));
+    ecole.reglages.annee_scolaire.clear(); // the clock says 3 December 2024
+    RepondeurBoites repondeur(QMessageBox::No);
+    Tident& f = ouvre();
+    auto inscrit = [&] {
+        choisit_classe(QStringLiteral("CM2"));
+        QTest::keyClicks(w<QLineEdit>("Edit_nom"), QStringLiteral("Dupont"));
+        QTest::keyClicks(w<QLineEdit>("Edit_prenom"), QStringLiteral("Marie"));
+        clique("Button_id");
+    };
+    inscrit();
+    ASSERT_EQ(repondeur.vues.size(), 1);
+    EXPECT_EQ(repondeur.vues[0].texte, QStringLiteral("Etais-tu en CE2 l'année dernière?"));
+
+    // The teacher sets up a later school year while the window exists: the next opening follows it.
+    ecole.reglages.annee_scolaire = QStringLiteral("2026-2027");
+    f.show();
+    inscrit();
+    ASSERT_EQ(repondeur.vues.size(), 2);
+    EXPECT_EQ(repondeur.vues[1].texte, QStringLiteral("Etais-tu en CE2 il y a 3 ans?"));
+}

@@ -32,6 +32,8 @@ public:
 
     // Clears the identity and the list; at home the list is the home folder's pupils.
     void initialisation();
+    // The year whose previous four the former-pupil search looks at ("2024-2025").
+    void fixe_annee_scolaire(const QString& annee) { m_annee_scolaire = annee; }
     // A class of the level table, or aucune().
     void choisit_classe(const QString& classe);
     bool hors_classe_choisi() const { return m_hors_classe; }
