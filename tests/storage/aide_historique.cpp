@@ -1,12 +1,16 @@
 // Helper process of the fault tests: it rewrites a large history without end (to be killed mid-write), or
 // updates the records list many times while another copy of itself does the same.
+#include "storage/historique_enregistrement.h"
 #include "storage/historique_exemples.h"
 #include "storage/records.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -50,6 +54,31 @@ int met_a_jour(const QString& chemin, const QString& prefixe, int fois)
     return perdues == 0 ? 0 : 1;
 }
 
+// A disk that fills up: files may not grow past `limite` bytes. The pupil's séance on top of a long history
+// must then be reported as not recorded (exit 3), never as recorded.
+int disque_plein(const QString& chemin, qint64 limite)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r {static_cast<rlim_t>(limite), static_cast<rlim_t>(limite)};
+    if (setrlimit(RLIMIT_FSIZE, &r) != 0)
+        return 2;
+    const QFileInfo info(chemin);
+    Reglages reglages;
+    reglages.dossier_eleves = info.absolutePath();
+    EtatEleve e;
+    e.identite.nom = QStringLiteral("Dupont");
+    e.identite.prenom = QStringLiteral("Marie");
+    e.identite.nom_fichier = info.completeBaseName();
+    e.identite.chemin_historique = chemin;
+    e.historique = lit_lignes(chemin).value_or(QStringList {});
+    const QDateTime maintenant(QDate(2024, 12, 3), QTime(14, 30, 0));
+    const auto res = ajoute_activite(e, reglages, maintenant, QStringLiteral("SALLE-3"),
+        ligne_test(QStringLiteral("14:03:02"), QStringLiteral("14:06:40"),
+            reponses_justes(QStringLiteral("tables_classiques"))));
+    std::printf("%s\n", qPrintable(res.erreur));
+    return res.ok ? 0 : 3;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,6 +89,9 @@ int main(int argc, char** argv)
         return reecrit_sans_fin(args[2]);
     if (args.size() == 5 && args[1] == QLatin1String("records"))
         return met_a_jour(args[2], args[3], args[4].toInt());
-    std::fprintf(stderr, "usage: aide_historique ecrit FICHIER | records FICHIER PREFIXE FOIS\n");
+    if (args.size() == 4 && args[1] == QLatin1String("plein"))
+        return disque_plein(args[2], args[3].toLongLong());
+    std::fprintf(stderr,
+        "usage: aide_historique ecrit FICHIER | records FICHIER PREFIXE FOIS | plein FICHIER OCTETS\n");
     return 64;
 }
