@@ -160,7 +160,13 @@ void PanneauResultat::affiche(const EvaluationTest& e, const QImage& graphique, 
     m_label10->setVisible(mal);
     m_label12->setVisible(mal);
     if (mal && bien) {
-        const int x_sep = largeur / 2;
+        // The whole verdict block is centred, so that long lists stay inside the panel.
+        for (QLabel* l : {m_label2, m_label3, m_label4, m_label5, m_label6, m_label7, m_label8, m_label9})
+            l->adjustSize();
+        const int gauche = qMax(m_label2->width() + m_label3->width(), m_label4->width() + m_label5->width());
+        const int droite = qMax(m_label6->width() + m_label7->width(), m_label8->width() + m_label9->width());
+        const int x_sep
+            = qMax(gauche + 37 + 4, (largeur - (gauche + 37 + 3 + 43 + droite)) / 2 + gauche + 37);
         m_separateur->setGeometry(x_sep, y0 - 2, 3, 2 * ecart_verdicts + 4);
         aligne_paire_a_droite(m_label2, m_label3, x_sep - 37, y0);
         aligne_paire_a_droite(m_label4, m_label5, x_sep - 37, y0 + ecart_verdicts);

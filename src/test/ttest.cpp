@@ -313,7 +313,7 @@ void Ttest::fin_du_test()
 {
     m_ligne_seance = m_moteur.termine(heure_texte(m_horloge.date_heure().time()));
     for (QWidget* w : std::initializer_list<QWidget*> {static_cast<QWidget*>(m_panel1), m_champ, m_je_passe,
-             m_effacer, m_recommencer, m_pause, m_label_temps})
+             m_effacer, m_recommencer, m_pause, m_label_temps, m_panel_compteur})
         w->hide();
 
     const int T = m_session.reglages().temps_reponse_acceptable;
@@ -357,7 +357,6 @@ void Ttest::fin_du_test()
     m_retour->setEnabled(true);
     m_suivante->setEnabled(true);
     m_imprimer->setEnabled(bool(m_impression));
-    m_panel_compteur->move(30, m_plateau->height() - 25 - m_panel_compteur->height());
     m_suivante->setFocus();
     place_plateau();
 }

@@ -74,8 +74,11 @@ void Tboite_message::place_en(const QPoint& coin_global)
 void Tboite_message::fixe_texte(const QString& texte)
 {
     m_texte = texte;
-    QString affiche = texte;
-    affiche.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Lines are centred here: the spaces that padded them for a left-aligned label are left out.
+    QStringList lignes = texte.split(QLatin1Char('\r'));
+    for (QString& l : lignes)
+        l = l.trimmed();
+    const QString affiche = lignes.join(QLatin1Char('\n'));
     m_commentaire->setText(affiche);
     m_commentaire->setAccessibleName(affiche);
 }
