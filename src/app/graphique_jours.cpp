@@ -40,6 +40,22 @@ QFont police(const QString& famille, int points, bool gras = false)
     return f;
 }
 
+// The texts get more room than their places, to the side they grow from, since the fonts that replace
+// Arial and Courier New here are wider: the bars keep their exact places.
+QRect geometrie_affichee(const ElementGraphique& e)
+{
+    switch (e.sorte) {
+    case ElementGraphique::Sorte::valeur:
+        return e.rect.adjusted(-10, 0, 10, 0);
+    case ElementGraphique::Sorte::date:
+    case ElementGraphique::Sorte::classe:
+        return e.rect.adjusted(-40, 0, 0, 40);
+    case ElementGraphique::Sorte::barre:
+        break;
+    }
+    return e.rect;
+}
+
 } // namespace
 
 GraphiqueJours::GraphiqueJours(QWidget* parent)
@@ -155,7 +171,7 @@ void GraphiqueJours::affiche(const GeometrieGraphique& geometrie)
         }
         }
         composant->setObjectName(QStringLiteral("composant%1").arg(++numero));
-        composant->setGeometry(e.rect);
+        composant->setGeometry(geometrie_affichee(e));
         composant->show();
     }
     // Value labels above the bars, and bars above the rotated texts of the next column.

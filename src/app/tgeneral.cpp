@@ -4,6 +4,7 @@
 #include "app/logique/demarrage.h"
 #include "app/tident.h"
 #include "storage/dossiers.h"
+#include "test/ttest.h"
 #include "ui/etiquette_degrade.h"
 
 #include <QAction>

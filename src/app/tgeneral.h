@@ -95,13 +95,15 @@ private:
     void barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& position);
     void barre_relachee();
     QImage image_du_test(const QString& ligne_test) const;
+    // The pupil report of one test line, through the print dialog.
+    void imprime_test(const QString& ligne_test);
     void FormClose();
 
     TgeneralMessagerie m_messagerie;
     Plateforme& m_plateforme;
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
-    Ttest* m_test = nullptr;
+    std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
     bool m_seance_enregistree = false;
 
     QWidget* m_fond = nullptr;

@@ -1,8 +1,11 @@
 #include "app/graphique_jours.h"
 #include "app/tgeneral.h"
 #include "platform/fenetre_aide.h"
+#include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
 #include "storage/records.h"
+#include "test/lancement.h"
+#include "test/ttest.h"
 #include "ui/apropos.h"
 #include "ui/boites.h"
 
@@ -104,7 +107,26 @@ void Tgeneral::activite_a_venir(const QString& activite)
 
 void Tgeneral::button_testClick()
 {
-    activite_a_venir(QStringLiteral("Le test"));
+    if (!m_test) {
+        const Horloge& horloge = m_session->horloge();
+        const auto graine
+            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
+        m_test = std::make_unique<Ttest>(*m_session, horloge, graine);
+        connect(m_test.get(), &Ttest::cache, this, &Tgeneral::etape_session_3);
+        connect(m_test.get(), &Ttest::tableau_de_bord_change, this, [this] {
+            affiche_graphique();
+            affiche_choix_apprentissage();
+        });
+        connect(m_test.get(), &Ttest::records_modifies, this, &Tgeneral::actualise_affichage_records);
+        connect(m_test.get(), &Ttest::etape_suivante, this, [this](int table) {
+            if (table == 0)
+                perfectionnementClick(QStringLiteral("facile"));
+            else
+                apprentissage1Click();
+        });
+        m_test->definit_impression([this](const QString& ligne) { imprime_test(ligne); });
+    }
+    lance_test(*m_session, this, *m_test);
 }
 
 void Tgeneral::apprentissage1Click()
@@ -205,5 +227,22 @@ QImage Tgeneral::image_du_test(const QString& ligne_test) const
 
 void Tgeneral::Imprimer1Click()
 {
-    activite_a_venir(QStringLiteral("L'impression du bilan"));
+    const QStringList& lignes = m_session->eleve().lignes_tests_retenues;
+    if (!lignes.isEmpty())
+        imprime_test(lignes.last());
+}
+
+void Tgeneral::imprime_test(const QString& ligne_test)
+{
+    const Reglages& r = m_session->reglages();
+    const EtatEleve& e = m_session->eleve();
+    DonneesBilan donnees;
+    donnees.nom = e.identite.nom;
+    donnees.prenom = e.identite.prenom;
+    donnees.classe = r.mode_ecole ? e.identite.classe : QString();
+    donnees.etablissement = r.mode_ecole ? r.nom_etablissement : QString();
+    donnees.enregistrements = ligne_test.mid(29);
+    donnees.titre_date = e.jour_seance + QLatin1Char(' ') + e.date_seance;
+    donnees.temps_acceptable = r.temps_reponse_acceptable;
+    imprime_bilan(this, donnees);
 }

@@ -192,8 +192,6 @@ void Tgeneral::construit_graphique()
     m_menu_graphique->setObjectName(QStringLiteral("menu_graphique"));
     m_imprimer = m_menu_graphique->addAction(QStringLiteral("Imprimer"));
     m_imprimer->setObjectName(QStringLiteral("Imprimer1"));
-    // The pupil report cannot be printed yet.
-    m_imprimer->setEnabled(false);
     connect(m_imprimer, &QAction::triggered, this, &Tgeneral::Imprimer1Click);
 
     m_button_records = new QPushButton(QStringLiteral("Voir les records"), m_panneau);
@@ -225,6 +223,15 @@ void Tgeneral::construit_barre_du_bas()
     panel1->setGeometry(0, 472, largeur_client, 82);
     panel1->setAutoFillBackground(true);
     panel1->setAccessibleName(QStringLiteral("Choix des tables"));
+    // A pressed table or choice must be seen at a glance.
+    panel1->setStyleSheet(
+        QStringLiteral("QToolButton { border: 1px solid #8a8f99; border-radius: 4px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfd,"
+                       " stop:1 #dcdfe6); padding: 2px; }"
+                       "QToolButton:hover { border-color: #3060c0; }"
+                       "QToolButton:focus { border: 2px solid #3060c0; }"
+                       "QToolButton:checked { background: #ffd23c; border: 2px solid #b07800;"
+                       " color: #002080; }"));
 
     m_groupe_2_9 = bouton_bascule(panel1, QStringLiteral("SpeedButton_2_9"),
         QStringLiteral("Tables classiques"), QString(), QRect(6, 5, 132, 23));

@@ -165,6 +165,34 @@ TEST_F(FenetreTableau, appuyer_sur_une_barre_montre_le_test_du_jour_et_relacher_
     EXPECT_FALSE(image->isVisibleTo(m_fenetre.get()));
 }
 
+TEST_F(FenetreTableau, seul_le_clic_droit_sur_la_derniere_barre_propose_d_imprimer)
+{
+    identifie();
+    jours_testes({60, 95});
+    auto* menu = m_fenetre->findChild<QMenu*>(QStringLiteral("menu_graphique"));
+    ASSERT_NE(menu, nullptr);
+    const auto b = barres();
+    QTest::mousePress(b[0], Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(menu->isVisible());
+    QTest::mousePress(b[1], Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(menu->isVisible());
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("Imprimer"));
+    EXPECT_TRUE(menu->actions().first()->isEnabled());
+    menu->hide();
+    EXPECT_FALSE(controle(QStringLiteral("Image1"))->isVisibleTo(m_fenetre.get()));
+}
+
+TEST_F(FenetreTableau, fermer_la_fenetre_remet_les_verrous_du_clavier_du_lancement)
+{
+    identifie();
+    m_plateforme.num = !m_plateforme.num;
+    m_plateforme.maj = !m_plateforme.maj;
+    m_fenetre->close();
+    EXPECT_EQ(m_plateforme.num, m_fenetre->session().verrouillage_numerique_au_lancement());
+    EXPECT_EQ(m_plateforme.maj, m_fenetre->session().verrouillage_majuscules_au_lancement());
+}
+
 TEST_F(FenetreTableau, les_records_se_montrent_du_meilleur_au_dernier_et_se_cachent)
 {
     m_fenetre->session().reglages().mode_ecole = true;
