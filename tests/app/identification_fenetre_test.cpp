@@ -400,23 +400,6 @@ TEST_F(FenetreIdentification, au_clavier_les_fleches_et_entree_choisissent_class
     EXPECT_EQ(f.identite().nom_fichier, QStringLiteral("Beta_Deux"));
 }
 
-TEST_F(FenetreIdentification, maison_la_liste_des_eleves_sans_classe)
-{
-    ecole.reglages.mode_ecole = false;
-    ecole.ajoute(QStringLiteral("Durand_Paul"));
-    ecole.ajoute(QStringLiteral("Bernard_Eve"));
-    Tident& f = ouvre();
-    EXPECT_EQ(f.etat(), Tident::Etat::choix_nom);
-    EXPECT_FALSE(visible("PanelClasse"));
-    EXPECT_FALSE(visible("ButtonChangerClasse"));
-    EXPECT_EQ(items(liste("ListBox1")),
-        (QStringList {QStringLiteral("Bernard") + nbsp + QStringLiteral("Eve"),
-            QStringLiteral("Durand") + nbsp + QStringLiteral("Paul")}));
-    clique(liste("ListBox1"), 1);
-    EXPECT_EQ(
-        f.identite().chemin_historique, ecole.reglages.dossier_eleves + QStringLiteral("/Durand_Paul.txt"));
-}
-
 TEST_F(FenetreIdentification, l_annee_scolaire_vient_de_l_horloge_puis_des_reglages_poses_apres_coup)
 {
     ecole.ajoute(QStringLiteral("Dupond_Marie"), QStringLiteral("CE2"), QStringLiteral("2023-2024"));

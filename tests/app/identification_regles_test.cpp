@@ -133,13 +133,6 @@ TEST(SaisieNom, le_champ_recoit_le_nom_filtre_avec_majuscules)
     EXPECT_FALSE(filtre_saisie_nom(QString(), 0).change);
 }
 
-TEST(SaisieNom, inscription_possible_des_deux_caracteres_dans_chaque_champ)
-{
-    EXPECT_FALSE(inscription_possible(QStringLiteral("D"), QStringLiteral("Marie")));
-    EXPECT_FALSE(inscription_possible(QStringLiteral("Dupont"), QStringLiteral("M")));
-    EXPECT_TRUE(inscription_possible(QStringLiteral("Li"), QStringLiteral("Bo")));
-}
-
 TEST(NettoieEspaces, seuls_les_espaces_entre_deux_lettres_restent)
 {
     EXPECT_EQ(nettoie_espaces(QStringLiteral("Dupont _Jean ")), QStringLiteral("Dupont_Jean"));
@@ -181,14 +174,7 @@ TEST(NomsSemblables, plus_de_trois_mots_dans_une_partie_ne_ressemble_a_rien)
     EXPECT_FALSE(noms_semblables(QStringLiteral("A B C D_Jean"), QStringLiteral("A B C D_Jean")));
 }
 
-TEST(FormeAffichee, l_espace_insecable_remplace_le_premier_souligne_et_revient)
-{
-    const QString forme = forme_affichee(QStringLiteral("De La Tour_Jean_Paul.lnk"));
-    EXPECT_EQ(forme, QStringLiteral("De La Tour\u00A0Jean_Paul"));
-    EXPECT_EQ(nom_de_forme_affichee(forme), QStringLiteral("De La Tour_Jean_Paul"));
-}
-
-TEST(FormeAffichee, un_nom_de_fichier_d_eleve_ne_sort_pas_de_son_dossier)
+TEST(NomFichier, un_nom_de_fichier_d_eleve_ne_sort_pas_de_son_dossier)
 {
     EXPECT_TRUE(nom_fichier_valide(QStringLiteral("Dupont_Marie")));
     EXPECT_FALSE(nom_fichier_valide(QStringLiteral("Dupont")));
@@ -197,28 +183,4 @@ TEST(FormeAffichee, un_nom_de_fichier_d_eleve_ne_sort_pas_de_son_dossier)
     EXPECT_FALSE(nom_fichier_valide(QStringLiteral("../x_y")));
     EXPECT_FALSE(nom_fichier_valide(QStringLiteral("x_..\\y")));
     EXPECT_FALSE(nom_fichier_valide(QStringLiteral("..x_y")));
-}
-
-TEST(Colonnes, quinze_noms_par_colonne)
-{
-    QStringList noms;
-    for (int i = 0; i < 121; ++i)
-        noms.append(QString::number(i));
-    EXPECT_EQ(colonnes_noms(noms.mid(0, 15)).size(), 1);
-    const auto seize = colonnes_noms(noms.mid(0, 16));
-    ASSERT_EQ(seize.size(), 2);
-    EXPECT_EQ(seize[1], QStringList {QStringLiteral("15")});
-    const auto cent_vingt = colonnes_noms(noms.mid(0, 120));
-    ASSERT_EQ(cent_vingt.size(), 8);
-    EXPECT_EQ(cent_vingt[7].size(), 15);
-    EXPECT_EQ(colonnes_noms(noms).size(), 9);
-    EXPECT_TRUE(colonnes_noms({}).isEmpty());
-}
-
-TEST(AncienEleve, question_selon_le_nombre_d_annees)
-{
-    EXPECT_EQ(
-        question_ancien_eleve(QStringLiteral("CM1"), 1), QStringLiteral("Etais-tu en CM1 l'année dernière?"));
-    EXPECT_EQ(
-        question_ancien_eleve(QStringLiteral("CE2 B"), 3), QStringLiteral("Etais-tu en CE2 B il y a 3 ans?"));
 }
