@@ -12,14 +12,21 @@ const QString entete_lundi
     = QStringLiteral("Séance du Lundi 02/12/2024 de 10:00:00 à 10:20:00 sur le poste \"P\"");
 
 // A test of the table of 7: six fast right answers, then the last two products answered with the given times.
-QString test_table_7(int dixiemes_8, int dixiemes_9)
+QString test_table_7(int dixiemes_8, int dixiemes_9, const QString& debut = QStringLiteral("10:01:00"),
+    const QString& fin = QStringLiteral("10:05:00"))
 {
     QString r;
     for (int b = 2; b <= 7; ++b)
         r += enregistrement_reponse(QStringLiteral("07%1").arg(b, 2, 10, QLatin1Char('0')), 20, 7 * b);
     r += enregistrement_reponse(QStringLiteral("0708"), dixiemes_8, 56);
     r += enregistrement_reponse(QStringLiteral("0709"), dixiemes_9, 63);
-    return ligne_test(QStringLiteral("10:01:00"), QStringLiteral("10:05:00"), r);
+    return ligne_test(debut, fin, r);
+}
+
+// The test of today's séance, which starts at 14:02:10.
+QString test_du_jour()
+{
+    return test_table_7(20, 20, QStringLiteral("14:03:00"), QStringLiteral("14:06:00"));
 }
 
 } // namespace
@@ -87,7 +94,7 @@ TEST_F(SessionEleve, chaque_activite_atteint_le_disque_et_le_changement_d_eleve_
     Session& s = nouvelle_session();
     s.initialise_session();
     s.initialise_session_eleve(identite(QStringLiteral("Martin"), QStringLiteral("Léa")));
-    const QString ligne = test_table_7(20, 20);
+    const QString ligne = test_du_jour();
     horloge.avance_ms(5 * 60 * 1000);
     s.ajoute_activite(ligne);
 
@@ -114,10 +121,11 @@ TEST_F(SessionEleve, un_historique_illisible_n_est_jamais_remplace)
     EXPECT_FALSE(s.eleve().nouvel_eleve);
     EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 1);
 
-    s.ajoute_activite(test_table_7(20, 20));
+    s.ajoute_activite(test_du_jour());
+    s.ajoute_activite(QStringLiteral("\tPERFECTIONNEMENT de 14:10:00 à 14:15:00: facile"));
     EXPECT_FALSE(s.EnregistrementSeance());
     EXPECT_TRUE(QFileInfo(historique(QStringLiteral("Dupont_Marie")) + QStringLiteral("/garde")).isDir());
-    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 2);
+    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 2); // the unreadable file, then one failure
 }
 
 TEST_F(SessionEleve, les_objectifs_du_niveau_remplacent_ceux_par_defaut)
@@ -149,7 +157,7 @@ TEST_F(SessionEleve, un_eleve_inscrit_sans_classe_est_retrouve_au_demarrage_suiv
         etablissement = s.reglages().dossier_etablissement;
         s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), {}, {}, {},
             dossier_hors_classe(etablissement)));
-        s.ajoute_activite(test_table_7(20, 20));
+        s.ajoute_activite(test_du_jour());
         s.changement_eleve();
     }
     EXPECT_EQ(eleves_hors_classe(etablissement), QStringList {QStringLiteral("Dupont_Marie.txt")});
@@ -177,7 +185,7 @@ TEST_F(SessionEleve, le_travail_fait_en_monoposte_rejoint_le_serveur_au_demarrag
         s.initialise_session_eleve(identite(QStringLiteral("Dupont"), QStringLiteral("Marie"),
             QStringLiteral("61"), QStringLiteral("sixième"),
             s.reglages().dossier_annee + QStringLiteral("/61"), s.reglages().dossier_etablissement));
-        s.ajoute_activite(test_table_7(20, 20));
+        s.ajoute_activite(test_du_jour());
         s.changement_eleve();
     }
     const QString local = poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt");
@@ -210,12 +218,18 @@ TEST_F(SessionEleve, un_serveur_perdu_en_cours_de_seance_est_annonce_une_seule_f
         dossier_hors_classe(s.reglages().dossier_etablissement)));
     ASSERT_TRUE(QDir(serveur()).removeRecursively());
 
-    s.ajoute_activite(test_table_7(20, 20));
-    s.ajoute_activite(QStringLiteral("\tPERFECTIONNEMENT de 14:10:00 à 14:15:00: facile"));
+    horloge.avance_ms(4 * 60 * 1000);
+    s.ajoute_activite(test_du_jour());
+    horloge.avance_ms(9 * 60 * 1000);
+    const QString perfectionnement = QStringLiteral("\tPERFECTIONNEMENT de 14:10:00 à 14:15:00: facile");
+    s.ajoute_activite(perfectionnement);
+    horloge.avance_ms(60 * 1000);
     EXPECT_TRUE(s.EnregistrementSeance());
     EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 1);
-    EXPECT_EQ(lit_lignes(poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt"))
-                  .value_or(QStringList())
-                  .size(),
-        3);
+    const QStringList ecrit = lit_lignes(poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt"))
+                                  .value_or(QStringList());
+    ASSERT_EQ(ecrit.size(), 3);
+    EXPECT_TRUE(ecrit[0].startsWith(QStringLiteral("Séance du Mardi 03/12/2024 de 14:02:10 à 14:16:10")));
+    EXPECT_EQ(ecrit[1], test_du_jour());
+    EXPECT_EQ(ecrit[2], perfectionnement);
 }

@@ -84,8 +84,8 @@ void Session::initialise_session()
 
     // A new séance: every list of the previous pupil is released.
     m_eleve = EtatEleve();
-    m_historique_illisible = false;
     m_repli_annonce = false;
+    m_erreur_annoncee.clear();
     const TamponsSeance tampons = tampons_seance(m_horloge.date_heure());
     m_eleve.date_seance = tampons.date;
     m_eleve.jour_seance = tampons.jour;

@@ -120,8 +120,8 @@ private:
     bool m_serveur_joignable = false;
     bool m_monoposte = false;
     bool m_remarques_montrees = false;
-    bool m_historique_illisible = false; // a history that exists but cannot be read is never overwritten
     bool m_repli_annonce = false;
+    QString m_erreur_annoncee;
     bool m_horloge_suspecte = false;
     bool m_nouvelle_annee = false;
 };

@@ -6,12 +6,9 @@
 #include "core/plateforme.h"
 #include "storage/config_perso.h"
 #include "storage/dossiers.h"
-#include "storage/fichier_texte.h"
 #include "storage/historique_enregistrement.h"
 #include "storage/historique_lecture.h"
 #include "storage/niveaux.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -32,8 +29,8 @@ void Session::initialise_session_eleve(const IdentiteEleve& identite)
     m_eleve.identite = identite;
     if (m_eleve.identite.chemin_historique.isEmpty() && !identite.nom_fichier.isEmpty())
         m_eleve.identite.chemin_historique = chemin_historique_eleve(m_reglages, identite.nom_fichier);
-    m_historique_illisible = false;
     m_repli_annonce = false;
+    m_erreur_annoncee.clear();
 
     if (!identite.classe.isEmpty()) {
         const auto tables = objectifs_du_niveau(
@@ -49,26 +46,23 @@ void Session::initialise_session_eleve(const IdentiteEleve& identite)
     if (lit_config_perso(m_reglages, m_eleve))
         m_tableau.actualise_boutons_tables(m_eleve.objectifs);
 
-    m_eleve.historique.clear();
     m_eleve.jours_tests.clear();
     m_eleve.lignes_tests_retenues.clear();
     m_eleve.dernier_test.clear();
-    const QString chemin = m_eleve.identite.chemin_historique;
-    if (!chemin.isEmpty() && QFileInfo::exists(chemin)) {
-        m_eleve.nouvel_eleve = false;
-        if (const auto lignes = lit_lignes(chemin)) {
-            m_eleve.historique = *lignes;
-            prepare_donnees_eleve();
-        } else {
-            // Recording would replace the whole file with this séance alone: the history is left untouched.
-            m_historique_illisible = true;
-            m_messagerie.avertissement(titre_enregistrement,
-                QStringLiteral("Le fichier de %1 %2 ne peut pas être lu (%3).\nLe travail de cette séance ne "
-                               "sera pas enregistré : préviens ton enseignant.")
-                    .arg(identite.prenom, identite.nom, chemin));
-        }
-    } else {
-        m_eleve.nouvel_eleve = true;
+    switch (charge_historique(m_eleve)) {
+    case ChargementHistorique::lu:
+        prepare_donnees_eleve();
+        break;
+    case ChargementHistorique::illisible:
+        // Recording will never replace the file with this séance alone.
+        m_messagerie.avertissement(titre_enregistrement,
+            QStringLiteral(
+                "Le fichier de %1 %2 ne peut pas être lu (%3).\nIl ne sera pas modifié : préviens ton "
+                "enseignant.")
+                .arg(identite.prenom, identite.nom, m_eleve.identite.chemin_historique));
+        break;
+    case ChargementHistorique::absent:
+        break;
     }
     choisit_apprentissage();
 }
@@ -105,7 +99,10 @@ QString Session::objectifs_en_mots() const
 void Session::signale(const ResultatEnregistrement& resultat)
 {
     if (!resultat.ok) {
-        m_messagerie.avertissement(titre_enregistrement, resultat.erreur);
+        // Told once per séance: the same failure after every activity would only bury the pupil in boxes.
+        if (resultat.erreur != m_erreur_annoncee)
+            m_messagerie.avertissement(titre_enregistrement, resultat.erreur);
+        m_erreur_annoncee = resultat.erreur;
         return;
     }
     if (resultat.repli_monoposte && !m_repli_annonce) {
@@ -116,10 +113,6 @@ void Session::signale(const ResultatEnregistrement& resultat)
 
 void Session::ajoute_activite(const QString& ligne)
 {
-    if (m_historique_illisible) {
-        m_eleve.seance_en_cours.append(ligne);
-        return;
-    }
     signale(
         ::ajoute_activite(m_eleve, m_reglages, m_horloge.date_heure(), m_plateforme.nom_ordinateur(), ligne));
 }
@@ -128,15 +121,6 @@ bool Session::EnregistrementSeance()
 {
     if (!m_eleve.identite.identifie())
         return true;
-    if (m_historique_illisible) {
-        if (m_eleve.seance_en_cours.isEmpty())
-            return true;
-        m_messagerie.avertissement(titre_enregistrement,
-            QStringLiteral("Le fichier de %1 %2 n'a pas pu être lu : il n'a pas été modifié et le travail de "
-                           "cette séance n'est pas enregistré.")
-                .arg(m_eleve.identite.prenom, m_eleve.identite.nom));
-        return false;
-    }
     const ResultatEnregistrement r
         = ::EnregistrementSeance(m_eleve, m_reglages, m_horloge.date_heure(), m_plateforme.nom_ordinateur());
     signale(r);
