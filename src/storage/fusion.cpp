@@ -93,7 +93,11 @@ Ecriture fusionne_historiques(const QString& local, const QString& serveur)
     if (!lignes_s)
         return {false, QStringLiteral("Impossible de lire « %1 ».").arg(s)};
     const QStringList fusion = fusionne_lignes(*lignes_l, *lignes_s);
-    if (auto e = ecrit_lignes(s, fusion); !e)
+    // Encoded once for both copies.
+    const QByteArray octets = fusion.isEmpty()
+        ? QByteArray()
+        : vers_cp1252(fusion.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    if (auto e = ecrit_octets(s, octets); !e)
         return e;
-    return ecrit_lignes(l, fusion);
+    return ecrit_octets(l, octets);
 }
