@@ -51,6 +51,17 @@ int compare(const LigneCle& a, const LigneCle& b)
     return QString::compare(*a.ligne, *b.ligne, Qt::CaseInsensitive);
 }
 
+// Two headers of one séance recorded at two moments (the server's copy, then this machine's when the share
+// was gone): same day, start and computer, only the end time differs.
+bool meme_seance(const QString& a, const QString& b)
+{
+    if (!est_entete_seance(a) || !est_entete_seance(b))
+        return false;
+    const qsizetype fin = a.indexOf(QStringLiteral(" à ")) + 3;
+    return fin > 3 && a.size() == b.size() && QStringView(a).left(fin) == QStringView(b).left(fin)
+        && QStringView(a).mid(fin + 8) == QStringView(b).mid(fin + 8);
+}
+
 // Missing: empty. Present but unreadable: nullopt.
 std::optional<QStringList> lit_copie(const QString& chemin)
 {
@@ -76,6 +87,9 @@ QStringList fusionne_lignes(const QStringList& local, const QStringList& serveur
     for (const LigneCle& l : lignes) {
         if (precedente && compare(*precedente, l) == 0)
             continue;
+        // The later end time sorts last: it replaces the earlier header of the same séance.
+        if (precedente && meme_seance(*precedente->ligne, *l.ligne))
+            resultat.removeLast();
         resultat.append(*l.ligne);
         precedente = &l;
     }

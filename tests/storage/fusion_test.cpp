@@ -94,3 +94,17 @@ TEST(Fusion, une_copie_illisible_arrete_tout_avant_d_ecrire)
     EXPECT_FALSE(fusionne_historiques(l, s));
     EXPECT_EQ(lit_lignes(l), historique_long(3));
 }
+
+TEST(Fusion, une_seance_enregistree_deux_fois_garde_son_entete_la_plus_tardive)
+{
+    const QString t = test(QStringLiteral("10:01:00"));
+    const QString serveur = ligne_entete_seance(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"),
+        QStringLiteral("10:00:00"), QStringLiteral("10:06:41"), QStringLiteral("PC"));
+    const QString poste = ligne_entete_seance(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"),
+        QStringLiteral("10:00:00"), QStringLiteral("10:19:59"), QStringLiteral("PC"));
+    const QString autre_poste = ligne_entete_seance(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"),
+        QStringLiteral("10:00:00"), QStringLiteral("10:30:00"), QStringLiteral("PC-2"));
+    EXPECT_EQ(fusionne_lignes({poste, t}, {serveur, t}), (QStringList {poste, t}));
+    EXPECT_EQ(fusionne_lignes({serveur, t}, {poste, t}), (QStringList {poste, t}));
+    EXPECT_EQ(fusionne_lignes({autre_poste}, {serveur, t}).size(), 3);
+}

@@ -167,9 +167,10 @@ TEST_F(Ecole, le_serveur_disparu_en_cours_de_seance_puis_retrouve_ne_perd_rien)
     EXPECT_EQ(lit_lignes(m + QStringLiteral("/Dupont_Marie.txt")), attendu);
     EXPECT_TRUE(QFile::exists(m + QStringLiteral("/2024-2025/61/Dupont_Marie.lnk")));
 
-    // Next start, the share is back (with the pupil's older copy restored from a backup).
+    // Next start, the share is back, holding the séance as it was written before it went away.
     ASSERT_TRUE(cree_dossiers_ecole(r));
-    ASSERT_TRUE(ecrit_lignes(e.identite.chemin_historique, anciennes));
+    ASSERT_TRUE(ecrit_lignes(
+        e.identite.chemin_historique, anciennes + QStringList({entete(QStringLiteral("14:06:41")), t})));
     QStringList jetes;
     const auto n = nettoie_doublons_monoposte_serveur(r, [&](const QString& f) {
         jetes.append(f);
