@@ -194,3 +194,42 @@ TEST_F(BancTtest, etape_suivante_sans_apprentissage_le_dit_et_rend_la_main)
     // Two tests the same day: both in the séance, one day on the chart.
     EXPECT_EQ(session->eleve().jours_tests.size(), 1);
 }
+
+TEST_F(BancTtest, imprimer_le_test_se_bloque_trois_secondes)
+{
+    QStringList imprimees;
+    fenetre->definit_impression([&](const QString& ligne) { imprimees.append(ligne); });
+    fenetre->demarre();
+    passe_le_test(&BancTtest::juste);
+    QPushButton* imprimer = bouton("BitBtn3");
+    ASSERT_TRUE(imprimer->isEnabled());
+    QTest::mouseClick(imprimer, Qt::LeftButton);
+    EXPECT_EQ(imprimees, QStringList {fenetre->ligne_seance()});
+    EXPECT_FALSE(imprimer->isEnabled());
+    EXPECT_EQ(trouve<QTimer>("inhibe_impression")->interval(), 3000);
+    QTest::mouseClick(imprimer, Qt::LeftButton);
+    EXPECT_EQ(imprimees.size(), 1);
+    declenche("inhibe_impression");
+    EXPECT_TRUE(imprimer->isEnabled());
+}
+
+TEST_F(BancTtest, recommencer_tout_repart_d_un_test_neuf_et_les_verrous_restent_allumes)
+{
+    etudie(QStringLiteral("tables_classiques"));
+    fenetre->demarre();
+    for (int q = 1; q <= 3; ++q) {
+        EXPECT_FALSE(bouton("BitBtn_recommencer")->isVisible());
+        repond(valeur_produit(code_pose()));
+    }
+    ASSERT_TRUE(bouton("BitBtn_recommencer")->isVisible());
+    horloge.avance_ms(60000);
+    QTest::mouseClick(bouton("BitBtn_recommencer"), Qt::LeftButton);
+    EXPECT_EQ(fenetre->moteur().num_question(), 1);
+    EXPECT_TRUE(fenetre->moteur().resultats_test().isEmpty());
+    EXPECT_EQ(fenetre->moteur().heure_debut(), QStringLiteral("14:03:13"));
+
+    // The pupil switches Num Lock off: releasing the key puts it back on.
+    plateforme.num = false;
+    QTest::keyRelease(fenetre.get(), Qt::Key_NumLock);
+    EXPECT_TRUE(plateforme.num);
+}
