@@ -95,6 +95,9 @@ ResultatRecords mise_a_jour_records(QStringList& liste, int score, int vitesse, 
         lisible = lignes.has_value();
         if (lisible)
             liste = trie_records(*lignes);
+    } else {
+        // The list in memory may come from elsewhere (the teacher console): the insertion needs it sorted.
+        liste = trie_records(liste);
     }
     const QString nouvelle = ligne_record(score, vitesse, nom_fichier);
     const auto ancienne
