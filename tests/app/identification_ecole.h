@@ -43,14 +43,13 @@ public:
         const QString dossier
             = reglages.mode_ecole ? reglages.dossier_etablissement : reglages.dossier_eleves;
         QDir().mkpath(dossier);
-        ecrit_lignes(
-            dossier + QLatin1Char('/') + nom_fichier + QStringLiteral(".txt"), {QStringLiteral("Séance du")});
+        ecrit(dossier + QLatin1Char('/') + nom_fichier + QStringLiteral(".txt"), QStringLiteral("Séance du"));
         if (!classe.isEmpty()) {
             const QString dossier_classe
                 = reglages.dossier_etablissement + QLatin1Char('/') + annee + QLatin1Char('/') + classe;
             QDir().mkpath(dossier_classe);
-            ecrit_lignes(dossier_classe + QLatin1Char('/') + nom_fichier + QStringLiteral(".lnk"),
-                {historique(nom_fichier)});
+            ecrit(dossier_classe + QLatin1Char('/') + nom_fichier + QStringLiteral(".lnk"),
+                historique(nom_fichier));
         }
     }
 

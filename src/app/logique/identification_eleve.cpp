@@ -220,7 +220,7 @@ QVector<AncienEleve> IdentificationEleve::anciens_eleves(const QString& nom_fich
 Ecriture IdentificationEleve::inscrit(const QString& nom_fichier)
 {
     remplit_identite(nom_fichier, chemin_historique_de(nom_fichier));
-    if (!m_reglages.mode_ecole || !m_hors_classe)
+    if (!m_reglages.mode_ecole || !m_hors_classe || m_reglages.dossier_etablissement.isEmpty())
         return {};
     const QString marque = joint(m_dossier_liste, nom_fichier + QStringLiteral(".lnk"));
     if (QFileInfo::exists(marque)
