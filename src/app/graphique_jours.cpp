@@ -5,6 +5,7 @@
 #include "ui/etiquette_tournee.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 
 namespace {
@@ -112,24 +113,27 @@ void GraphiqueJours::fixe_largeur_lignes(int largeur)
         ligne->resize(largeur, ligne->height());
 }
 
+QVector<QWidget*> GraphiqueJours::composants() const
+{
+    // One pass over the children: looking each name up would be quadratic on a long history.
+    QVector<QWidget*> r;
+    for (QObject* enfant : children()) {
+        auto* w = qobject_cast<QWidget*>(enfant);
+        if (w && w->objectName().startsWith(QLatin1String("composant")))
+            r.append(w);
+    }
+    return r;
+}
+
 int GraphiqueJours::nombre_composants() const
 {
-    int n = 0;
-    while (findChild<QWidget*>(QStringLiteral("composant%1").arg(n + 1), Qt::FindDirectChildrenOnly))
-        ++n;
-    return n;
+    return composants().size();
 }
 
 void GraphiqueJours::efface_graphique()
 {
-    for (int i = 1;; ++i) {
-        QWidget* composant
-            = findChild<QWidget*>(QStringLiteral("composant%1").arg(i), Qt::FindDirectChildrenOnly);
-        if (!composant)
-            break;
-        // Deleted at once, so that a redraw right after never finds the old names.
-        delete composant;
-    }
+    // Deleted at once, so that a redraw right after never finds the old names.
+    qDeleteAll(composants());
     fixe_largeur_lignes(320);
 }
 
@@ -137,6 +141,15 @@ void GraphiqueJours::affiche(const GeometrieGraphique& geometrie)
 {
     efface_graphique();
     fixe_largeur_lignes(geometrie.largeur_lignes);
+    // A screen reader says the day and its score on each bar.
+    QHash<int, QString> dates;
+    QHash<int, QString> valeurs;
+    for (const ElementGraphique& e : geometrie.elements) {
+        if (e.sorte == ElementGraphique::Sorte::date)
+            dates.insert(e.jour, e.texte);
+        else if (e.sorte == ElementGraphique::Sorte::valeur)
+            valeurs.insert(e.jour, e.texte);
+    }
     int numero = 0;
     for (const ElementGraphique& e : geometrie.elements) {
         QWidget* composant = nullptr;
@@ -144,7 +157,9 @@ void GraphiqueJours::affiche(const GeometrieGraphique& geometrie)
         case ElementGraphique::Sorte::barre: {
             const QColor fond = e.couleur ? couleur(*e.couleur) : QColor(Qt::white);
             auto* barre = new GraphiqueJoursBarre(e.jour, e.etiquette, fond, this);
-            barre->setAccessibleName(QStringLiteral("Test du jour %1").arg(e.jour));
+            const QString valeur = valeurs.value(e.jour);
+            barre->setAccessibleName(QStringLiteral("Test du ") + dates.value(e.jour)
+                + (valeur.isEmpty() ? QString() : QStringLiteral(" : ") + valeur));
             connect(barre, &GraphiqueJoursBarre::pressee, this, &GraphiqueJours::barre_pressee);
             connect(barre, &GraphiqueJoursBarre::relachee, this, &GraphiqueJours::barre_relachee);
             composant = barre;
@@ -179,9 +194,8 @@ void GraphiqueJours::affiche(const GeometrieGraphique& geometrie)
         if (auto* barre = qobject_cast<GraphiqueJoursBarre*>(enfant))
             barre->raise();
     }
-    for (QObject* enfant : children()) {
-        auto* w = qobject_cast<QWidget*>(enfant);
-        if (w && w->objectName().startsWith(QLatin1String("composant")) && qobject_cast<QLabel*>(w))
+    for (QWidget* w : composants()) {
+        if (qobject_cast<QLabel*>(w))
             w->raise();
     }
 }

@@ -27,6 +27,7 @@ Q_SIGNALS:
 
 private:
     void construit_cadre();
+    QVector<QWidget*> composants() const;
     void fixe_largeur_lignes(int largeur);
 
     QVector<QFrame*> m_lignes; // ShapeEx1 … ShapeEx6

@@ -78,9 +78,7 @@ void Tgeneral::applique_session()
     m_apprentissage->setEnabled(true);
     for (QAction* a : m_perfectionnement)
         a->setEnabled(m_session->perfectionnement_ouvert());
-    m_scrollbox->hide();
-    m_image1->hide();
-    m_graphique->efface_graphique();
+    efface_graphique();
     affiche_boutons_tables();
     affiche_choix_apprentissage();
 }

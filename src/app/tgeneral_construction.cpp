@@ -326,19 +326,19 @@ void Tgeneral::construit_barre_du_bas()
 void Tgeneral::construit_menus()
 {
     QMenuBar* barre = menuBar();
-    QMenu* eleve = barre->addMenu(QStringLiteral("Elève"));
+    QMenu* eleve = barre->addMenu(QStringLiteral("&Elève"));
     m_tableau_de_bord = eleve->addAction(QStringLiteral("Tableau de bord"));
     m_tableau_de_bord->setEnabled(false);
     m_changer_eleve = eleve->addAction(QStringLiteral("Changer élève"));
     connect(m_changer_eleve, &QAction::triggered, this, &Tgeneral::ButtonChangerEleveClick);
 
-    QMenu* test = barre->addMenu(QStringLiteral("Test"));
+    QMenu* test = barre->addMenu(QStringLiteral("&Test"));
     m_test_normal = test->addAction(QStringLiteral("Test normal"));
     connect(m_test_normal, &QAction::triggered, this, &Tgeneral::button_testClick);
     test->addAction(QStringLiteral("Test tables étendues"))->setEnabled(false);
     test->addAction(QStringLiteral("Test calcul mental"))->setEnabled(false);
 
-    QMenu* apprentissage = barre->addMenu(QStringLiteral("Apprentissage"));
+    QMenu* apprentissage = barre->addMenu(QStringLiteral("&Apprentissage"));
     m_apprentissage = apprentissage->addAction(QStringLiteral("Apprentissage"));
     connect(m_apprentissage, &QAction::triggered, this, &Tgeneral::apprentissage1Click);
     static const char* const niveaux[3] = {"facile", "pas facile", "pas facile du tout"};
@@ -354,7 +354,7 @@ void Tgeneral::construit_menus()
     m_enseignant = barre->addAction(QStringLiteral("Enseignant"));
     connect(m_enseignant, &QAction::triggered, this, &Tgeneral::Professeur1Click);
 
-    QMenu* aide = barre->addMenu(QStringLiteral("?"));
+    QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     connect(aide->addAction(QStringLiteral("Aide")), &QAction::triggered, this, &Tgeneral::aide1Click);
     connect(aide->addAction(QStringLiteral("A propos....")), &QAction::triggered, this, &Tgeneral::N1Click);
 }
