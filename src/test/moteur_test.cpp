@@ -76,7 +76,8 @@ QString MoteurTest::code_courant() const
 
 QString MoteurTest::libelle_question() const
 {
-    if (m_phase == Phase::pause)
+    // The repeated question is not shown before the pupil says he is ready: its clock has not started.
+    if (m_phase == Phase::pause || m_phase == Phase::boite_deuxieme_chance)
         return QStringLiteral("     ");
     const QString code = code_courant();
     if (code.isEmpty())

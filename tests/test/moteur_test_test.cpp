@@ -69,6 +69,7 @@ TEST(MoteurTest, un_test_de_64_produits_avec_3_erreurs_pose_67_questions)
     }
     ASSERT_EQ(p.moteur.phase(), MoteurTest::Phase::boite_deuxieme_chance);
     EXPECT_EQ(p.moteur.nombre_erreurs(), 3);
+    EXPECT_EQ(p.moteur.libelle_question(), QStringLiteral("     "));
     EXPECT_EQ(p.moteur.texte_deuxieme_chance(),
         QStringLiteral("             Tu as fait 3 erreurs.             \r"
                        "      Je te pose à nouveau les 3 questions.        \r"
