@@ -308,3 +308,23 @@ TEST_F(BancSession, un_dossier_reseau_relatif_reste_dans_le_dossier_du_programme
     EXPECT_EQ(s.reglages().dossier_eleves, poste() + QStringLiteral("/Eleves reseau"));
     EXPECT_TRUE(QFileInfo(poste() + QStringLiteral("/Eleves reseau/Collège Test/2024-2025/61")).isDir());
 }
+
+TEST_F(BancSession, une_configuration_endommagee_n_empeche_pas_de_demarrer)
+{
+    QFile f(poste() + QStringLiteral("/Tabrix.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF[General]\nMode\n\x01\x02\xFF\xFE\n[General]\nMode=Ecole\nClé hors section\n");
+    f.close();
+    Session& s = nouvelle_session();
+    demarre_session(s);
+
+    // Every absent key reads as the damaged-file text: an unreachable server, the program on this machine.
+    EXPECT_TRUE(s.reglages().mode_ecole);
+    EXPECT_TRUE(s.mode_monoposte());
+    EXPECT_TRUE(s.titre_fenetre().endsWith(QStringLiteral("    (MODE MONOPOSTE)")));
+    EXPECT_TRUE(s.reglages().dossier_eleves.startsWith(poste() + QLatin1Char('/')));
+    EXPECT_EQ(s.eleve().produits_etudies.size(), 64);
+    EXPECT_EQ(messages.compte(QStringLiteral("Tabrix.ini")), 1);
+    s.changement_eleve();
+    EXPECT_EQ(messages.compte(QStringLiteral("Tabrix.ini")), 1);
+}
