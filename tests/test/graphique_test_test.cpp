@@ -114,3 +114,15 @@ TEST(GraphiqueTest, le_graphique_compact_grise_les_tables_hors_objectifs)
     EXPECT_GE(argentes, 4);
     EXPECT_EQ(image.pixelColor(80 + 27 * 0 + 25, 13 + 27 * 0 + 25), QColor(Qt::white));
 }
+
+TEST(GraphiqueTest, une_ligne_abimee_donne_un_graphique_sans_planter)
+{
+    for (const QString& ligne : {QString(), QStringLiteral("\tTEST de 10:02:03 à 10:12:00 "),
+             QStringLiteral("\tTEST de 10:02:03 à 10:12:00 PxxYY12ab!0063P07"),
+             QStringLiteral("\tTEST de 10:02:03 à 10:12:00 P99990420063P0000000000")}) {
+        const DonneesGraphique d = donnees_graphique(ligne, T);
+        EXPECT_EQ(graphique_test(ligne, T).isNull(), false);
+        EXPECT_EQ(graphique_test_compact(ligne, QString(), T).size(), QSize(310, 255));
+        EXPECT_EQ(d.comptes[0] + d.comptes[1] + d.comptes[2], d.cases.size());
+    }
+}
