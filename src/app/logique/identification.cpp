@@ -4,6 +4,7 @@
 #include "storage/fichier_texte.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -221,6 +222,9 @@ bool noms_semblables(const QString& a, const QString& b)
     const QStringList prenoms = arrangements(mots(prenom));
     for (const QString& f : noms) {
         for (const QString& p : prenoms) {
+            // Lengths more than two apart cannot be two edits apart: skip the table.
+            if (std::abs(f.size() + p.size() - pb.size()) > 2)
+                continue;
             if (distance_noms(f + p, pb) <= 2 || distance_noms(p + f, pb) <= 2)
                 return true;
         }
