@@ -71,20 +71,6 @@ TEST_F(BancSession, le_mode_ecole_travaille_sur_le_serveur_et_cree_les_dossiers_
     EXPECT_EQ(s.reglages().dossier_annee, etablissement + QStringLiteral("/2024-2025"));
 }
 
-TEST_F(BancSession, le_poste_dont_le_nom_figure_dans_le_chemin_du_serveur_est_le_serveur)
-{
-    ecrit_configuration_ecole();
-    plateforme.nom = QStringLiteral("serveur"); // the last folder of the share's path, in another case
-    Session& s = nouvelle_session();
-    s.initialise_session();
-    EXPECT_TRUE(s.reglages().poste_serveur);
-
-    plateforme.nom.clear(); // a machine without a name is never the server
-    Session& sans_nom = nouvelle_session();
-    sans_nom.initialise_session();
-    EXPECT_FALSE(sans_nom.reglages().poste_serveur);
-}
-
 TEST_F(BancSession, un_serveur_injoignable_fait_travailler_en_monoposte_pour_toute_la_duree)
 {
     ecrit_configuration_ecole();
@@ -135,19 +121,6 @@ TEST_F(BancSession, la_configuration_du_serveur_remplace_la_locale_quand_elle_di
     EXPECT_EQ(
         s.reglages().dossier_etablissement, serveur() + QStringLiteral("/Tabrix/Eleves/Collège du Port"));
     EXPECT_TRUE(s.titre_fenetre().endsWith(QStringLiteral("Collège du Port")));
-}
-
-TEST_F(BancSession, une_configuration_du_serveur_qui_ne_differe_que_par_la_casse_n_est_pas_recopiee)
-{
-    ecrit_configuration_ecole();
-    QStringList serveur_lignes = lignes(poste() + QStringLiteral("/Tabrix.ini"));
-    for (QString& l : serveur_lignes)
-        l = l.toUpper();
-    ASSERT_TRUE(ecrit_lignes(serveur() + QStringLiteral("/Tabrix/Tabrix.ini"), serveur_lignes).ok);
-    const QStringList avant = lignes(poste() + QStringLiteral("/Tabrix.ini"));
-
-    nouvelle_session().initialise_session();
-    EXPECT_EQ(lignes(poste() + QStringLiteral("/Tabrix.ini")), avant);
 }
 
 TEST_F(BancSession, une_copie_vide_sur_le_serveur_ne_vide_pas_la_configuration_du_poste)
