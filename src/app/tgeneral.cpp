@@ -3,6 +3,7 @@
 #include "app/graphique_jours.h"
 #include "app/logique/demarrage.h"
 #include "app/tident.h"
+#include "core/dates.h"
 #include "storage/dossiers.h"
 #include "test/ttest.h"
 #include "ui/etiquette_degrade.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -164,8 +166,16 @@ void Tgeneral::affiche_graphique()
     const Reglages& r = m_session->reglages();
     QStringList classes;
     if (r.mode_ecole) {
-        for (const JourTest& jour : e.jours_tests)
-            classes.append(classe_a_la_date(r.dossier_etablissement, e.identite.nom_fichier, jour.cle));
+        // One look at the class folders per school year, not per day: the server may be slow to list.
+        QHash<QString, QString> classe_de_l_annee;
+        for (const JourTest& jour : e.jours_tests) {
+            const QString annee = annee_scolaire_de_cle(jour.cle);
+            auto trouvee = classe_de_l_annee.constFind(annee);
+            if (trouvee == classe_de_l_annee.constEnd())
+                trouvee = classe_de_l_annee.insert(
+                    annee, classe_a_la_date(r.dossier_etablissement, e.identite.nom_fichier, jour.cle));
+            classes.append(*trouvee);
+        }
     }
     // The area may grow to the right into the window, as far as the panel allows.
     const GeometrieGraphique g = TableauDeBordGraphique::calcule(e.jours_tests, classes, largeur_client);

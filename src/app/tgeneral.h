@@ -32,6 +32,7 @@ class Tgeneral : public QMainWindow
 public:
     static constexpr int largeur_client = 792;
     static constexpr int hauteur_client = 554;
+    static constexpr int bord_droit_records = 786; // right edge of Button_records and Memo1
 
     Tgeneral(const QString& dossier_travail, const Horloge& horloge, Plateforme& plateforme,
         QWidget* parent = nullptr);

@@ -172,16 +172,19 @@ void Tgeneral::actualise_affichage_records()
 
 void Tgeneral::Button_recordsClick()
 {
+    // The button widens to the left, so that it stays inside the panel.
     if (m_button_records->text() == QLatin1String("Voir les records")) {
         actualise_affichage_records();
         m_memo1->show();
         m_memo1->raise();
         m_button_records->setText(QStringLiteral("Cacher les records"));
-        m_button_records->resize(137, m_button_records->height());
+        m_button_records->setGeometry(
+            bord_droit_records - 137, m_button_records->y(), 137, m_button_records->height());
     } else {
         m_memo1->hide();
         m_button_records->setText(QStringLiteral("Voir les records"));
-        m_button_records->resize(121, m_button_records->height());
+        m_button_records->setGeometry(
+            bord_droit_records - 121, m_button_records->y(), 121, m_button_records->height());
     }
     m_button_records->setAccessibleName(m_button_records->text());
 }

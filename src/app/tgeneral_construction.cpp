@@ -196,7 +196,7 @@ void Tgeneral::construit_graphique()
 
     m_button_records = new QPushButton(QStringLiteral("Voir les records"), m_panneau);
     m_button_records->setObjectName(QStringLiteral("Button_records"));
-    m_button_records->setGeometry(663, 74, 121, 26);
+    m_button_records->setGeometry(bord_droit_records - 121, 74, 121, 26);
     m_button_records->setAccessibleName(QStringLiteral("Voir les records"));
     m_button_records->hide();
     connect(m_button_records, &QPushButton::clicked, this, &Tgeneral::Button_recordsClick);
@@ -210,7 +210,7 @@ void Tgeneral::construit_graphique()
     courier.setStyleHint(QFont::TypeWriter);
     courier.setBold(true);
     m_memo1->setFont(courier);
-    m_memo1->setGeometry(520, 104, 266, 320);
+    m_memo1->setGeometry(bord_droit_records - 300, 104, 300, 320);
     m_memo1->setAccessibleName(QStringLiteral("Records"));
     m_memo1->hide();
 }

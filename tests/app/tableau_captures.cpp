@@ -5,6 +5,7 @@
 #include "support/plateforme_factice.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,7 +31,24 @@ QString ligne_de_test(int pourcentage_vise)
     return QStringLiteral("\tTEST de 14:02:10 à 14:05:00 ") + enregistrements;
 }
 
-void capture(const QString& dossier, int jours, const QString& fichier)
+// School mode: the pupil was in CE2 last school year and is in CM1 this one.
+void classes_de_l_eleve(Tgeneral& fenetre, const DossierTest& travail)
+{
+    Reglages& r = fenetre.session().reglages();
+    r.mode_ecole = true;
+    r.nom_etablissement = QStringLiteral("Ecole Jules Ferry");
+    r.dossier_etablissement = travail.chemin(QStringLiteral("etablissement"));
+    for (const QString& classe : {QStringLiteral("2023-2024/CE2"), QStringLiteral("2024-2025/CM1")}) {
+        ASSERT_TRUE(travail.cree(QStringLiteral("etablissement/") + classe));
+        QFile raccourci(
+            travail.chemin(QStringLiteral("etablissement/") + classe + QStringLiteral("/DUPONT_Marie.lnk")));
+        ASSERT_TRUE(raccourci.open(QIODevice::WriteOnly));
+    }
+    fenetre.session().liste_records() = {QStringLiteral("092011MARTIN_Eve"),
+        QStringLiteral("096014DUPONT_Marie"), QStringLiteral("100021LEROY_Tom")};
+}
+
+void capture(const QString& dossier, int jours, const QString& fichier, bool ecole = false)
 {
     DossierTest travail;
     ASSERT_TRUE(travail.cree(QStringLiteral("poste")));
@@ -45,15 +63,20 @@ void capture(const QString& dossier, int jours, const QString& fichier)
     id.prenom = QStringLiteral("Marie");
     id.nom_fichier = QStringLiteral("DUPONT_Marie");
     id.chemin_historique = travail.chemin(QStringLiteral("poste/DUPONT_Marie.txt"));
+    if (ecole) {
+        id.classe = QStringLiteral("CM1");
+        classes_de_l_eleve(fenetre, travail);
+        fenetre.applique_session();
+    }
     fenetre.initialise_session_eleve(id);
 
     EtatEleve& e = fenetre.session().eleve();
     e.nouvel_eleve = false;
-    const QDate debut(2024, 9, 9);
+    const QDate debut = ecole ? QDate(2024, 6, 10) : QDate(2024, 9, 9);
     static const char* const noms_jours[7]
         = {"Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi", "Dimanche"};
     for (int j = 0; j < jours; ++j) {
-        const QDate d = debut.addDays(j * 2);
+        const QDate d = debut.addDays(j * (ecole ? 20 : 2));
         const int p = std::min(100, 38 + j * 63 / std::max(1, jours - 1) + (j % 3 == 1 ? -6 : 0));
         e.jours_tests.append({QString::fromUtf8(noms_jours[d.dayOfWeek() - 1]) + QLatin1Char(' ')
                 + d.toString(QStringLiteral("dd/MM/yyyy")),
@@ -67,6 +90,8 @@ void capture(const QString& dossier, int jours, const QString& fichier)
     fenetre.showMaximized();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
     fenetre.affiche_graphique();
+    if (ecole)
+        QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("Button_records")), Qt::LeftButton);
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(dossier));
     EXPECT_TRUE(fenetre.grab().save(QDir(dossier).filePath(fichier)));
@@ -79,6 +104,7 @@ TEST(CapturesTableau, tableau_de_bord)
         GTEST_SKIP() << "TABRIX_CAPTURES not set";
     capture(dossier, 6, QStringLiteral("tableau_de_bord.png"));
     capture(dossier, 40, QStringLiteral("tableau_de_bord_40_jours.png"));
+    capture(dossier, 8, QStringLiteral("tableau_de_bord_ecole.png"), true);
 }
 
 } // namespace
