@@ -1,5 +1,6 @@
 #include "app/graphique_jours_barre.h"
 #include "app/tgeneral.h"
+#include "app/tident.h"
 #include "core/faits.h"
 #include "platform/fenetre_aide.h"
 #include "support/dossier_test.h"
@@ -270,6 +271,28 @@ TEST_F(FenetreTableau, un_nouvel_eleve_voit_son_nom_et_le_bouton_test_mais_pas_d
     EXPECT_FALSE(controle(QStringLiteral("Scrollbox1"))->isVisibleTo(m_fenetre.get()));
     EXPECT_EQ(
         controle<QLabel>(QStringLiteral("Label_tables"))->text(), m_fenetre->session().objectifs_en_mots());
+}
+
+TEST_F(FenetreTableau, changer_d_eleve_vide_le_tableau_et_redemande_l_identification)
+{
+    identifie();
+    jours_testes({70, 80});
+    bool identification_montree = false;
+    // The identification window is left without choosing anybody.
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<Tident*>(QApplication::activeModalWidget())) {
+            identification_montree = true;
+            d->reject();
+        }
+    });
+    m_fenetre->ButtonChangerEleveClick();
+    EXPECT_TRUE(identification_montree);
+    EXPECT_FALSE(m_fenetre->session().eleve().identite.identifie());
+    EXPECT_FALSE(controle(QStringLiteral("Scrollbox1"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_FALSE(controle(QStringLiteral("label_nom"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_FALSE(controle(QStringLiteral("Button_Test"))->isVisibleTo(m_fenetre.get()));
+    EXPECT_TRUE(barres().isEmpty());
+    EXPECT_FALSE(entree(QStringLiteral("Test normal"))->isEnabled()) << "nobody to test";
 }
 
 TEST_F(FenetreTableau, rien_a_apprendre_est_dit_au_lieu_d_ouvrir_l_apprentissage)
