@@ -129,10 +129,11 @@ void Tgeneral::construit_barre_outils()
     };
     ajoute(QStringLiteral("É"), QColor(40, 90, 200), QStringLiteral("Changer élève"),
         &Tgeneral::ButtonChangerEleveClick);
-    // The pupil's history view has no action yet: the button is there, as in the menu bar of later versions.
+    // The pupil's history view has no action: shown greyed rather than as a button that does nothing.
     QAction* historique = m_barre_outils->addAction(
         icone(QStringLiteral("H"), QColor(120, 120, 140)), QStringLiteral("Historique élève"));
     historique->setToolTip(QStringLiteral("Historique élève"));
+    historique->setEnabled(false);
     ajoute(QStringLiteral("T"), QColor(0, 140, 60), QStringLiteral("Test"), &Tgeneral::button_testClick);
     ajoute(QStringLiteral("A"), QColor(230, 120, 0), QStringLiteral("Entrainement"),
         &Tgeneral::apprentissage1Click);
@@ -246,8 +247,8 @@ void Tgeneral::construit_barre_du_bas()
     m_groupe_2_9->setChecked(true);
     connect(m_groupe_2_9, &QToolButton::clicked, this, &Tgeneral::SpeedButton_2_9Click);
     connect(m_groupe_12_19, &QToolButton::clicked, this, &Tgeneral::SpeedButton_12_19Click);
-    // "Tables raisonnées" has no activity behind it: it stays pressed on the panel shown before.
-    connect(m_calc_mental, &QToolButton::clicked, this, [this] { affiche_boutons_tables(); });
+    // "Tables raisonnées" has no activity behind it: greyed, like the menu entries without one.
+    m_calc_mental->setEnabled(false);
 
     m_panel_2_9 = new QWidget(panel1);
     m_panel_2_9->setObjectName(QStringLiteral("Panel_2_9"));
