@@ -214,6 +214,9 @@ void Tgeneral::etape_session_3()
 void Tgeneral::closeEvent(QCloseEvent* evenement)
 {
     // FormCloseQuery: the séance is recorded; a failure is told by the session and the window still closes.
+    // A test window left open would keep the program running without its dashboard.
+    if (m_test)
+        m_test->close();
     if (!m_seance_enregistree) {
         m_session->EnregistrementSeance();
         m_seance_enregistree = true;
