@@ -1,5 +1,7 @@
 #include "app/tgeneral_bulles.h"
 
+#include "app/logique/demarrage.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -25,9 +27,9 @@ int TgeneralBulles::styleHint(
     StyleHint indice, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* retour) const
 {
     if (indice == SH_ToolTip_WakeUpDelay)
-        return delai_apparition_ms;
+        return delais_bulles.avant;
     if (indice == SH_ToolTip_FallAsleepDelay)
-        return delai_entre_bulles_ms;
+        return delais_bulles.entre;
     return QProxyStyle::styleHint(indice, option, widget, retour);
 }
 
@@ -37,7 +39,7 @@ bool TgeneralBulles::eventFilter(QObject* objet, QEvent* evenement)
         auto* widget = qobject_cast<QWidget*>(objet);
         if (widget && !widget->toolTip().isEmpty()) {
             const auto* aide = static_cast<QHelpEvent*>(evenement);
-            QToolTip::showText(aide->globalPos(), widget->toolTip(), widget, QRect(), duree_affichage_ms);
+            QToolTip::showText(aide->globalPos(), widget->toolTip(), widget, QRect(), delais_bulles.masquage);
             return true;
         }
     }
