@@ -7,51 +7,53 @@
 
 namespace {
 
+const QList<int> scores_possibles {0, 1, 3, 6, 12, 25, 50, 100};
+
 // A product code the tables know: four digits, factors 2–9 or 11–19.
 void verifie_codes(const QStringList& codes)
 {
     for (const QString& code : codes)
-        exige(code.size() == 4 && !table_du_produit(code).isEmpty() && !valeur_produit(code).isEmpty());
+        EXIGE(code.size() == 4 && !table_du_produit(code).isEmpty() && !valeur_produit(code).isEmpty());
 }
 
 void verifie_liste_compacte(const QString& texte)
 {
     const QStringList codes = lit_liste_compacte(texte);
     verifie_codes(codes);
-    exige(lit_liste_compacte(liste_compacte(codes)) == codes);
+    EXIGE(lit_liste_compacte(liste_compacte(codes)) == codes);
 }
 
 void verifie_reponses(const QString& enregistrements, int T)
 {
     const QStringList dernieres = dernieres_reponses(enregistrements);
-    exige(dernieres.size() <= enregistrements.size() / 12);
+    EXIGE(dernieres.size() <= enregistrements.size() / 12);
     QSet<QString> codes;
     for (qsizetype i = 0; i < dernieres.size(); ++i) {
         const QString& entree = dernieres[i];
-        exige(entree.size() == 11);
-        exige(i == 0 || dernieres[i - 1] < entree);
-        exige(!codes.contains(entree.left(4)));
+        EXIGE(entree.size() == 11);
+        EXIGE(i == 0 || dernieres[i - 1] < entree);
+        EXIGE(!codes.contains(entree.left(4)));
         codes.insert(entree.left(4));
         const int score = score_produit(entree, T);
-        exige(QList<int> {0, 1, 3, 6, 12, 25, 50, 100}.contains(score));
+        EXIGE(scores_possibles.contains(score));
         const int vitesse = vitesse_reponse(entree);
-        exige(vitesse >= 0 && vitesse <= 600 && (score > 0 || vitesse == 0));
+        EXIGE(vitesse >= 0 && vitesse <= 600 && (score > 0 || vitesse == 0));
     }
     const int score = score_test(enregistrements, T);
-    exige(score >= 0 && score <= 100);
+    EXIGE(score >= 0 && score <= 100);
     const int vitesse = vitesse_test(enregistrements);
-    exige(vitesse >= 0);
+    EXIGE(vitesse >= 0);
     // A test line of the history reads as its bare run of records.
     if (enregistrements.size() < 2 || enregistrements[1] != u'T')
-        exige(vitesse_test(QStringLiteral("\tTEST de 14:03:02 à 14:06:40 ") + enregistrements) == vitesse);
+        EXIGE(vitesse_test(QStringLiteral("\tTEST de 14:03:02 à 14:06:40 ") + enregistrements) == vitesse);
 }
 
 void verifie_pourcentage(const QString& enregistrements, const QString& noms_tables, int T)
 {
     const int p = pourcentage_tables(enregistrements, noms_tables, T);
-    exige(p >= -1 && p <= 100);
+    EXIGE(p >= -1 && p <= 100);
     if (test_complet(enregistrements, noms_tables))
-        exige(p >= 0);
+        EXIGE(p >= 0);
 }
 
 // "nom=ddd" in ascending score order; returns the names.
@@ -61,10 +63,10 @@ QStringList verifie_classement(const QStringList& classement)
     int precedente = 0;
     for (const QString& ligne : classement) {
         const qsizetype egal = ligne.indexOf(u'=');
-        exige(egal > 0 && ligne.size() == egal + 4);
+        EXIGE(egal > 0 && ligne.size() == egal + 4);
         bool ok = false;
         const int valeur = ligne.mid(egal + 1).toInt(&ok);
-        exige(ok && valeur >= precedente && valeur <= 100);
+        EXIGE(ok && valeur >= precedente && valeur <= 100);
         precedente = valeur;
         noms.append(ligne.left(egal));
     }
@@ -74,21 +76,21 @@ QStringList verifie_classement(const QStringList& classement)
 void verifie_selection(const QStringList& etudies, const QString& enregistrements, int n, int T)
 {
     const QStringList tables = verifie_classement(classement_tables(etudies, enregistrements, T));
-    exige(QSet<QString>(tables.cbegin(), tables.cend()).size() == tables.size());
+    EXIGE(QSet<QString>(tables.cbegin(), tables.cend()).size() == tables.size());
     for (const QString& nom : tables)
-        exige(taille_table(nom) > 0);
+        EXIGE(taille_table(nom) > 0);
     const QStringList produits = verifie_classement(classement_produits(etudies, enregistrements, T));
-    exige(produits.size() == etudies.size());
+    EXIGE(produits.size() == etudies.size());
 
     const QStringList trous = selection_produits(ModeSelection::trous, n, etudies, enregistrements, T);
-    exige(trous.size() <= n);
+    EXIGE(trous.size() <= n);
     for (const QString& code : trous)
-        exige(etudies.contains(code));
+        EXIGE(etudies.contains(code));
     const QStringList entieres
         = selection_produits(ModeSelection::tables_entieres, n, etudies, enregistrements, T);
-    exige(tables.isEmpty() == entieres.isEmpty());
+    EXIGE(tables.isEmpty() == entieres.isEmpty());
     for (const QString& code : entieres)
-        exige(tables.contains(table_du_produit(code)));
+        EXIGE(tables.contains(table_du_produit(code)));
 }
 
 } // namespace

@@ -6,14 +6,19 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 
-// Stops the run at the first broken invariant, so that libFuzzer keeps the input that broke it.
-inline void exige(bool condition)
+// Stops the run at the first broken invariant and names it, so that libFuzzer keeps the input that broke it.
+#define EXIGE(condition) exige_sinon_arret((condition), #condition, __FILE__, __LINE__)
+
+inline void exige_sinon_arret(bool condition, const char* texte, const char* fichier, int ligne)
 {
-    if (!condition)
-        std::abort();
+    if (condition)
+        return;
+    std::fprintf(stderr, "%s:%d: invariant rompu : %s\n", fichier, ligne, texte);
+    std::abort();
 }
 
 // Text as it comes back from a Windows-1252 file: characters outside the code page are "?".
@@ -46,7 +51,7 @@ inline const QString& dossier_fuzz()
     static const QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists()
             ? QStringLiteral("/dev/shm/tabrix-fuzz-XXXXXX")
             : QDir::tempPath() + QStringLiteral("/tabrix-fuzz-XXXXXX"));
-    exige(dossier.isValid());
+    EXIGE(dossier.isValid());
     static const QString chemin = dossier.path();
     return chemin;
 }
