@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 #include <unistd.h>
 
@@ -144,8 +145,13 @@ std::optional<QString> lit_texte(const QString& chemin)
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray octets = f.readAll();
-    if (octets.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(octets.mid(3));
+    // A UTF-8 mark counts only when the rest is valid UTF-8: a Windows-1252 line may begin with "ï»¿".
+    if (octets.startsWith("\xEF\xBB\xBF")) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString texte = utf8(octets.mid(3));
+        if (!utf8.hasError())
+            return texte;
+    }
     return depuis_cp1252(octets);
 }
 

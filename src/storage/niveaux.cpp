@@ -15,7 +15,7 @@ QString guillemets(const QString& nom)
 // Reads one name of the value and notes the folder-safe replacement when there was one.
 QString nom_lu(const QString& brut, QStringList& remplaces)
 {
-    const QString coupe = brut.trimmed().left(longueur_nom_maximum);
+    const QString coupe = brut.trimmed().left(longueur_nom_maximum).trimmed();
     const QString sur = nom_dossier_sur(coupe);
     if (sur != coupe)
         remplaces.append(guillemets(coupe) + QStringLiteral(" devient ") + guillemets(sur));
@@ -73,7 +73,7 @@ bool nom_dossier_valide(const QString& nom)
 
 QString nom_de_niveau_ou_classe(const QString& nom)
 {
-    return nom_dossier_sur(nom.trimmed().left(longueur_nom_maximum));
+    return nom_dossier_sur(nom.trimmed().left(longueur_nom_maximum).trimmed());
 }
 
 LectureNiveaux lit_niveaux(const QString& valeur)

@@ -107,7 +107,8 @@ ResultatRecords mise_a_jour_records(QStringList& liste, int score, int vitesse, 
     const auto place = std::upper_bound(liste.begin(), liste.end(), nouvelle, avant);
     qsizetype position = place - liste.begin();
     liste.insert(position, nouvelle);
-    if (liste.size() > taille_max_records) {
+    // A list that grew too long elsewhere comes back to the limit too.
+    while (liste.size() > taille_max_records) {
         liste.removeFirst();
         --position;
     }

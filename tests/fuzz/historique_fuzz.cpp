@@ -105,7 +105,7 @@ void verifie_fusion_fichiers(const QByteArray& octets)
     const auto apres_serveur = lit_lignes(serveur);
     EXIGE(apres_local && apres_serveur && *apres_local == *apres_serveur);
     const QStringList fusion = comme_sur_disque(fusionne_lignes(*lues, *lues));
-    // A merge whose first line begins with the characters of a UTF-8 mark reads back as UTF-8: left aside.
+    // Bytes of a UTF-8 mark followed by valid UTF-8 are read as UTF-8: that ambiguity is left aside.
     if (!fusion.isEmpty() && fusion.first().startsWith(depuis_cp1252("\xEF\xBB\xBF")))
         return;
     EXIGE(*apres_local == fusion);

@@ -72,8 +72,7 @@ void verifie_mise_a_jour(const QStringList& lignes, const QByteArray& octets)
     const ResultatRecords r = mise_a_jour_records(liste, score, vitesse, nom, {QString(), chemin}, 0);
     EXIGE(r.verrou && !QFile::exists(VerrouFichier::chemin_verrou(chemin)));
     EXIGE(triee_sans_casse(liste, false));
-    // A longer list from elsewhere loses only one line per update.
-    EXIGE(liste.size() <= std::max<qsizetype>(taille_max_records, avant.size()));
+    EXIGE(liste.size() <= taille_max_records);
     EXIGE(r.rang >= 0 && r.rang <= liste.size());
     EXIGE(lignes_de(liste, nom) <= std::max<qsizetype>(lignes_de(avant, nom), 1));
     QFile f(chemin);
