@@ -46,6 +46,14 @@ TEST(FichierTexte, un_fichier_utf8_avec_bom_se_lit_en_utf8)
     f.write("\xEF\xBB\xBF[G\xC3\xA9n\xC3\xA9ral]\n");
     f.close();
     EXPECT_EQ(lit_lignes(d.chemin("u.ini")).value(), QStringList {QStringLiteral("[Général]")});
+
+    // The same three bytes before Windows-1252 text are letters of that text, not a mark.
+    QFile g(d.chemin("h.txt"));
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write("\xEF\xBB\xBFS\xE9"
+            "ance\r\n");
+    g.close();
+    EXPECT_EQ(lit_lignes(d.chemin("h.txt")).value(), QStringList {QStringLiteral("ï»¿Séance")});
 }
 
 TEST(FichierTexte, une_ecriture_impossible_est_signalee_et_ne_touche_a_rien)

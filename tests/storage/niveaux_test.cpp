@@ -36,6 +36,12 @@ TEST(Niveaux, les_noms_sont_coupes_a_dix_caracteres)
     EXPECT_EQ(l.niveaux[0].nom, QStringLiteral("premièrean"));
     EXPECT_EQ(l.niveaux[0].classes, QStringList {QStringLiteral("classe_num")});
     EXPECT_TRUE(l.remarques.isEmpty());
+
+    // A cut that ends on a blank would change the folder name at the next save.
+    const LectureNiveaux blanc = lit_niveaux(QStringLiteral("Classe de 6e<61,62>"));
+    ASSERT_EQ(blanc.niveaux.size(), 1);
+    EXPECT_EQ(blanc.niveaux[0].nom, QStringLiteral("Classe de"));
+    EXPECT_EQ(lit_niveaux(ecrit_niveaux(blanc.niveaux)).niveaux[0].nom, blanc.niveaux[0].nom);
 }
 
 TEST(Niveaux, au_dela_de_15_niveaux_et_20_classes_le_reste_est_ignore_et_dit_une_fois)

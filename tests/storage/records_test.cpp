@@ -97,6 +97,19 @@ TEST_F(Records, liste_pleine_le_plus_faible_sort_et_le_nouveau_trop_faible_n_ent
     EXPECT_EQ(lit_lignes(c.serveur), avant);
 }
 
+TEST_F(Records, une_liste_trop_longue_venue_d_ailleurs_revient_a_la_limite)
+{
+    QStringList longue = pleine();
+    for (int i = 0; i < 12; ++i)
+        longue.append(ligne_record(99, i, QStringLiteral("Ajout_%1").arg(i)));
+    ASSERT_TRUE(ecrit_lignes(c.serveur, trie_records(longue)));
+    QStringList liste;
+    const auto r = mise_a_jour_records(liste, 100, 10, QStringLiteral("Nouveau_Venu"), c);
+    EXPECT_EQ(liste.size(), taille_max_records);
+    EXPECT_EQ(r.rang, 1);
+    EXPECT_EQ(lit_lignes(c.serveur), liste);
+}
+
 TEST_F(Records, au_demarrage_la_copie_du_serveur_prime_et_remplace_la_locale)
 {
     EXPECT_TRUE(charge_liste_records(c).isEmpty());
