@@ -119,10 +119,14 @@ void Tgeneral::button_testClick()
         });
         connect(m_test.get(), &Ttest::records_modifies, this, &Tgeneral::actualise_affichage_records);
         connect(m_test.get(), &Ttest::etape_suivante, this, [this](int table) {
-            if (table == 0)
+            if (table == 0) {
                 perfectionnementClick(QStringLiteral("facile"));
-            else
-                apprentissage1Click();
+                return;
+            }
+            tableau().etudie_seulement(table);
+            affiche_boutons_tables();
+            affiche_choix_apprentissage();
+            apprentissage1Click();
         });
         m_test->definit_impression([this](const QString& ligne) { imprime_test(ligne); });
     }

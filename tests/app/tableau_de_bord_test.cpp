@@ -74,6 +74,19 @@ TEST_F(Selection, relacher_toutes_les_tables_classiques_laisse_la_table_de_2)
     EXPECT_EQ(m_eleve.produits_a_memoriser.size(), 8);
 }
 
+TEST_F(Selection, l_etape_suivante_etudie_la_seule_table_la_plus_faible_de_son_groupe)
+{
+    etudie(QStringLiteral("table_3,table_7,table_carres"));
+    m_tableau.etudie_seulement(7);
+    EXPECT_EQ(m_eleve.produits_etudies, produits_des_tables(QStringLiteral("table_7")));
+    EXPECT_FALSE(m_tableau.boutons().enfonce(3));
+    EXPECT_TRUE(m_tableau.boutons().enfonce(11)); // the other group keeps its buttons
+
+    m_tableau.etudie_seulement(13);
+    EXPECT_FALSE(m_tableau.boutons().classiques);
+    EXPECT_EQ(m_eleve.produits_etudies, produits_des_tables(QStringLiteral("table_13")));
+}
+
 TEST_F(Selection, le_groupe_etendu_sans_bouton_enfonce_etudie_les_carres)
 {
     etudie(QStringLiteral("table_5"));

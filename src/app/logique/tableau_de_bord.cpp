@@ -53,6 +53,19 @@ void TableauDeBord::choisit_groupe(bool classiques)
     change_produits_etudies();
 }
 
+void TableauDeBord::etudie_seulement(int numero)
+{
+    const bool classique = est_table_classique(numero);
+    if (!classique && !est_table_etendue(numero))
+        return;
+    for (int n = 2; n < 20; ++n) {
+        if (est_table_classique(n) == classique && (classique || est_table_etendue(n)))
+            m_boutons.enfonces[n] = n == numero;
+    }
+    m_boutons.classiques = classique;
+    change_produits_etudies();
+}
+
 void TableauDeBord::change_produits_etudies()
 {
     const int premiere = m_boutons.classiques ? 2 : 11;

@@ -28,6 +28,8 @@ public:
     void bascule_table(int numero, bool enfonce);
     // SpeedButton_2_9Click (true) / SpeedButton_12_19Click (false).
     void choisit_groupe(bool classiques);
+    // "Etape suivante" after a test: the weakest table alone is studied, in its own group.
+    void etudie_seulement(int numero);
 
     void change_produits_etudies();
     void change_produits_a_memoriser();
