@@ -126,6 +126,9 @@ bool Session::EnregistrementSeance()
     signale(r);
     if (!r)
         return false;
+    // The pupil's file lies beside his history on the share that just failed; he has been told once already.
+    if (r.repli_monoposte)
+        return true;
     if (const Ecriture e = ecrit_config_perso(m_reglages, m_eleve); !e)
         m_messagerie.avertissement(titre_enregistrement,
             QStringLiteral("Les choix personnels n'ont pas pu être enregistrés :\n") + e.erreur);
