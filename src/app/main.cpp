@@ -1,5 +1,5 @@
+#include "app/ouverture.h"
 #include "app/tgeneral.h"
-#include "app/tgeneral_bulles.h"
 #include "core/horloge.h"
 #include "platform/instance_unique.h"
 #include "platform/plateforme_systeme.h"
@@ -10,19 +10,15 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tabrix"));
-    QApplication::setApplicationVersion(QStringLiteral("0.96.04"));
 
     // One instance at a time: a second launch ends without any window.
     InstanceUnique instance;
     if (!instance.premiere())
         return 0;
 
-    TgeneralBulles::installe();
+    prepare_application();
     HorlogeSysteme horloge;
     PlateformeSysteme plateforme;
-    Tgeneral fenetre(QDir::currentPath(), horloge, plateforme);
-    fenetre.demarre();
-    fenetre.showMaximized();
+    const auto fenetre = ouvre_tabrix(QDir::currentPath(), horloge, plateforme);
     return app.exec();
 }
