@@ -2,22 +2,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <cstdint>
+#include <vector>
 
 // Multiplication facts: product codes "aabb", tables, answer records "P"+code+ttt+rrrr, scores and rankings.
 // Pure functions. T is the acceptable response time in seconds.
 
 // --- Codes and tables ---
-QString nom_table(int numero);               // "" for an unknown number
-int numero_table(const QString& nom);        // -1 for an unknown name
+QString nom_table(int numero); // "" for an unknown number
+int numero_table(const QString& nom); // -1 for an unknown name
 QString produits_de_table(const QString& nom); // comma-separated codes, "" when unknown
 QString produits_de_table(int numero);
-int taille_table(const QString& nom);        // -1 for "tables_etendues" and unknown names
+int taille_table(const QString& nom); // -1 for "tables_etendues" and unknown names
 QString table_du_produit(const QString& code);
 QString tables_des_produits(const QStringList& codes);
 QStringList produits_des_tables(const QString& noms_tables);
-QString valeur_produit(const QString& code);   // "63"
+QString valeur_produit(const QString& code); // "63"
 QString valeur_produit_4(const QString& code); // "0063"
-QString produit_commute(const QString& code);  // "0907" for "0709"
+QString produit_commute(const QString& code); // "0907" for "0709"
 
 // --- Compact list notation: 7x<2-9>,8x<2-3,5> ---
 QString liste_compacte(const QStringList& codes);
@@ -31,21 +34,51 @@ int score_produit(const QString& entree, int T);
 int vitesse_reponse(const QString& entree);
 int vitesse_test(const QString& texte); // a test line of the history, or a bare run of records
 int score_test(const QString& enregistrements, int T);
-int pourcentage_tables(const QString& enregistrements, const QString& noms_tables, int T); // -1: not evaluated
+int pourcentage_tables(
+    const QString& enregistrements, const QString& noms_tables, int T); // -1: not evaluated
 bool test_complet(const QString& enregistrements, const QString& noms_tables);
+
+// Table names expanded once, for scoring a whole history against the same objectives.
+class ObjectifsTables
+{
+public:
+    explicit ObjectifsTables(const QString& noms_tables);
+    int pourcentage(QStringView enregistrements, int T) const; // same as pourcentage_tables
+    bool complet(QStringView enregistrements) const; // same as test_complet
+
+private:
+    // Index of the last record of each distinct product, -1 when it was not answered.
+    void derniers(QStringView enregistrements, std::vector<int>& indices) const;
+
+    int nombre_produits = 0; // repeats included: the divisor of the percentage
+    std::vector<int16_t> rang; // by factor pair a * 20 + b: index among the distinct products, or -1
+    int distincts = 0;
+};
 
 // --- Rankings and selection ---
 QStringList classement_tables(const QStringList& produits_etudies, const QString& enregistrements, int T);
 QStringList classement_produits(const QStringList& produits_etudies, const QString& enregistrements, int T);
 
-enum class ModeSelection { tables_entieres, trous };
-QStringList selection_produits(ModeSelection mode, int n, const QStringList& produits_etudies,
-                               const QString& dernier_test, int T);
+enum class ModeSelection
+{
+    tables_entieres,
+    trous
+};
+QStringList selection_produits(
+    ModeSelection mode, int n, const QStringList& produits_etudies, const QString& dernier_test, int T);
 
 // --- Score bands ---
-enum class Bande { tres_faible, faible, passable, bien, tres_bien, parfait };
+enum class Bande
+{
+    tres_faible,
+    faible,
+    passable,
+    bien,
+    tres_bien,
+    parfait
+};
 Bande bande_score(int p);
-QString niveau_score(int p);        // "très faible" … "parfait"
+QString niveau_score(int p); // "très faible" … "parfait"
 unsigned int couleur_bande(Bande b); // 0xRRGGBB: red, orange, yellow, green, blue, fuchsia
 
 // --- Text helpers ---

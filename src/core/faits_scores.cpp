@@ -24,24 +24,17 @@ QHash<QString, int> scores_par_code(const QString& enregistrements, int T)
     return scores;
 }
 
-// Percentage of one list of products; -1 when none of them was answered.
-// A product named twice (a table given twice) is still one entry of the last-answer list.
-int pourcentage_liste(const QStringList& produits, const QHash<QString, int>& scores, bool peut_repeter)
+// Percentage of the products of one table; -1 when none of them was answered.
+int pourcentage_liste(const QStringList& produits, const QHash<QString, int>& scores)
 {
     if (produits.isEmpty())
         return -1;
     int somme = 0;
     bool evalue = false;
-    QSet<QString> comptes;
     for (const QString& code : produits) {
         const auto it = scores.constFind(code);
         if (it == scores.constEnd())
             continue;
-        if (peut_repeter) {
-            if (comptes.contains(code))
-                continue;
-            comptes.insert(code);
-        }
         somme += it.value();
         evalue = true;
     }
@@ -54,15 +47,54 @@ QString valeur_3(int v)
 }
 
 // Answer typed and time field of an entry; false when the entry is malformed.
-bool lit_entree(const QString& entree, int& a, int& b, int& t, int& reponse)
+bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse)
 {
     if (entree.size() < 11)
         return false;
     a = premier_facteur(entree);
     b = second_facteur(entree);
-    t = lit_nombre(QStringView(entree).mid(4, 3));
-    reponse = lit_nombre(QStringView(entree).mid(7, 4));
+    t = lit_nombre(entree.mid(4, 3));
+    reponse = lit_nombre(entree.mid(7, 4));
     return a >= 0 && b >= 0 && t >= 0 && reponse >= 0;
+}
+
+int score_entree(QStringView entree, int T)
+{
+    int a, b, t, reponse;
+    if (!lit_entree(entree, a, b, t, reponse) || reponse != a * b)
+        return 0;
+    if (t <= 10 * T)
+        return 100;
+    if (t <= 20 * T)
+        return 50;
+    if (t <= 30 * T)
+        return 25;
+    if (t <= 40 * T)
+        return 12;
+    if (t <= 50 * T)
+        return 6;
+    if (t <= 60 * T)
+        return 3;
+    return 1;
+}
+
+constexpr int paires = 20 * 20;
+
+// Factor pair of a four-digit code below 20 x 20, the only codes a table holds; -1 otherwise.
+int paire(QStringView code)
+{
+    if (code.size() != 4)
+        return -1;
+    int d[4];
+    for (int i = 0; i < 4; ++i) {
+        const char16_t c = code[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        d[i] = c - u'0';
+    }
+    const int a = d[0] * 10 + d[1];
+    const int b = d[2] * 10 + d[3];
+    return a < 20 && b < 20 ? a * 20 + b : -1;
 }
 
 } // namespace
@@ -91,22 +123,7 @@ QStringList dernieres_reponses(const QString& enregistrements)
 
 int score_produit(const QString& entree, int T)
 {
-    int a, b, t, reponse;
-    if (!lit_entree(entree, a, b, t, reponse) || reponse != a * b)
-        return 0;
-    if (t <= 10 * T)
-        return 100;
-    if (t <= 20 * T)
-        return 50;
-    if (t <= 30 * T)
-        return 25;
-    if (t <= 40 * T)
-        return 12;
-    if (t <= 50 * T)
-        return 6;
-    if (t <= 60 * T)
-        return 3;
-    return 1;
+    return score_entree(entree, T);
 }
 
 int vitesse_reponse(const QString& entree)
@@ -146,19 +163,62 @@ int score_test(const QString& enregistrements, int T)
 
 int pourcentage_tables(const QString& enregistrements, const QString& noms_tables, int T)
 {
-    return pourcentage_liste(produits_des_tables(noms_tables), scores_par_code(enregistrements, T), true);
+    return ObjectifsTables(noms_tables).pourcentage(enregistrements, T);
 }
 
 bool test_complet(const QString& enregistrements, const QString& noms_tables)
 {
+    return ObjectifsTables(noms_tables).complet(enregistrements);
+}
+
+ObjectifsTables::ObjectifsTables(const QString& noms_tables)
+    : rang(paires, -1)
+{
     const QStringList produits = produits_des_tables(noms_tables);
-    if (produits.isEmpty())
+    nombre_produits = int(produits.size());
+    for (const QString& code : produits) {
+        const int p = paire(code);
+        Q_ASSERT(p >= 0);
+        if (p >= 0 && rang[p] < 0)
+            rang[p] = int16_t(distincts++);
+    }
+}
+
+void ObjectifsTables::derniers(QStringView enregistrements, std::vector<int>& indices) const
+{
+    indices.assign(distincts, -1);
+    const qsizetype nombre = enregistrements.size() / taille_enregistrement;
+    for (qsizetype i = 0; i < nombre; ++i) {
+        const int p = paire(enregistrements.mid(i * taille_enregistrement + 1, 4));
+        if (p >= 0 && rang[p] >= 0)
+            indices[rang[p]] = int(i);
+    }
+}
+
+int ObjectifsTables::pourcentage(QStringView enregistrements, int T) const
+{
+    if (nombre_produits == 0)
+        return -1;
+    std::vector<int> indices;
+    derniers(enregistrements, indices);
+    int somme = 0;
+    bool evalue = false;
+    for (const int i : indices) {
+        if (i < 0)
+            continue;
+        somme += score_entree(enregistrements.mid(qsizetype(i) * taille_enregistrement + 1, 11), T);
+        evalue = true;
+    }
+    return evalue ? somme / nombre_produits : -1;
+}
+
+bool ObjectifsTables::complet(QStringView enregistrements) const
+{
+    if (nombre_produits == 0)
         return false;
-    QSet<QString> repondus;
-    for (const QString& entree : dernieres_reponses(enregistrements))
-        repondus.insert(entree.left(4));
-    return std::all_of(
-        produits.cbegin(), produits.cend(), [&](const QString& code) { return repondus.contains(code); });
+    std::vector<int> indices;
+    derniers(enregistrements, indices);
+    return std::none_of(indices.cbegin(), indices.cend(), [](int i) { return i < 0; });
 }
 
 QStringList classement_tables(const QStringList& produits_etudies, const QString& enregistrements, int T)
@@ -176,7 +236,7 @@ QStringList classement_tables(const QStringList& produits_etudies, const QString
         if (nom.isEmpty() || vus.contains(nom))
             continue;
         vus.insert(nom);
-        lignes.push_back({nom, pourcentage_liste(produits_des_tables(nom), scores, false)});
+        lignes.push_back({nom, pourcentage_liste(produits_des_tables(nom), scores)});
     }
     // Ties keep their order of first appearance; a never-tested table ranks as 0.
     std::stable_sort(lignes.begin(), lignes.end(),

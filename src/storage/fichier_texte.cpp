@@ -77,6 +77,46 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
     return {};
 }
 
+// Latin-1 is Windows-1252 but for 0x80..0x9F: convert with Qt's fast path, then patch those bytes.
+QString decode_cp1252(const char* octets, qsizetype taille)
+{
+    QString texte = QString::fromLatin1(octets, taille);
+    const auto* u = reinterpret_cast<const unsigned char*>(octets);
+    bool controle = false;
+    for (qsizetype i = 0; i < taille; ++i)
+        controle |= (u[i] & 0xE0) == 0x80;
+    if (!controle)
+        return texte;
+    QChar* sortie = texte.data();
+    for (qsizetype i = 0; i < taille; ++i) {
+        if ((u[i] & 0xE0) == 0x80 && table_80_9f[u[i] - 0x80])
+            sortie[i] = QChar(table_80_9f[u[i] - 0x80]);
+    }
+    return texte;
+}
+
+// The lines of Windows-1252 bytes, decoded one by one rather than through one big text.
+QStringList lignes_cp1252(const QByteArray& octets)
+{
+    QStringList lignes;
+    const char* debut = octets.constData();
+    const char* const fin = debut + octets.size();
+    const char* p = debut;
+    while (p < fin) {
+        const char c = *p;
+        if (c != '\n' && c != '\r') {
+            ++p;
+            continue;
+        }
+        lignes.append(decode_cp1252(debut, p - debut));
+        p += c == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
+        debut = p;
+    }
+    if (debut < fin)
+        lignes.append(decode_cp1252(debut, fin - debut));
+    return lignes;
+}
+
 } // namespace
 
 QChar car_cp1252(unsigned char octet)
@@ -105,11 +145,7 @@ unsigned char octet_cp1252(QChar c)
 
 QString depuis_cp1252(const QByteArray& octets)
 {
-    QString texte(octets.size(), Qt::Uninitialized);
-    QChar* sortie = texte.data();
-    for (qsizetype i = 0; i < octets.size(); ++i)
-        sortie[i] = car_cp1252(static_cast<unsigned char>(octets[i]));
-    return texte;
+    return decode_cp1252(octets.constData(), octets.size());
 }
 
 QByteArray vers_cp1252(const QString& texte)
@@ -139,28 +175,49 @@ QStringList decoupe_lignes(const QString& texte)
     return lignes;
 }
 
-std::optional<QString> lit_texte(const QString& chemin)
+namespace {
+
+// The text of a UTF-8 file after its mark, or nothing when the bytes are Windows-1252.
+std::optional<QString> texte_utf8(const QByteArray& octets)
+{
+    // A UTF-8 mark counts only when the rest is valid UTF-8: a Windows-1252 line may begin with "ï»¿".
+    if (!octets.startsWith("\xEF\xBB\xBF"))
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texte = utf8(octets.mid(3));
+    if (utf8.hasError())
+        return std::nullopt;
+    return texte;
+}
+
+std::optional<QByteArray> lit_octets(const QString& chemin)
 {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray octets = f.readAll();
-    // A UTF-8 mark counts only when the rest is valid UTF-8: a Windows-1252 line may begin with "ï»¿".
-    if (octets.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString texte = utf8(octets.mid(3));
-        if (!utf8.hasError())
-            return texte;
-    }
-    return depuis_cp1252(octets);
+    return f.readAll();
+}
+
+} // namespace
+
+std::optional<QString> lit_texte(const QString& chemin)
+{
+    const auto octets = lit_octets(chemin);
+    if (!octets)
+        return std::nullopt;
+    if (auto texte = texte_utf8(*octets))
+        return texte;
+    return depuis_cp1252(*octets);
 }
 
 std::optional<QStringList> lit_lignes(const QString& chemin)
 {
-    auto texte = lit_texte(chemin);
-    if (!texte)
+    const auto octets = lit_octets(chemin);
+    if (!octets)
         return std::nullopt;
-    return decoupe_lignes(*texte);
+    if (const auto texte = texte_utf8(*octets))
+        return decoupe_lignes(*texte);
+    return lignes_cp1252(*octets);
 }
 
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)

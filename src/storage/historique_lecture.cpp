@@ -6,72 +6,45 @@
 #include "storage/historique_lignes.h"
 
 #include <QFile>
-#include <QSet>
 #include <QStringView>
-
-namespace {
-
-struct Jour
-{
-    QString cle;
-    qsizetype debut = 0; // first line after the day's first header
-    qsizetype fin = 0; // the next header of another day, or the end
-};
-
-// test_complet over the products expanded once for the whole history: every product is the code of one
-// whole 12-character record of the run (a second chance counts as well as a first answer).
-bool couvre(const QString& enregistrements, const QStringList& produits)
-{
-    if (produits.isEmpty())
-        return false;
-    QSet<QStringView> codes;
-    const qsizetype nombre = enregistrements.size() / 12;
-    codes.reserve(nombre);
-    for (qsizetype i = 0; i < nombre; ++i)
-        codes.insert(QStringView(enregistrements).mid(i * 12 + 1, 4));
-    return std::all_of(
-        produits.cbegin(), produits.cend(), [&](const QString& p) { return codes.contains(p); });
-}
-
-} // namespace
 
 DonneesHistorique recupere_donnees(const QStringList& historique, const QString& objectifs,
     bool masquer_incomplets, int T, const QString& cle_aujourdhui)
 {
     DonneesHistorique d;
-    const QStringList produits = produits_des_tables(objectifs);
+    const ObjectifsTables tables(objectifs);
+    const QString* dernier_retenu = nullptr;
     const qsizetype n = historique.size();
     qsizetype i = 0;
     while (i < n && !est_entete_seance(historique[i]))
         ++i;
     while (i < n) {
-        Jour jour {cle_date_entete(historique[i]), i + 1, n};
-        d.derniere_cle = jour.cle;
+        const QString cle = cle_date_entete(historique[i]);
+        d.derniere_cle = cle;
+        bool retenu = false;
         qsizetype j = i + 1;
+        // A later header of the same day continues it; the first test of the day that qualifies is kept.
         for (; j < n; ++j) {
-            if (!est_entete_seance(historique[j]))
+            const QString& ligne = historique[j];
+            if (est_entete_seance(ligne)) {
+                if (cle_date_entete(ligne) != cle)
+                    break;
                 continue;
-            const QString cle = cle_date_entete(historique[j]);
-            if (cle != jour.cle)
-                break;
-            d.derniere_cle = cle;
-        }
-        jour.fin = j;
-
-        for (qsizetype k = jour.debut; k < jour.fin; ++k) {
-            const QString& ligne = historique[k];
-            if (!est_ligne_test(ligne))
+            }
+            if (retenu || !ligne.contains(QLatin1String("TEST")))
                 continue;
-            const QString enregistrements = enregistrements_de_ligne(ligne);
-            if (masquer_incomplets && !couvre(enregistrements, produits))
+            const QStringView enregistrements = QStringView(ligne).mid(longueur_prefixe_test);
+            if (masquer_incomplets && !tables.complet(enregistrements))
                 continue;
-            d.jours_tests.append({jour.cle, pourcentage_tables(enregistrements, objectifs, T)});
+            d.jours_tests.append({cle, tables.pourcentage(enregistrements, T)});
             d.lignes_tests_retenues.append(ligne);
-            d.dernier_test = enregistrements;
-            break;
+            dernier_retenu = &ligne;
+            retenu = true;
         }
         i = j;
     }
+    if (dernier_retenu)
+        d.dernier_test = enregistrements_de_ligne(*dernier_retenu);
     d.seance_deja_aujourdhui = !d.derniere_cle.isEmpty() && d.derniere_cle == cle_aujourdhui;
     return d;
 }
