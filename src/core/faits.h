@@ -43,13 +43,20 @@ class ObjectifsTables
 {
 public:
     explicit ObjectifsTables(const QString& noms_tables);
-    int pourcentage(QStringView enregistrements, int T) const; // same as pourcentage_tables
-    bool complet(QStringView enregistrements) const; // same as test_complet
+
+    struct Releve
+    {
+        bool complet = false; // same as test_complet
+        int pourcentage = -1; // same as pourcentage_tables
+    };
+    Releve releve(QStringView enregistrements, int T) const;
+    int pourcentage(QStringView enregistrements, int T) const
+    {
+        return releve(enregistrements, T).pourcentage;
+    }
+    bool complet(QStringView enregistrements) const { return releve(enregistrements, 0).complet; }
 
 private:
-    // Index of the last record of each distinct product, -1 when it was not answered.
-    void derniers(QStringView enregistrements, std::vector<int>& indices) const;
-
     int nombre_produits = 0; // repeats included: the divisor of the percentage
     std::vector<int16_t> rang; // by factor pair a * 20 + b: index among the distinct products, or -1
     int distincts = 0;

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -81,20 +82,17 @@ int score_entree(QStringView entree, int T)
 constexpr int paires = 20 * 20;
 
 // Factor pair of a four-digit code below 20 x 20, the only codes a table holds; -1 otherwise.
-int paire(QStringView code)
+inline int paire(const QChar* code)
 {
-    if (code.size() != 4)
-        return -1;
-    int d[4];
+    unsigned d[4];
     for (int i = 0; i < 4; ++i) {
-        const char16_t c = code[i].unicode();
-        if (c < u'0' || c > u'9')
+        d[i] = unsigned(code[i].unicode()) - u'0';
+        if (d[i] > 9)
             return -1;
-        d[i] = c - u'0';
     }
-    const int a = d[0] * 10 + d[1];
-    const int b = d[2] * 10 + d[3];
-    return a < 20 && b < 20 ? a * 20 + b : -1;
+    const unsigned a = d[0] * 10 + d[1];
+    const unsigned b = d[2] * 10 + d[3];
+    return a < 20 && b < 20 ? int(a * 20 + b) : -1;
 }
 
 } // namespace
@@ -177,48 +175,41 @@ ObjectifsTables::ObjectifsTables(const QString& noms_tables)
     const QStringList produits = produits_des_tables(noms_tables);
     nombre_produits = int(produits.size());
     for (const QString& code : produits) {
-        const int p = paire(code);
+        const int p = code.size() == 4 ? paire(code.constData()) : -1;
         Q_ASSERT(p >= 0);
         if (p >= 0 && rang[p] < 0)
             rang[p] = int16_t(distincts++);
     }
 }
 
-void ObjectifsTables::derniers(QStringView enregistrements, std::vector<int>& indices) const
+ObjectifsTables::Releve ObjectifsTables::releve(QStringView enregistrements, int T) const
 {
-    indices.assign(distincts, -1);
+    Releve r;
+    if (nombre_produits == 0)
+        return r;
+    // Last record of each distinct product; a product named twice (a table given twice) counts once.
+    std::array<int, paires> derniers;
+    std::fill_n(derniers.begin(), distincts, -1);
     const qsizetype nombre = enregistrements.size() / taille_enregistrement;
     for (qsizetype i = 0; i < nombre; ++i) {
-        const int p = paire(enregistrements.mid(i * taille_enregistrement + 1, 4));
+        const int p = paire(enregistrements.data() + i * taille_enregistrement + 1);
         if (p >= 0 && rang[p] >= 0)
-            indices[rang[p]] = int(i);
+            derniers[rang[p]] = int(i);
     }
-}
-
-int ObjectifsTables::pourcentage(QStringView enregistrements, int T) const
-{
-    if (nombre_produits == 0)
-        return -1;
-    std::vector<int> indices;
-    derniers(enregistrements, indices);
     int somme = 0;
     bool evalue = false;
-    for (const int i : indices) {
-        if (i < 0)
+    r.complet = true;
+    for (int k = 0; k < distincts; ++k) {
+        const int i = derniers[k];
+        if (i < 0) {
+            r.complet = false;
             continue;
+        }
         somme += score_entree(enregistrements.mid(qsizetype(i) * taille_enregistrement + 1, 11), T);
         evalue = true;
     }
-    return evalue ? somme / nombre_produits : -1;
-}
-
-bool ObjectifsTables::complet(QStringView enregistrements) const
-{
-    if (nombre_produits == 0)
-        return false;
-    std::vector<int> indices;
-    derniers(enregistrements, indices);
-    return std::none_of(indices.cbegin(), indices.cend(), [](int i) { return i < 0; });
+    r.pourcentage = evalue ? somme / nombre_produits : -1;
+    return r;
 }
 
 QStringList classement_tables(const QStringList& produits_etudies, const QString& enregistrements, int T)

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -77,20 +78,33 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
     return {};
 }
 
+// Whether some byte lies in 0x80..0x9F (bit 7 set, bits 6 and 5 clear), eight bytes at a time.
+bool a_controles(const char* octets, qsizetype taille)
+{
+    constexpr quint64 hauts = 0x8080808080808080ULL;
+    quint64 trouve = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= taille; i += 8) {
+        quint64 w;
+        std::memcpy(&w, octets + i, 8);
+        trouve |= w & ~(w << 1) & ~(w << 2) & hauts;
+    }
+    for (; i < taille; ++i)
+        trouve |= (static_cast<unsigned char>(octets[i]) & 0xE0) == 0x80;
+    return trouve != 0;
+}
+
 // Latin-1 is Windows-1252 but for 0x80..0x9F: convert with Qt's fast path, then patch those bytes.
 QString decode_cp1252(const char* octets, qsizetype taille)
 {
     QString texte = QString::fromLatin1(octets, taille);
-    const auto* u = reinterpret_cast<const unsigned char*>(octets);
-    bool controle = false;
-    for (qsizetype i = 0; i < taille; ++i)
-        controle |= (u[i] & 0xE0) == 0x80;
-    if (!controle)
+    if (!a_controles(octets, taille))
         return texte;
     QChar* sortie = texte.data();
     for (qsizetype i = 0; i < taille; ++i) {
-        if ((u[i] & 0xE0) == 0x80 && table_80_9f[u[i] - 0x80])
-            sortie[i] = QChar(table_80_9f[u[i] - 0x80]);
+        const auto u = static_cast<unsigned char>(octets[i]);
+        if ((u & 0xE0) == 0x80 && table_80_9f[u - 0x80])
+            sortie[i] = QChar(table_80_9f[u - 0x80]);
     }
     return texte;
 }
@@ -101,19 +115,18 @@ QStringList lignes_cp1252(const QByteArray& octets)
     QStringList lignes;
     const char* debut = octets.constData();
     const char* const fin = debut + octets.size();
-    const char* p = debut;
-    while (p < fin) {
-        const char c = *p;
-        if (c != '\n' && c != '\r') {
-            ++p;
-            continue;
+    while (debut < fin) {
+        const auto* lf = static_cast<const char*>(std::memchr(debut, '\n', size_t(fin - debut)));
+        const char* limite = lf ? lf : fin;
+        const auto* cr = static_cast<const char*>(std::memchr(debut, '\r', size_t(limite - debut)));
+        if (cr) {
+            lignes.append(decode_cp1252(debut, cr - debut));
+            debut = cr + (cr + 1 < fin && cr[1] == '\n' ? 2 : 1);
+        } else {
+            lignes.append(decode_cp1252(debut, limite - debut));
+            debut = lf ? lf + 1 : fin;
         }
-        lignes.append(decode_cp1252(debut, p - debut));
-        p += c == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
-        debut = p;
     }
-    if (debut < fin)
-        lignes.append(decode_cp1252(debut, fin - debut));
     return lignes;
 }
 

@@ -34,9 +34,10 @@ DonneesHistorique recupere_donnees(const QStringList& historique, const QString&
             if (retenu || !ligne.contains(QLatin1String("TEST")))
                 continue;
             const QStringView enregistrements = QStringView(ligne).mid(longueur_prefixe_test);
-            if (masquer_incomplets && !tables.complet(enregistrements))
+            const auto releve = tables.releve(enregistrements, T);
+            if (masquer_incomplets && !releve.complet)
                 continue;
-            d.jours_tests.append({cle, tables.pourcentage(enregistrements, T)});
+            d.jours_tests.append({cle, releve.pourcentage});
             d.lignes_tests_retenues.append(ligne);
             dernier_retenu = &ligne;
             retenu = true;
