@@ -100,6 +100,28 @@ TEST(PourcentageTables, non_evalue_est_moins_un_et_les_absents_comptent_zero)
     EXPECT_EQ(pourcentage_tables(tout_juste("tables_classiques"), "tables_classiques", 3), 100);
 }
 
+TEST(PourcentageTables, la_derniere_reponse_compte_et_une_table_nommee_deux_fois_double_le_diviseur)
+{
+    EXPECT_EQ(pourcentage_tables(rep("0702", 10, 14) + rep("0702", 10, 15), "table_7", 3), 0);
+    EXPECT_EQ(pourcentage_tables(rep("0702", 10, 15) + rep("0702", 10, 14), "table_7", 3), 12);
+    // Eight products answered once each, over sixteen named.
+    EXPECT_EQ(pourcentage_tables(tout_juste("table_7"), "table_7,table_7", 3), 50);
+    EXPECT_TRUE(test_complet(tout_juste("table_7"), "table_7,table_7"));
+}
+
+TEST(PourcentageTables, seul_le_code_exact_d_un_produit_compte)
+{
+    // Codes whose factors sum or overflow onto 0702 under a careless packing, or that are not digits.
+    for (const QString& code : {QStringLiteral("0612"), QStringLiteral("0622"), QStringLiteral("2702"),
+             QStringLiteral("9999"), QStringLiteral("07 2"), QStringLiteral("0\u0667\u0660\u0662")}) {
+        EXPECT_EQ(pourcentage_tables(rep(code, 10, 14), "table_7", 3), -1) << code.toStdString();
+        EXPECT_FALSE(test_complet(rep(code, 10, 14) + tout_juste("table_7").mid(12), "table_7"))
+            << code.toStdString();
+    }
+    // A record cut short at the end of the run is not an answer.
+    EXPECT_EQ(pourcentage_tables(QStringLiteral("P0702010"), "table_7", 3), -1);
+}
+
 TEST(TestComplet, chaque_produit_des_tables_doit_avoir_une_reponse)
 {
     QString run = tout_juste("table_2,table_3");

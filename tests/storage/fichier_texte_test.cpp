@@ -24,6 +24,36 @@ TEST(FichierTexte, les_fins_de_ligne_crlf_lf_et_cr_se_lisent_pareil)
     EXPECT_TRUE(decoupe_lignes(QString()).isEmpty());
 }
 
+TEST(FichierTexte, chaque_octet_se_relit_comme_son_caractere_quelle_que_soit_sa_place)
+{
+    DossierTest d;
+    const QString chemin = d.chemin("octets.txt");
+    QByteArray octets;
+    QStringList attendu;
+    // Every byte but the line breaks, at each place of a long line, with every kind of line break.
+    const char* fins[] = {"\r\n", "\n", "\r"};
+    int n = 0;
+    for (int octet = 0; octet < 256; ++octet) {
+        if (octet == '\r' || octet == '\n')
+            continue;
+        const int place = octet % 19;
+        QByteArray ligne(19, 'a');
+        ligne[place] = char(octet);
+        QString texte(19, u'a');
+        texte[place] = car_cp1252(static_cast<unsigned char>(octet));
+        octets += ligne + fins[n++ % 3];
+        attendu << texte;
+    }
+    octets += "\r\r\nfin";
+    attendu << QString() << QString() << QStringLiteral("fin");
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+    f.close();
+    EXPECT_EQ(lit_lignes(chemin).value(), attendu);
+    EXPECT_EQ(decoupe_lignes(lit_texte(chemin).value()), attendu);
+}
+
 TEST(FichierTexte, ecrit_en_cp1252_crlf_et_relit_les_memes_lignes)
 {
     DossierTest d;
