@@ -130,6 +130,36 @@ QStringList lignes_cp1252(const QByteArray& octets)
     return lignes;
 }
 
+// Characters past Latin-1 or in 0x80..0x9F, whose byte is not their code, four at a time.
+bool hors_latin1(const QChar* texte, qsizetype taille)
+{
+    constexpr quint64 hauts = 0xFF00FF00FF00FF00ULL;
+    constexpr quint64 bits_7 = 0x0080008000800080ULL;
+    quint64 trouve = 0;
+    qsizetype i = 0;
+    for (; i + 4 <= taille; i += 4) {
+        quint64 w;
+        std::memcpy(&w, texte + i, 8);
+        trouve |= (w & hauts) | (w & ~(w << 1) & ~(w << 2) & bits_7);
+    }
+    for (; i < taille; ++i) {
+        const char16_t u = texte[i].unicode();
+        trouve |= u > 0xFF || (u & 0xE0) == 0x80;
+    }
+    return trouve != 0;
+}
+
+void encode_cp1252(const QChar* texte, qsizetype taille, char* sortie)
+{
+    if (!hors_latin1(texte, taille)) {
+        for (qsizetype i = 0; i < taille; ++i)
+            sortie[i] = static_cast<char>(texte[i].unicode());
+        return;
+    }
+    for (qsizetype i = 0; i < taille; ++i)
+        sortie[i] = static_cast<char>(octet_cp1252(texte[i]));
+}
+
 } // namespace
 
 QChar car_cp1252(unsigned char octet)
@@ -164,8 +194,7 @@ QString depuis_cp1252(const QByteArray& octets)
 QByteArray vers_cp1252(const QString& texte)
 {
     QByteArray octets(texte.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < texte.size(); ++i)
-        octets[i] = static_cast<char>(octet_cp1252(texte[i]));
+    encode_cp1252(texte.constData(), texte.size(), octets.data());
     return octets;
 }
 
@@ -257,14 +286,16 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
 
 Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes)
 {
-    QString texte;
     qsizetype taille = 0;
     for (const QString& l : lignes)
         taille += l.size() + 2;
-    texte.reserve(taille);
+    QByteArray octets(taille, Qt::Uninitialized);
+    char* p = octets.data();
     for (const QString& l : lignes) {
-        texte += l;
-        texte += QLatin1String("\r\n");
+        encode_cp1252(l.constData(), l.size(), p);
+        p += l.size();
+        *p++ = '\r';
+        *p++ = '\n';
     }
-    return ecrit_octets(chemin, vers_cp1252(texte));
+    return ecrit_octets(chemin, octets);
 }

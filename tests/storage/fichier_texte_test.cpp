@@ -54,6 +54,30 @@ TEST(FichierTexte, chaque_octet_se_relit_comme_son_caractere_quelle_que_soit_sa_
     EXPECT_EQ(decoupe_lignes(lit_texte(chemin).value()), attendu);
 }
 
+TEST(FichierTexte, chaque_caractere_s_ecrit_comme_son_octet_quelle_que_soit_sa_place)
+{
+    DossierTest d;
+    const QString chemin = d.chemin("caracteres.txt");
+    QStringList lignes;
+    QByteArray attendu;
+    // U+0080 is not the byte 0x80 (that is "€"), and "Œ" is 0x8C: neither may pass as Latin-1.
+    for (char16_t u = 0; u < 0x180; ++u) {
+        if (u == u'\r' || u == u'\n')
+            continue;
+        QString ligne(11, u'a');
+        ligne[u % 11] = QChar(u);
+        QByteArray octets(11, 'a');
+        octets[u % 11] = static_cast<char>(octet_cp1252(QChar(u)));
+        EXPECT_EQ(vers_cp1252(ligne), octets) << int(u);
+        lignes << ligne;
+        attendu += octets + "\r\n";
+    }
+    ASSERT_TRUE(ecrit_lignes(chemin, lignes));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), attendu);
+}
+
 TEST(FichierTexte, ecrit_en_cp1252_crlf_et_relit_les_memes_lignes)
 {
     DossierTest d;
