@@ -101,7 +101,7 @@ protected:
         return r;
     }
 
-    // The chart's percentage labels, left to right.
+    // The percentage labels above the bars.
     QStringList pourcentages() const
     {
         QStringList r;
@@ -220,7 +220,9 @@ protected:
         EXPECT_TRUE(montre("Scrollbox1"));
         const auto b = barres();
         ASSERT_EQ(b.size(), 1);
-        EXPECT_EQ(b[0]->height(), 2 * pourcentage.chopped(1).toInt() + 1);
+        const int p = pourcentage.chopped(1).toInt();
+        EXPECT_EQ(b[0]->height(), 2 * p + 1);
+        EXPECT_EQ(b[0]->couleur(), QColor::fromRgb(couleur_bande(bande_score(p))));
         EXPECT_EQ(pourcentages(), QStringList {pourcentage});
     }
 
@@ -290,6 +292,12 @@ TEST_F(Parcours, a_la_maison_inscription_test_historique_et_nouveau_demarrage)
         EXPECT_TRUE(lignes.value(1).contains(QLatin1Char('P') + code)) << code.toStdString();
     un_jour_au_graphique(QStringLiteral("96%"));
     EXPECT_TRUE(boites.vues.isEmpty());
+    const QStringList records
+        = lit_lignes(chemin(QStringLiteral("poste/stats/liste_records.txt"))).value_or(QStringList());
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^096\\d{3}Jean_Marie-Claire$")).match(records[0]).hasMatch())
+        << records[0].toStdString();
 
     // 4. Closing records the séance once; a new start lists the pupil, who finds his chart again.
     fenetre->close();
@@ -432,7 +440,24 @@ TEST_F(ParcoursEcole, un_eleve_de_61_retrouve_apres_redemarrage_puis_le_serveur_
     fenetre->close();
     fenetre.reset();
     EXPECT_EQ(boites.vues.size(), 2) << boites.vues.last().texte.toStdString();
-    EXPECT_EQ(lignes_de(monoposte()).size(), 4);
+    const QStringList ici = lignes_de(monoposte());
+    EXPECT_EQ(ici.size(), 4);
+
+    // The share is back at the next start: the séances join it, the copy here goes to the trash.
+    ASSERT_TRUE(QDir().mkpath(serveur() + QStringLiteral("/Tabrix")));
+    horloge.avance_ms(5 * 60 * 1000);
+    demarre([](Tident& id) {
+        choisit_61(id);
+        ASSERT_EQ(id.etat(), Tident::Etat::choix_nom);
+        QTest::mouseClick(dans<QPushButton>(&id, "Button_oui"), Qt::LeftButton);
+    });
+    ASSERT_EQ(boites.vues.size(), 3);
+    EXPECT_EQ(boites.vues[2].titre, QStringLiteral("Pour information:"));
+    EXPECT_EQ(fenetre->windowTitle(), titres::ecole + QStringLiteral("Collège Test"));
+    EXPECT_EQ(lignes_de(etablissement()), ici);
+    EXPECT_FALSE(QFileInfo::exists(monoposte() + QStringLiteral("/Martin_Eve.txt")));
+    EXPECT_TRUE(QFileInfo::exists(etablissement() + QStringLiteral("/2024-2025/61/Martin_Eve.lnk")));
+    un_jour_au_graphique(QStringLiteral("100%"));
 }
 
 } // namespace

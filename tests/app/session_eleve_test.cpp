@@ -233,3 +233,30 @@ TEST_F(SessionEleve, un_serveur_perdu_en_cours_de_seance_est_annonce_une_seule_f
     EXPECT_EQ(ecrit[1], test_du_jour());
     EXPECT_EQ(ecrit[2], perfectionnement);
 }
+
+TEST_F(SessionEleve, un_serveur_perdu_ne_laisse_que_l_avis_du_repli_meme_avec_un_fichier_personnel)
+{
+    ecrit_configuration_ecole();
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_ecole();
+    const QString hors_classe = dossier_hors_classe(s.reglages().dossier_etablissement);
+    ASSERT_TRUE(QDir().mkpath(hors_classe));
+    ASSERT_TRUE(ecrit_lignes(hors_classe + QStringLiteral("/Dupont_Marie.ini"),
+        {QStringLiteral("[config perso]"), QStringLiteral("Objectifs tables classiques=table_8"),
+            QStringLiteral("ne travailler que les trous=non")}));
+    s.initialise_session_eleve(
+        identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), {}, {}, {}, hors_classe));
+    ASSERT_EQ(s.eleve().objectifs, QStringLiteral("table_8"));
+    ASSERT_TRUE(QDir(serveur()).removeRecursively());
+
+    horloge.avance_ms(4 * 60 * 1000);
+    s.ajoute_activite(test_du_jour());
+    EXPECT_TRUE(s.EnregistrementSeance());
+    ASSERT_EQ(messages.compte(QStringLiteral("Enregistrement")), 1);
+    EXPECT_EQ(messages.messages.last().genre, QStringLiteral("information"));
+    EXPECT_EQ(lit_lignes(poste() + QStringLiteral("/Eleves/Collège Test/Dupont_Marie.txt"))
+                  .value_or(QStringList())
+                  .size(),
+        2);
+}
