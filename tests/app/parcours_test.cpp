@@ -13,12 +13,14 @@
 #include "test/ttest.h"
 #include "ui/boite_message.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -41,7 +43,12 @@ namespace {
 class Parcours : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { prepare_application(); }
+    // Once per process, as in the program: both suites share it.
+    static void SetUpTestSuite()
+    {
+        static const bool prete = (prepare_application(), true);
+        Q_UNUSED(prete);
+    }
 
     void SetUp() override { ASSERT_TRUE(m_dossier.cree(QStringLiteral("poste"))); }
     void TearDown() override { fenetre.reset(); }
@@ -49,11 +56,10 @@ protected:
     QString travail() const { return m_dossier.chemin(QStringLiteral("poste")); }
     QString chemin(const QString& relatif) const { return m_dossier.chemin(relatif); }
 
-    // The program starts; `identifie` drives the identification window as soon as it is shown. A window
-    // left open by a failed step is closed, so that the start never hangs.
-    void demarre(const std::function<void(Tident&)>& identifie)
+    // `ouvre` leads to the identification window, which `identifie` drives as soon as it is shown. A window
+    // left open by a failed step is closed, so that nothing hangs.
+    void identification(const std::function<void(Tident&)>& identifie, const std::function<void()>& ouvre)
     {
-        fenetre = ouvre_tabrix(travail(), horloge, plateforme);
         bool vue = false;
         auto* attente = new QTimer(fenetre.get());
         QObject::connect(attente, &QTimer::timeout, attente, [&vue, attente, identifie] {
@@ -69,10 +75,37 @@ protected:
             }
         });
         attente->start(0);
-        // The identification is asked once the event loop runs; its own loop returns when it closes.
-        QCoreApplication::processEvents();
+        ouvre();
         delete attente;
         ASSERT_TRUE(vue) << "no identification window";
+    }
+
+    // The program starts as a launch does; the identification is asked once the event loop runs, and its
+    // own loop returns when it closes.
+    void demarre(const std::function<void(Tident&)>& identifie)
+    {
+        fenetre = ouvre_tabrix(travail(), horloge, plateforme);
+        identification(identifie, [] { QCoreApplication::processEvents(); });
+    }
+
+    // Registration of a pupil not in the list.
+    static void inscrit(Tident& id, const QString& nom, const QString& prenom)
+    {
+        if (id.etat() == Tident::Etat::choix_nom)
+            QTest::mouseClick(dans<QPushButton>(&id, "button_inscription"), Qt::LeftButton);
+        ASSERT_EQ(id.etat(), Tident::Etat::inscription);
+        QTest::keyClicks(dans(&id, "Edit_nom"), nom);
+        QTest::keyClicks(dans(&id, "Edit_prenom"), prenom);
+        QTest::mouseClick(dans<QPushButton>(&id, "Button_id"), Qt::LeftButton);
+    }
+
+    QAction* entree_de_menu(const QString& texte) const
+    {
+        for (QAction* a : fenetre->menuBar()->findChildren<QAction*>())
+            if (a->text() == texte)
+                return a;
+        ADD_FAILURE() << texte.toStdString();
+        return nullptr;
     }
 
     template <typename T = QWidget> static T* dans(const QObject* parent, const char* nom)
@@ -244,12 +277,7 @@ protected:
 TEST_F(Parcours, a_la_maison_inscription_test_historique_et_nouveau_demarrage)
 {
     // 1. First start in an empty folder: the default configuration, then registration.
-    demarre([](Tident& id) {
-        EXPECT_EQ(id.etat(), Tident::Etat::inscription);
-        QTest::keyClicks(dans(&id, "Edit_nom"), QStringLiteral("  jean  "));
-        QTest::keyClicks(dans(&id, "Edit_prenom"), QStringLiteral("MARIE-claire"));
-        QTest::mouseClick(dans<QPushButton>(&id, "Button_id"), Qt::LeftButton);
-    });
+    demarre([](Tident& id) { inscrit(id, QStringLiteral("  jean  "), QStringLiteral("MARIE-claire")); });
     EXPECT_TRUE(QFileInfo::exists(chemin(QStringLiteral("poste/Tabrix.ini"))));
     EXPECT_TRUE(QFileInfo::exists(chemin(QStringLiteral("poste/PREMIER DEMARRAGE.TXT"))));
     EXPECT_EQ(fenetre->windowTitle(), titres::maison);
@@ -299,16 +327,30 @@ TEST_F(Parcours, a_la_maison_inscription_test_historique_et_nouveau_demarrage)
         QRegularExpression(QStringLiteral("^096\\d{3}Jean_Marie-Claire$")).match(records[0]).hasMatch())
         << records[0].toStdString();
 
-    // 4. Closing records the séance once; a new start lists the pupil, who finds his chart again.
+    // Another pupil takes the seat: nothing of the first one is added, nothing of his shows.
+    horloge.avance_ms(60 * 1000);
+    identification([](Tident& id) { inscrit(id, QStringLiteral("martin"), QStringLiteral("paul")); },
+        [this] { entree_de_menu(QStringLiteral("Changer élève"))->trigger(); });
+    une_seance_avec_son_test(historique(), 67);
+    EXPECT_EQ(controle<QLabel>("label_nom")->text(), QStringLiteral("Martin Paul"));
+    EXPECT_TRUE(montre("Button_Test"));
+    EXPECT_FALSE(montre("Scrollbox1"));
+    EXPECT_TRUE(barres().isEmpty());
+
+    // 4. Closing records the séance; a new start lists both pupils, and the first finds his chart again.
     fenetre->close();
     fenetre.reset();
     une_seance_avec_son_test(historique(), 67);
     horloge.avance_ms(10 * 60 * 1000);
     demarre([](Tident& id) {
         ASSERT_EQ(id.etat(), Tident::Etat::choix_nom);
-        EXPECT_EQ(dans<QListWidget>(&id, "ListBox1")->item(0)->text(),
-            QStringLiteral("Jean") + QChar(0xA0) + QStringLiteral("Marie-Claire"));
-        QTest::mouseClick(dans<QPushButton>(&id, "Button_oui"), Qt::LeftButton);
+        QListWidget* noms = dans<QListWidget>(&id, "ListBox1");
+        ASSERT_EQ(noms->count(), 2);
+        EXPECT_EQ(
+            noms->item(0)->text(), QStringLiteral("Jean") + QChar(0xA0) + QStringLiteral("Marie-Claire"));
+        EXPECT_EQ(noms->item(1)->text(), QStringLiteral("Martin") + QChar(0xA0) + QStringLiteral("Paul"));
+        QTest::mouseClick(noms->viewport(), Qt::LeftButton, {}, noms->visualItemRect(noms->item(0)).center());
+        QApplication::processEvents();
     });
     EXPECT_EQ(controle<QLabel>("label_nom")->text(), QStringLiteral("Jean Marie-Claire"));
     un_jour_au_graphique(QStringLiteral("96%"));
@@ -381,10 +423,7 @@ TEST_F(ParcoursEcole, un_eleve_de_61_retrouve_apres_redemarrage_puis_le_serveur_
 {
     demarre([](Tident& id) {
         choisit_61(id);
-        ASSERT_EQ(id.etat(), Tident::Etat::inscription);
-        QTest::keyClicks(dans(&id, "Edit_nom"), QStringLiteral("martin"));
-        QTest::keyClicks(dans(&id, "Edit_prenom"), QStringLiteral("eve"));
-        QTest::mouseClick(dans<QPushButton>(&id, "Button_id"), Qt::LeftButton);
+        inscrit(id, QStringLiteral("martin"), QStringLiteral("eve"));
     });
     EXPECT_EQ(fenetre->windowTitle(), titres::ecole + QStringLiteral("Collège Test"));
     EXPECT_EQ(controle<QLabel>("label_nom")->text(), QStringLiteral("Martin Eve"));
