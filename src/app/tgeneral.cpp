@@ -144,6 +144,9 @@ void Tgeneral::initialise_session_eleve(const IdentiteEleve& identite)
 
 void Tgeneral::changement_eleve()
 {
+    // A test left open behind the dashboard belongs to the pupil who leaves: abandoned, never handed over.
+    if (m_test)
+        m_test->close();
     m_session->changement_eleve();
     efface_graphique();
     m_label_classe->clear();

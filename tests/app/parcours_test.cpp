@@ -376,6 +376,36 @@ TEST_F(Parcours, a_la_maison_inscription_test_historique_et_nouveau_demarrage)
     une_seance_avec_son_test(historique(), 67);
 }
 
+TEST_F(Parcours, changer_d_eleve_pendant_un_test_l_abandonne_sans_le_donner_au_suivant)
+{
+    demarre([](Tident& id) { inscrit(id, QStringLiteral("jean"), QStringLiteral("marie")); });
+    Ttest* test = ouvre_le_test(true);
+    ASSERT_NE(test, nullptr);
+    for (int q = 0; q < 5; ++q)
+        repond(*test, juste(code_pose(*test)));
+
+    // The dashboard stays reachable behind the test window, which is not modal.
+    identification([](Tident& id) { inscrit(id, QStringLiteral("martin"), QStringLiteral("paul")); },
+        [this] { entree_de_menu(QStringLiteral("Changer élève"))->trigger(); });
+    EXPECT_FALSE(test->isVisible());
+    EXPECT_EQ(controle<QLabel>("label_nom")->text(), QStringLiteral("Martin Paul"));
+    EXPECT_TRUE(montre("Button_Test"));
+    EXPECT_TRUE(fenetre->session().eleve().seance_en_cours.isEmpty());
+    EXPECT_TRUE(
+        lit_lignes(chemin(QStringLiteral("poste/Eleves/Jean_Marie.txt"))).value_or(QStringList {}).isEmpty());
+
+    // His own test starts from the first question, announced as his first.
+    test = ouvre_le_test(true);
+    ASSERT_NE(test, nullptr);
+    EXPECT_EQ(test->windowTitle(), QStringLiteral("Paul Martin. test complet"));
+    EXPECT_EQ(repond_a_tout(*test, &Parcours::juste, 64), 64);
+    fenetre->close();
+    fenetre.reset();
+    const QStringList lignes
+        = lit_lignes(chemin(QStringLiteral("poste/Eleves/Martin_Paul.txt"))).value_or(QStringList());
+    une_seance_avec_son_test(lignes, 64);
+}
+
 // A school whose server share lies in the test's folder: level "sixième" (classes 61 and 62) studies the
 // table of 7.
 class ParcoursEcole : public Parcours
