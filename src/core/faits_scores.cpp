@@ -14,49 +14,29 @@ namespace {
 
 constexpr int taille_enregistrement = 12;
 
-// Scores of the last-answer list by product code, read once for all the tables of a ranking.
-QHash<QString, int> scores_par_code(const QString& enregistrements, int T)
-{
-    const QStringList entrees = dernieres_reponses(enregistrements);
-    QHash<QString, int> scores;
-    scores.reserve(entrees.size());
-    for (const QString& entree : entrees)
-        scores.insert(entree.left(4), score_produit(entree, T));
-    return scores;
-}
-
-// Percentage of the products of one table; -1 when none of them was answered.
-int pourcentage_liste(const QStringList& produits, const QHash<QString, int>& scores)
-{
-    if (produits.isEmpty())
-        return -1;
-    int somme = 0;
-    bool evalue = false;
-    for (const QString& code : produits) {
-        const auto it = scores.constFind(code);
-        if (it == scores.constEnd())
-            continue;
-        somme += it.value();
-        evalue = true;
-    }
-    return evalue ? somme / int(produits.size()) : -1;
-}
-
 QString valeur_3(int v)
 {
     return zeros_devant(qMax(v, 0), 3);
 }
 
 // Answer typed and time field of an entry; false when the entry is malformed.
+// The four fields (factors, tenths, answer) fill the eleven characters, all digits.
 bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse)
 {
     if (entree.size() < 11)
         return false;
-    a = premier_facteur(entree);
-    b = second_facteur(entree);
-    t = lit_nombre(entree.mid(4, 3));
-    reponse = lit_nombre(entree.mid(7, 4));
-    return a >= 0 && b >= 0 && t >= 0 && reponse >= 0;
+    int d[11];
+    for (int i = 0; i < 11; ++i) {
+        const unsigned c = unsigned(entree[i].unicode()) - u'0';
+        if (c > 9)
+            return false;
+        d[i] = int(c);
+    }
+    a = d[0] * 10 + d[1];
+    b = d[2] * 10 + d[3];
+    t = d[4] * 100 + d[5] * 10 + d[6];
+    reponse = d[7] * 1000 + d[8] * 100 + d[9] * 10 + d[10];
+    return true;
 }
 
 int score_entree(QStringView entree, int T)
@@ -95,12 +75,75 @@ inline int paire(const QChar* code)
     return a < 20 && b < 20 ? int(a * 20 + b) : -1;
 }
 
+// Scores of the last-answer list by product code, read once for all the tables of a ranking.
+class ScoresParCode
+{
+public:
+    ScoresParCode(const QString& enregistrements, int T)
+    {
+        par_paire.fill(-1);
+        for (const QString& entree : dernieres_reponses(enregistrements)) {
+            const int p = paire(entree.constData());
+            if (p >= 0)
+                par_paire[p] = score_entree(entree, T);
+            else
+                autres.insert(entree.left(4), score_entree(entree, T));
+        }
+    }
+
+    // -1 for a code never answered.
+    int valeur(const QString& code) const
+    {
+        const int p = code.size() == 4 ? paire(code.constData()) : -1;
+        return p >= 0 ? par_paire[p] : autres.value(code, -1);
+    }
+
+private:
+    std::array<int, paires> par_paire; // table codes, the usual case
+    QHash<QString, int> autres; // any other code a record may hold
+};
+
+// Percentage of the products of one table; -1 when none of them was answered.
+int pourcentage_liste(const QStringList& produits, const ScoresParCode& scores)
+{
+    if (produits.isEmpty())
+        return -1;
+    int somme = 0;
+    bool evalue = false;
+    for (const QString& code : produits) {
+        const int v = scores.valeur(code);
+        if (v < 0)
+            continue;
+        somme += v;
+        evalue = true;
+    }
+    return evalue ? somme / int(produits.size()) : -1;
+}
+
 } // namespace
 
 QStringList dernieres_reponses(const QString& enregistrements)
 {
     const qsizetype nombre = enregistrements.size() / taille_enregistrement;
+    // Usual runs hold only table codes: a slot per factor pair keeps the last one, already in code order.
+    std::array<int, paires> dernier;
+    dernier.fill(-1);
+    qsizetype lus = 0;
+    for (; lus < nombre; ++lus) {
+        const int p = paire(enregistrements.constData() + lus * taille_enregistrement + 1);
+        if (p < 0)
+            break;
+        dernier[p] = int(lus);
+    }
     QStringList entrees;
+    if (lus == nombre) {
+        for (const int i : dernier) {
+            if (i >= 0)
+                entrees << enregistrements.mid(
+                    qsizetype(i) * taille_enregistrement + 1, taille_enregistrement - 1);
+        }
+        return entrees;
+    }
     entrees.reserve(nombre);
     QHash<QStringView, qsizetype> position;
     position.reserve(nombre);
@@ -214,7 +257,7 @@ ObjectifsTables::Releve ObjectifsTables::releve(QStringView enregistrements, int
 
 QStringList classement_tables(const QStringList& produits_etudies, const QString& enregistrements, int T)
 {
-    const QHash<QString, int> scores = scores_par_code(enregistrements, T);
+    const ScoresParCode scores(enregistrements, T);
     struct Ligne
     {
         QString nom;
@@ -241,7 +284,7 @@ QStringList classement_tables(const QStringList& produits_etudies, const QString
 
 QStringList classement_produits(const QStringList& produits_etudies, const QString& enregistrements, int T)
 {
-    const QHash<QString, int> scores = scores_par_code(enregistrements, T);
+    const ScoresParCode scores(enregistrements, T);
     struct Ligne
     {
         QString code;
@@ -250,7 +293,7 @@ QStringList classement_produits(const QStringList& produits_etudies, const QStri
     std::vector<Ligne> lignes;
     lignes.reserve(produits_etudies.size());
     for (const QString& code : produits_etudies)
-        lignes.push_back({code, qMax(scores.value(code, -1), 0)});
+        lignes.push_back({code, qMax(scores.valeur(code), 0)});
     std::sort(lignes.begin(), lignes.end(), [](const Ligne& x, const Ligne& y) {
         if (x.valeur != y.valeur)
             return x.valeur < y.valeur;

@@ -62,6 +62,18 @@ TEST(ScoreProduit, reponse_fausse_absente_ou_entree_abimee_vaut_zero)
     EXPECT_EQ(vitesse_reponse("07090000063"), 600);
 }
 
+TEST(DernieresReponses, triees_par_code_meme_avec_un_code_hors_des_tables)
+{
+    const QString tables
+        = rep("1203", 10, 36) + rep("0312", 10, 36) + rep("0219", 10, 38) + rep("0312", 20, 36);
+    EXPECT_EQ(dernieres_reponses(tables), (QStringList {"02190100038", "03120200036", "12030100036"}));
+    // A code of no table, anywhere in the run, keeps the same rules.
+    EXPECT_EQ(dernieres_reponses(rep("2702", 10, 54) + tables + rep("2702", 30, 54)),
+        (QStringList {"02190100038", "03120200036", "12030100036", "27020300054"}));
+    EXPECT_EQ(dernieres_reponses(tables + rep("07 2", 10, 14)),
+        (QStringList {"02190100038", "03120200036", "07 20100014", "12030100036"}));
+}
+
 TEST(ScoreTest, moyenne_tronquee_et_run_vide)
 {
     // Seven products right and fast, one right but slow (50): (7 * 100 + 50) div 8 = 93.
@@ -168,6 +180,15 @@ TEST(ClassementProduits, absents_et_faux_d_abord_puis_les_plus_lents_egalites_pa
     const QString run = rep("0709", 10, 63) + rep("0703", 40, 21) + rep("0705", 10, 1) + rep("0702", 70, 14);
     EXPECT_EQ(classement_produits(etudies, run, 3),
         (QStringList {"0704=000", "0705=000", "0702=025", "0703=050", "0709=100"}));
+}
+
+TEST(ClassementProduits, un_code_hors_des_tables_garde_son_propre_score)
+{
+    // "07 2" is answered but unreadable (0); 0622 and 2702 are read and must not stand for 0702.
+    const QStringList etudies {"0702", "07 2", "2702", "0622"};
+    const QString run = rep("07 2", 10, 14) + rep("0622", 10, 132) + rep("2702", 40, 54);
+    EXPECT_EQ(
+        classement_produits(etudies, run, 3), (QStringList {"07 2=000", "0702=000", "2702=050", "0622=100"}));
 }
 
 TEST(Selection, tables_entieres_prend_toujours_la_plus_faible_puis_ce_qui_tient)
