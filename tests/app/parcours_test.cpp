@@ -529,4 +529,42 @@ TEST_F(ParcoursEcole, un_eleve_de_61_retrouve_apres_redemarrage_puis_le_serveur_
     un_jour_au_graphique(QStringLiteral("100%"));
 }
 
+TEST_F(ParcoursEcole, un_serveur_injoignable_au_demarrage_fait_travailler_ici_puis_tout_le_rejoint)
+{
+    plateforme.injoignables.insert(serveur());
+    demarre([](Tident& id) {
+        choisit_61(id);
+        inscrit(id, QStringLiteral("martin"), QStringLiteral("eve"));
+    });
+    EXPECT_EQ(fenetre->windowTitle(), titres::ecole + QStringLiteral("Collège Test") + titres::monoposte);
+    EXPECT_EQ(controle<QLabel>("label_classe")->text(), QStringLiteral("61"));
+    Ttest* test = ouvre_le_test(true);
+    ASSERT_NE(test, nullptr);
+    EXPECT_EQ(repond_a_tout(*test, &Parcours::juste, 8), 8);
+    QTest::mouseClick(dans<QPushButton>(test, "BitBtn1"), Qt::LeftButton);
+    EXPECT_TRUE(boites.vues.isEmpty()) << "working here was said in the title";
+    ASSERT_EQ(lignes_de(monoposte()).size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(monoposte() + QStringLiteral("/2024-2025/61/Martin_Eve.lnk")));
+    EXPECT_FALSE(QFileInfo::exists(etablissement() + QStringLiteral("/Martin_Eve.txt")));
+    fenetre->close();
+    fenetre.reset();
+    const QStringList ici = lignes_de(monoposte());
+
+    plateforme.injoignables.clear();
+    horloge.avance_ms(5 * 60 * 1000);
+    demarre([](Tident& id) {
+        choisit_61(id);
+        ASSERT_EQ(id.etat(), Tident::Etat::choix_nom);
+        QTest::mouseClick(dans<QPushButton>(&id, "Button_oui"), Qt::LeftButton);
+    });
+    EXPECT_EQ(fenetre->windowTitle(), titres::ecole + QStringLiteral("Collège Test"));
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues[0].titre, QStringLiteral("Pour information:"));
+    EXPECT_EQ(lignes_de(etablissement()), ici);
+    EXPECT_FALSE(QFileInfo::exists(monoposte() + QStringLiteral("/Martin_Eve.txt")));
+    EXPECT_TRUE(QFileInfo::exists(etablissement() + QStringLiteral("/2024-2025/61/Martin_Eve.lnk")));
+    EXPECT_EQ(controle<QLabel>("label_nom")->text(), QStringLiteral("Martin Eve"));
+    un_jour_au_graphique(QStringLiteral("100%"));
+}
+
 } // namespace
