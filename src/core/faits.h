@@ -59,6 +59,7 @@ public:
 private:
     int nombre_produits = 0; // repeats included: the divisor of the percentage
     std::vector<int16_t> rang; // by factor pair a * 20 + b: index among the distinct products, or -1
+    std::vector<int16_t> paire_de_rang; // the other way round
     int distincts = 0;
 };
 

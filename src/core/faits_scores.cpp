@@ -39,11 +39,9 @@ bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse)
     return true;
 }
 
-int score_entree(QStringView entree, int T)
+// Score of a right answer given in t tenths of a second.
+int bareme(int t, int T)
 {
-    int a, b, t, reponse;
-    if (!lit_entree(entree, a, b, t, reponse) || reponse != a * b)
-        return 0;
     if (t <= 10 * T)
         return 100;
     if (t <= 20 * T)
@@ -57,6 +55,29 @@ int score_entree(QStringView entree, int T)
     if (t <= 60 * T)
         return 3;
     return 1;
+}
+
+int score_entree(QStringView entree, int T)
+{
+    int a, b, t, reponse;
+    if (!lit_entree(entree, a, b, t, reponse) || reponse != a * b)
+        return 0;
+    return bareme(t, T);
+}
+
+// Same as score_entree for an entry whose factors a and b were already read from its code.
+int score_facteurs_lus(const QChar* entree, int a, int b, int T)
+{
+    int d[7];
+    for (int i = 0; i < 7; ++i) {
+        const unsigned c = unsigned(entree[4 + i].unicode()) - u'0';
+        if (c > 9)
+            return 0;
+        d[i] = int(c);
+    }
+    const int t = d[0] * 100 + d[1] * 10 + d[2];
+    const int reponse = d[3] * 1000 + d[4] * 100 + d[5] * 10 + d[6];
+    return reponse == a * b ? bareme(t, T) : 0;
 }
 
 constexpr int paires = 20 * 20;
@@ -220,8 +241,10 @@ ObjectifsTables::ObjectifsTables(const QString& noms_tables)
     for (const QString& code : produits) {
         const int p = code.size() == 4 ? paire(code.constData()) : -1;
         Q_ASSERT(p >= 0);
-        if (p >= 0 && rang[p] < 0)
+        if (p >= 0 && rang[p] < 0) {
             rang[p] = int16_t(distincts++);
+            paire_de_rang.push_back(int16_t(p));
+        }
     }
 }
 
@@ -248,7 +271,9 @@ ObjectifsTables::Releve ObjectifsTables::releve(QStringView enregistrements, int
             r.complet = false;
             continue;
         }
-        somme += score_entree(enregistrements.mid(qsizetype(i) * taille_enregistrement + 1, 11), T);
+        const int p = paire_de_rang[k];
+        somme += score_facteurs_lus(
+            enregistrements.data() + qsizetype(i) * taille_enregistrement + 1, p / 20, p % 20, T);
         evalue = true;
     }
     r.pourcentage = evalue ? somme / nombre_produits : -1;
