@@ -8,6 +8,9 @@
 #include <QStringDecoder>
 #include <QTemporaryFile>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -152,7 +155,16 @@ bool hors_latin1(const QChar* texte, qsizetype taille)
 void encode_cp1252(const QChar* texte, qsizetype taille, char* sortie)
 {
     if (!hors_latin1(texte, taille)) {
-        for (qsizetype i = 0; i < taille; ++i)
+        qsizetype i = 0;
+#ifdef __SSE2__
+        // Every character is below 0x100 here, so saturating packing keeps each one exact.
+        for (; i + 16 <= taille; i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texte + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texte + i + 8));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(sortie + i), _mm_packus_epi16(a, b));
+        }
+#endif
+        for (; i < taille; ++i)
             sortie[i] = static_cast<char>(texte[i].unicode());
         return;
     }
