@@ -1,21 +1,9 @@
 #include "app/logique/tableau_de_bord_graphique.h"
 
+#include "core/dates.h"
 #include "core/faits.h"
 
 #include <algorithm>
-
-QString TableauDeBordGraphique::date_courte(const QString& cle)
-{
-    const int espace = cle.indexOf(QLatin1Char(' '));
-    if (espace < 0)
-        return cle;
-    const QString jour = cle.left(espace).left(3);
-    const QString date = cle.mid(espace + 1).trimmed();
-    // dd/mm/yyyy → dd/mm/yy; a date of another shape is shown as it is.
-    if (date.size() == 10 && date.at(2) == QLatin1Char('/') && date.at(5) == QLatin1Char('/'))
-        return jour + QLatin1Char(' ') + date.left(6) + date.right(2);
-    return jour + QLatin1Char(' ') + date;
-}
 
 GeometrieGraphique TableauDeBordGraphique::calcule(
     const QVector<JourTest>& jours, const QStringList& classes_par_jour, int largeur_fenetre)

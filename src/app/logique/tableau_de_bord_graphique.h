@@ -48,9 +48,6 @@ public:
     static constexpr int hauteur_zone_initiale = 350;
     static constexpr int hauteur_zone_defilante = 370;
 
-    // "Mar 03/12/24" from "Mardi 03/12/2024".
-    static QString date_courte(const QString& cle);
-
     // largeur_fenetre: the width the area is laid out in; the area stops growing at that width − 200.
     static GeometrieGraphique calcule(
         const QVector<JourTest>& jours, const QStringList& classes_par_jour, int largeur_fenetre);
