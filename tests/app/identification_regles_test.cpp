@@ -3,27 +3,6 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-namespace {
-
-bool premier(int n)
-{
-    for (int d = 2; d * d <= n; ++d) {
-        if (n % d == 0)
-            return false;
-    }
-    return n > 1;
-}
-
-} // namespace
-
-TEST(CodeDeNom, la_cle_est_un_premier_de_six_chiffres_sous_le_nombre_de_codes)
-{
-    EXPECT_TRUE(premier(cle_code_eleve));
-    EXPECT_GE(cle_code_eleve, 100000);
-    EXPECT_LT(cle_code_eleve, nombre_codes_plus_un);
-    EXPECT_EQ(nombre_codes_plus_un, 175761);
-}
-
 TEST(CodeDeNom, les_codes_des_eleves_ne_changent_pas_d_une_version_a_l_autre)
 {
     EXPECT_EQ(code_de_nom(QStringLiteral("Dupont_Marie")), QStringLiteral("fp0p"));

@@ -38,21 +38,17 @@ TEST_F(Selection, les_boutons_suivent_les_tables_nommees_dans_les_objectifs)
         EXPECT_EQ(m_tableau.boutons().enfonce(n), n == 3 || n == 7 || n == 9) << n;
     EXPECT_TRUE(m_tableau.boutons().classiques);
 
+    m_tableau.actualise_boutons_tables(QStringLiteral("tables_classiques"));
+    for (int n = 2; n <= 19; ++n)
+        EXPECT_EQ(m_tableau.boutons().enfonce(n), n <= 9) << n;
+    EXPECT_TRUE(m_tableau.boutons().classiques);
+
     m_tableau.actualise_boutons_tables(QStringLiteral("table_carres,table_13"));
     EXPECT_FALSE(m_tableau.boutons().enfonce(3));
     EXPECT_TRUE(m_tableau.boutons().enfonce(11));
     EXPECT_TRUE(m_tableau.boutons().enfonce(13));
     EXPECT_FALSE(m_tableau.boutons().enfonce(12));
     EXPECT_FALSE(m_tableau.boutons().classiques);
-}
-
-TEST_F(Selection, les_objectifs_tables_classiques_enfoncent_les_tables_2_a_9)
-{
-    m_tableau.actualise_boutons_tables(QStringLiteral("tables_classiques"));
-    for (int n = 2; n <= 9; ++n)
-        EXPECT_TRUE(m_tableau.boutons().enfonce(n)) << n;
-    EXPECT_FALSE(m_tableau.boutons().enfonce(11));
-    EXPECT_TRUE(m_tableau.boutons().classiques);
 }
 
 TEST_F(Selection, les_produits_etudies_suivent_l_ordre_des_tables_pas_celui_des_clics)
@@ -98,29 +94,25 @@ TEST_F(Selection, le_groupe_etendu_sans_bouton_enfonce_etudie_les_carres)
     EXPECT_EQ(m_eleve.produits_etudies, produits_des_tables(QStringLiteral("table_5")));
 }
 
-TEST_F(Selection, tables_entieres_arrondit_la_demande_aux_tables_entieres)
+TEST_F(Selection, tables_entieres_arrondit_aux_tables_du_classement_et_garde_au_moins_une)
 {
-    etudie(QStringLiteral("table_2,table_3,table_4"));
-    m_eleve.memorisation = {10, false, 1};
-    m_tableau.etudier_tables_entieres();
-    EXPECT_EQ(m_eleve.memorisation.nombre_voulu, 16);
-    EXPECT_EQ(m_eleve.memorisation.nombre_tables, 2);
-    EXPECT_TRUE(m_eleve.memorisation.tables_entieres);
-    EXPECT_EQ(m_eleve.produits_a_memoriser.size(), 16);
-}
-
-TEST_F(Selection, tables_entieres_garde_au_moins_une_table_et_s_arrete_a_la_fin_du_classement)
-{
-    etudie(QStringLiteral("table_2,table_3"));
-    m_eleve.memorisation = {0, false, 1};
-    m_tableau.etudier_tables_entieres();
-    EXPECT_EQ(m_eleve.memorisation.nombre_tables, 1);
-    EXPECT_EQ(m_eleve.memorisation.nombre_voulu, 8);
-
-    m_eleve.memorisation = {50, false, 1};
-    m_tableau.etudier_tables_entieres();
-    EXPECT_EQ(m_eleve.memorisation.nombre_tables, 2);
-    EXPECT_EQ(m_eleve.memorisation.nombre_voulu, 16);
+    // The products asked, rounded to whole tables of the ranking: at least one, at most all of them.
+    struct Cas
+    {
+        QString objectifs;
+        int demande;
+        int tables;
+    };
+    for (const Cas& c : {Cas {QStringLiteral("table_2,table_3,table_4"), 10, 2},
+             Cas {QStringLiteral("table_2,table_3"), 0, 1}, Cas {QStringLiteral("table_2,table_3"), 50, 2}}) {
+        etudie(c.objectifs);
+        m_eleve.memorisation = {c.demande, false, 1};
+        m_tableau.etudier_tables_entieres();
+        EXPECT_EQ(m_eleve.memorisation.nombre_tables, c.tables) << c.demande;
+        EXPECT_EQ(m_eleve.memorisation.nombre_voulu, 8 * c.tables) << c.demande;
+        EXPECT_TRUE(m_eleve.memorisation.tables_entieres);
+        EXPECT_EQ(m_eleve.produits_a_memoriser.size(), 8 * c.tables) << c.demande;
+    }
 }
 
 TEST_F(Selection, plus_et_moins_en_tables_entieres_comptent_des_tables_du_classement)
