@@ -1,7 +1,6 @@
 #include "core/faits.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 TEST(Tables, noms_et_numeros_se_repondent_et_les_inconnus_ne_donnent_rien)
 {
@@ -156,7 +155,7 @@ TEST(Textes, sans_accents_garde_la_casse_et_allonge_les_ligatures)
     EXPECT_EQ(sans_accents(QStringLiteral("×÷ðþ€Ž-_ 12")), QStringLiteral("×÷ðþ€Ž-_ 12"));
 }
 
-TEST(Bandes, bornes_des_six_bandes_mots_et_couleurs)
+TEST(Bandes, bornes_des_six_bandes_et_leurs_mots)
 {
     const struct
     {
@@ -171,34 +170,5 @@ TEST(Bandes, bornes_des_six_bandes_mots_et_couleurs)
     for (const auto& c : cas) {
         EXPECT_EQ(bande_score(c.p), c.bande) << c.p;
         EXPECT_EQ(niveau_score(c.p), QString::fromUtf8(c.mot)) << c.p;
-    }
-    EXPECT_EQ(couleur_bande(Bande::tres_faible), 0xFF0000u);
-    EXPECT_EQ(couleur_bande(Bande::faible), 0xFF8000u);
-    EXPECT_EQ(couleur_bande(Bande::passable), 0xFFFF00u);
-    EXPECT_EQ(couleur_bande(Bande::tres_bien), 0x0000FFu);
-    EXPECT_EQ(couleur_bande(Bande::parfait), 0xFF00FFu);
-}
-
-TEST(Robustesse, des_textes_quelconques_ne_plantent_pas_et_une_liste_lue_se_relit_a_l_identique)
-{
-    std::mt19937 hasard(7);
-    const QString alphabet = QStringLiteral("0123456789xX<>,- Ptable_é");
-    for (int essai = 0; essai < 3000; ++essai) {
-        QString texte;
-        const int longueur = int(hasard() % 40);
-        for (int i = 0; i < longueur; ++i)
-            texte += alphabet[int(hasard() % alphabet.size())];
-        const QStringList codes = lit_liste_compacte(texte);
-        ASSERT_EQ(lit_liste_compacte(liste_compacte(codes)), codes) << qPrintable(texte);
-        for (const QString& code : codes)
-            ASSERT_FALSE(table_du_produit(code).isEmpty()) << qPrintable(code);
-        dernieres_reponses(texte);
-        score_test(texte, 3);
-        vitesse_test(texte);
-        classement_tables({texte, texte.left(4)}, texte, 3);
-        selection_produits(ModeSelection::tables_entieres, 8, {texte}, texte, 3);
-        selection_produits(ModeSelection::trous, 8, {texte}, texte, 3);
-        produits_des_objectifs(texte);
-        sans_accents(texte);
     }
 }

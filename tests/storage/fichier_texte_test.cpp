@@ -78,20 +78,6 @@ TEST(FichierTexte, chaque_caractere_s_ecrit_comme_son_octet_quelle_que_soit_sa_p
     EXPECT_EQ(f.readAll(), attendu);
 }
 
-TEST(FichierTexte, ecrit_en_cp1252_crlf_et_relit_les_memes_lignes)
-{
-    DossierTest d;
-    const QString chemin = d.chemin("h.txt");
-    const QStringList lignes {QStringLiteral("Séance du Mardi"), QStringLiteral("\tTEST de")};
-    ASSERT_TRUE(ecrit_lignes(chemin, lignes));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(),
-        QByteArray("S\xE9"
-                   "ance du Mardi\r\n\tTEST de\r\n"));
-    EXPECT_EQ(lit_lignes(chemin).value(), lignes);
-}
-
 TEST(FichierTexte, un_fichier_utf8_avec_bom_se_lit_en_utf8)
 {
     DossierTest d;
