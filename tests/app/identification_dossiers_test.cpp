@@ -97,19 +97,6 @@ TEST(Code, le_dernier_eleve_de_la_liste_qui_a_ce_code_l_emporte)
     EXPECT_EQ(id.identite().chemin_historique, ecole.historique(dernier));
 }
 
-TEST(Code, un_code_inconnu_ne_change_rien)
-{
-    EcoleTest ecole;
-    ecole.ajoute(QStringLiteral("Dupont_Marie"), QStringLiteral("CP"));
-    IdentificationEleve id(ecole.reglages, QStringLiteral("2024-2025"));
-    id.initialisation();
-    id.choisit_classe(QStringLiteral("CP"));
-    const QString code = code_de_nom(QStringLiteral("Dupont_Marie"));
-    const QString autre = code.left(3) + (code[3] == u'a' ? u'b' : u'a');
-    EXPECT_FALSE(id.verifie_code(autre));
-    EXPECT_FALSE(id.identite().identifie());
-}
-
 TEST(HorsClasse, un_eleve_inscrit_sans_classe_est_retrouve_par_son_nom_et_son_code_avec_le_meme_historique)
 {
     EcoleTest ecole;

@@ -43,22 +43,6 @@ QString ligne(const QString& enregistrements)
 
 } // namespace
 
-TEST(EvaluationTest, toutes_les_tables_a_100_ne_donnent_que_bien)
-{
-    const EvaluationTest e = evalue_test(parfait(QStringLiteral("tables_classiques")), true, T);
-    EXPECT_TRUE(e.classique);
-    EXPECT_TRUE(e.tables_mal.isEmpty());
-    EXPECT_EQ(e.texte_bien, QStringLiteral("2, 3, 4, 5, 6, 7, 8 et 9."));
-    EXPECT_EQ(e.libelle_bien, QStringLiteral("les tables de "));
-    EXPECT_EQ(e.table_conseil, 0);
-    EXPECT_TRUE(e.conseil.isEmpty());
-    EXPECT_EQ(e.niveau, QStringLiteral("parfait"));
-    EXPECT_EQ(e.pourcent, QStringLiteral("100%"));
-    EXPECT_EQ(e.largeur_pourcent, 125);
-    EXPECT_EQ(e.tu_sais, QStringLiteral("Tu sais tes tables à"));
-    EXPECT_TRUE(e.c_est_a_dire.isEmpty());
-}
-
 TEST(EvaluationTest, tables_3_et_7_a_40_conseillent_la_table_de_3)
 {
     QString r = parfait(QStringLiteral("table_2,table_4,table_5,table_6,table_8,table_9"));
@@ -81,15 +65,6 @@ TEST(EvaluationTest, une_seule_table_faible_se_dit_au_singulier_sans_point)
     EXPECT_EQ(e.texte_mal, QStringLiteral("7"));
     EXPECT_EQ(e.libelle_mal, QStringLiteral("la table de "));
     EXPECT_EQ(e.table_conseil, 7);
-}
-
-TEST(EvaluationTest, un_test_partiel_rapporte_aussi_toutes_les_tables)
-{
-    const EvaluationTest e = evalue_test(parfait(QStringLiteral("table_6,table_7")), false, T);
-    EXPECT_EQ(e.tu_sais, QStringLiteral("Tu sais les tables testées à"));
-    EXPECT_EQ(e.pourcent, QStringLiteral("100%"));
-    EXPECT_EQ(e.texte_bien, QStringLiteral("6 et 7."));
-    EXPECT_EQ(e.c_est_a_dire, QStringLiteral("c'est à dire 25% de toutes les tables."));
 }
 
 TEST(EvaluationTest, les_mots_de_niveau_suivent_les_bandes)

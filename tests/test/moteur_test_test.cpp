@@ -217,28 +217,6 @@ TEST(MoteurTest, effacer_pendant_le_delai_de_correction_annule_la_correction)
     EXPECT_EQ(p.moteur.num_question(), 1);
 }
 
-TEST(MoteurTest, pause_et_continuer_ne_laissent_aucune_trace)
-{
-    Passation p({QStringLiteral("0709")});
-    p.ms += 3000;
-    p.moteur.saisie_change(QStringLiteral("6"), p.ms);
-    p.moteur.pause();
-    EXPECT_EQ(p.moteur.phase(), MoteurTest::Phase::pause);
-    EXPECT_EQ(p.moteur.libelle_question(), QStringLiteral("     "));
-    EXPECT_FALSE(p.moteur.chrono().active);
-    EXPECT_FALSE(p.moteur.compteur_timer().active);
-    p.moteur.saisie_change(QStringLiteral("63"), p.ms); // typing while paused is ignored
-    p.ms += 60000;
-    const quint64 vidages = p.moteur.vidages_champ();
-    p.moteur.continuer(p.ms);
-    EXPECT_GT(p.moteur.vidages_champ(), vidages);
-    EXPECT_EQ(p.moteur.libelle_question(), QStringLiteral(" 7×9? "));
-    EXPECT_TRUE(p.moteur.chrono().active);
-    EXPECT_EQ(p.moteur.resultats_test(), QString());
-    p.tape(QStringLiteral("63"), 1500);
-    EXPECT_EQ(p.moteur.resultats_test(), QStringLiteral("P07090150063"));
-}
-
 TEST(MoteurTest, un_chiffre_tape_dans_la_derniere_seconde_arrete_la_limite)
 {
     Passation p({QStringLiteral("0709")}, 10);

@@ -100,6 +100,7 @@ TEST_F(BancResultat, un_test_partiel_rapporte_a_toutes_les_tables)
     fenetre->demarre();
     passe_le_test(&BancTtest::juste);
     EXPECT_EQ(texte("Label_tu_sais"), QStringLiteral("Tu sais les tables testées à"));
+    EXPECT_EQ(texte("Label9"), QStringLiteral("6 et 7."));
     EXPECT_EQ(texte("label_pourcent"), QStringLiteral("100%"));
     EXPECT_TRUE(visible("Label11"));
     EXPECT_EQ(texte("Label11"), QStringLiteral("c'est à dire 25% de toutes les tables."));
