@@ -94,16 +94,3 @@ TEST(Raccourcis, un_petit_fichier_windows_1252_qui_nomme_l_historique)
     EXPECT_EQ(cible_raccourci(f.fileName()), QStringLiteral("//serveur/Eleves/Collège/Œil_Zoé.txt"));
     EXPECT_FALSE(cible_raccourci(d.chemin(QStringLiteral("absent.lnk"))));
 }
-
-TEST(Corbeille, un_fichier_part_a_la_corbeille_ou_a_defaut_disparait)
-{
-    DossierTest d;
-    // The trash of this test, not the user's.
-    ASSERT_TRUE(d.cree(QStringLiteral("donnees")));
-    qputenv("XDG_DATA_HOME", d.chemin(QStringLiteral("donnees")).toLocal8Bit());
-    const QString f = d.chemin(QStringLiteral("Roy_Emile.txt"));
-    ASSERT_TRUE(ecrit_lignes(f, {QStringLiteral("x")}));
-    EXPECT_TRUE(envoie_a_la_corbeille(f));
-    EXPECT_FALSE(QFile::exists(f));
-    EXPECT_TRUE(envoie_a_la_corbeille(f)) << "nothing left to send";
-}

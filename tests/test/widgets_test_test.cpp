@@ -26,7 +26,6 @@ TEST(ChampReponse, accepte_les_chiffres_du_clavier_francais_et_du_pave)
 {
     ChampReponse champ;
     champ.fixe_chiffres(4);
-    EXPECT_EQ(champ.width(), 150);
     tape(&champ, QStringLiteral("&é\"'"));
     EXPECT_EQ(champ.text(), QStringLiteral("1234"));
     champ.clear();
@@ -45,7 +44,6 @@ TEST(ChampReponse, s_arrete_au_nombre_de_chiffres_du_produit)
 {
     ChampReponse champ;
     champ.fixe_chiffres(1);
-    EXPECT_EQ(champ.width(), 60);
     QSignalSpy changes(&champ, &QLineEdit::textChanged);
     QTest::keyClicks(&champ, QStringLiteral("63"));
     EXPECT_EQ(champ.text(), QStringLiteral("6"));
@@ -72,7 +70,6 @@ TEST(BoiteMessage, un_autre_texte_ferme_la_boite_et_le_dit)
         QStringLiteral("OK"));
     QSignalSpy fermee(&boite, &Tboite_message::fermee);
     boite.montre();
-    EXPECT_GE(boite.width(), 180 + 68);
     QTest::mouseClick(boite.findChild<QPushButton*>(QStringLiteral("Button_OK")), Qt::LeftButton);
     EXPECT_FALSE(boite.isVisible());
     ASSERT_EQ(fermee.size(), 1);
