@@ -95,27 +95,20 @@ TEST(GraphiqueJours, un_changement_de_classe_pose_une_etiquette_et_decale_la_sui
     // The rotated text rises to the baseline in the empty column between the two bars.
     EXPECT_GT(etiquettes[1].rect.right(), barres[1].rect.right());
     EXPECT_LT(etiquettes[1].rect.right(), barres[2].rect.left());
+    // A day without a class puts no empty label.
+    const QStringList avec_un_vide {QStringLiteral("CE2"), QString(), QStringLiteral("CE2")};
+    EXPECT_EQ(de_sorte(G::calcule(jours({60, 70, 80}), avec_un_vide, 792), Sorte::classe).size(), 1);
 }
 
-TEST(GraphiqueJours, un_jour_sans_classe_ne_pose_pas_d_etiquette_vide)
+TEST(GraphiqueJours, peu_de_jours_gardent_le_cadre_beaucoup_l_elargissent_puis_font_defiler)
 {
-    const QStringList classes {QStringLiteral("CE2"), QString(), QStringLiteral("CE2")};
-    const GeometrieGraphique g = G::calcule(jours({60, 70, 80}), classes, 792);
-    EXPECT_EQ(de_sorte(g, Sorte::classe).size(), 1);
-}
-
-TEST(GraphiqueJours, peu_de_jours_gardent_le_cadre_de_depart)
-{
-    const GeometrieGraphique g = G::calcule(jours({50, 60, 70}), {}, 792);
-    EXPECT_EQ(g.largeur_lignes, 320);
-    EXPECT_EQ(g.largeur_zone, 600);
-    EXPECT_EQ(g.hauteur_zone, 350);
-    EXPECT_FALSE(g.defile_a_droite);
+    const GeometrieGraphique trois = G::calcule(jours({50, 60, 70}), {}, 792);
+    EXPECT_EQ(trois.largeur_lignes, 320);
+    EXPECT_EQ(trois.largeur_zone, 600);
+    EXPECT_EQ(trois.hauteur_zone, 350);
+    EXPECT_FALSE(trois.defile_a_droite);
     EXPECT_TRUE(G::calcule({}, {}, 792).elements.isEmpty());
-}
 
-TEST(GraphiqueJours, beaucoup_de_jours_elargissent_les_lignes_puis_font_defiler_jusqu_aux_derniers)
-{
     // 10 days: e = L + 320 + 80 = 616 passes 600; a wide window lets the area grow.
     const GeometrieGraphique dix = G::calcule(jours(QList<int>(10, 90)), {}, 1920);
     EXPECT_EQ(dix.largeur_lignes, 350);
