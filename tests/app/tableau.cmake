@@ -6,7 +6,3 @@ tabrix_test(tableau_fenetre_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tableau_fenetre_test.cpp
     LIENS tabrix_gui
     GUI)
-
-# Pictures for the documentation only; skipped unless TABRIX_CAPTURES names a folder.
-add_executable(tableau_captures ${CMAKE_CURRENT_LIST_DIR}/tableau_captures.cpp)
-target_link_libraries(tableau_captures PRIVATE tabrix_support_gui tabrix_gui)

@@ -15,7 +15,7 @@
 
 // Pictures of the dashboard for the documentation: run with TABRIX_CAPTURES=<folder>, under a real display
 // (Xvfb), e.g. QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1.5 TABRIX_CAPTURES=docs/images xvfb-run …
-// tableau_captures.
+// captures_tableau_de_bord.
 namespace {
 
 QString ligne_de_test(int pourcentage_vise)

@@ -1,4 +1,4 @@
-// Screenshots of the identification window on a sample school: identification_captures <folder>.
+// Screenshots of the identification window on a sample school: captures_identification <folder>.
 #include "app/identification_ecole.h"
 #include "app/tident.h"
 
