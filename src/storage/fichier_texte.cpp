@@ -33,9 +33,16 @@ void nettoie_temporaires(const QDir& dossier)
     const auto limite = QDateTime::currentDateTime().addSecs(-600);
     const auto restes = dossier.entryInfoList(
         {QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+    const QString fin_ancien = suffixe_temporaire + QStringLiteral("ancien");
     for (const QFileInfo& f : restes) {
+        const QString chemin = f.absoluteFilePath();
+        // Killed between its two renames, a write left the only copy of the file aside: it goes back.
+        if (chemin.endsWith(fin_ancien) && !QFile::exists(chemin.chopped(fin_ancien.size()))) {
+            QFile::rename(chemin, chemin.chopped(fin_ancien.size()));
+            continue;
+        }
         if (f.lastModified() < limite)
-            QFile::remove(f.absoluteFilePath());
+            QFile::remove(chemin);
     }
 }
 
@@ -249,7 +256,11 @@ std::optional<QByteArray> lit_octets(const QString& chemin)
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return f.readAll();
+    QByteArray octets = f.readAll();
+    // A read that fails halfway must not pass for a shorter file, which would then be written back.
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return octets;
 }
 
 } // namespace

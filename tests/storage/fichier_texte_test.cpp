@@ -1,6 +1,7 @@
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -108,4 +109,27 @@ TEST(FichierTexte, une_ecriture_impossible_est_signalee_et_ne_touche_a_rien)
     ASSERT_TRUE(d.cree("h.txt/dedans"));
     EXPECT_FALSE(ecrit_lignes(d.chemin("h.txt"), {QStringLiteral("x")}).ok);
     EXPECT_TRUE(QFileInfo(d.chemin("h.txt/dedans")).isDir());
+}
+
+TEST(FichierTexte, un_fichier_qui_s_ouvre_mais_ne_se_lit_pas_n_est_pas_pris_pour_un_fichier_vide)
+{
+    // Opening this file works and every read fails with EIO, as on a share that drops mid-read.
+    const QString illisible = QStringLiteral("/proc/self/mem");
+    ASSERT_TRUE(QFile(illisible).open(QIODevice::ReadOnly));
+    EXPECT_FALSE(lit_lignes(illisible).has_value());
+    EXPECT_FALSE(lit_texte(illisible).has_value());
+}
+
+TEST(FichierTexte, l_ancien_fichier_laisse_de_cote_par_une_ecriture_tuee_reprend_sa_place)
+{
+    DossierTest d;
+    // Where renaming over a file is refused, the old one is moved aside first: killed there, it stays aside.
+    QFile ancien(d.chemin("h.txt.tabrix-tmp-ancien"));
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+    ancien.write("S\xE9"
+                 "ance\r\n");
+    ancien.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
+    ancien.close();
+    ASSERT_TRUE(ecrit_lignes(d.chemin("autre.txt"), {QStringLiteral("x")}));
+    EXPECT_EQ(lit_lignes(d.chemin("h.txt")), QStringList {QStringLiteral("Séance")});
 }
