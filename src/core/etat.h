@@ -91,6 +91,9 @@ struct EtatEleve
     bool nouvel_eleve = true;
     bool historique_illisible = false;  // the file exists but could not be read: recording must not replace it
     QStringList historique;
+    // Size and date (ms) of the history file when this machine last read or wrote it; -1: it was absent.
+    qint64 taille_historique_vue = -1;
+    qint64 date_historique_vue = 0;
     QStringList seance_en_cours;
     QVector<JourTest> jours_tests;
     QStringList lignes_tests_retenues;  // same order as jours_tests

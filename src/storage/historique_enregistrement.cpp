@@ -4,11 +4,15 @@
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
 #include "storage/fusion.h"
+#include "storage/historique_lecture.h"
 #include "storage/historique_lignes.h"
 #include "storage/raccourci.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -42,6 +46,40 @@ void place_bloc(EtatEleve& eleve, const QDateTime& maintenant, const QString& no
         historique.append(seance);
 }
 
+// The start of this séance's header up to its end time: earlier versions of the header share it.
+QString debut_entete_seance(const EtatEleve& eleve)
+{
+    if (eleve.seance_en_cours.isEmpty())
+        return {};
+    const QString& entete = eleve.seance_en_cours.first();
+    return entete.left(entete.indexOf(QStringLiteral(" à ")) + 3);
+}
+
+// Another machine that starts brings back into the file the séances it kept while the share was gone: those
+// lines are kept, before the séance block, rather than overwritten by the copy loaded at identification.
+void reprend_lignes_d_ailleurs(EtatEleve& eleve, const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (!info.exists()
+        || (info.size() == eleve.taille_historique_vue
+            && info.lastModified().toMSecsSinceEpoch() == eleve.date_historique_vue))
+        return;
+    const auto sur_disque = lit_lignes(chemin);
+    if (!sur_disque)
+        return;
+    const QSet<QString> connues(eleve.historique.cbegin(), eleve.historique.cend());
+    const QString debut_entete = debut_entete_seance(eleve);
+    QStringList nouvelles;
+    for (const QString& l : *sur_disque) {
+        if (!connues.contains(l) && (debut_entete.isEmpty() || !l.startsWith(debut_entete)))
+            nouvelles.append(l);
+    }
+    const qsizetype bloc = eleve.seance_en_cours.size() > 1 ? eleve.seance_en_cours.size() : 0;
+    const qsizetype place = eleve.historique.size() - bloc;
+    for (qsizetype i = 0; i < nouvelles.size(); ++i)
+        eleve.historique.insert(place + i, nouvelles[i]);
+}
+
 // Writes the history and the class shortcut (or, without a class in school mode, the "Hors classe" one).
 // The history just reached the establishment's folder, so a class folder missing beside it is made.
 Ecriture ecrit_dans(
@@ -66,9 +104,8 @@ std::optional<QStringList> contenu_de_repli(const QString& chemin, const EtatEle
         return std::nullopt;
     // Merged first, so that the older lines of this séance keep its date and dedupe with the new ones.
     QStringList lignes = fusionne_lignes(*anciennes, eleve.historique);
-    if (!eleve.seance_en_cours.isEmpty()) {
-        const QString entete = eleve.seance_en_cours.first();
-        const QString debut_entete = entete.left(entete.indexOf(QStringLiteral(" à ")) + 3);
+    if (const QString debut_entete = debut_entete_seance(eleve); !debut_entete.isEmpty()) {
+        const QString& entete = eleve.seance_en_cours.first();
         lignes.removeIf([&](const QString& l) { return l.startsWith(debut_entete) && l != entete; });
     }
     return lignes;
@@ -101,12 +138,16 @@ ResultatEnregistrement EnregistrementSeance(
     const QString chemin_repli = monoposte + QLatin1Char('/') + id.nom_fichier + QStringLiteral(".txt");
     const bool sur_ce_poste
         = !reglages.mode_ecole || QDir::cleanPath(chemin_repli) == QDir::cleanPath(chemin);
+    if (!eleve.historique_illisible)
+        reprend_lignes_d_ailleurs(eleve, chemin);
     // A history that could not be read is never replaced by the séance alone.
     const Ecriture e = eleve.historique_illisible
         ? Ecriture {false, QStringLiteral("L'historique « %1 » n'a pas pu être lu.").arg(chemin)}
         : ecrit_dans(chemin, dossier_raccourci, eleve);
-    if (e)
+    if (e) {
+        note_fichier_historique(eleve, chemin);
         return r;
+    }
 
     if (sur_ce_poste) {
         r.ok = false;

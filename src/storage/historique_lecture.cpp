@@ -5,7 +5,9 @@
 #include "storage/fichier_texte.h"
 #include "storage/historique_lignes.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringView>
 
 DonneesHistorique recupere_donnees(const QStringList& historique, const QString& objectifs,
@@ -60,11 +62,20 @@ void recupere_donnees(EtatEleve& eleve, const Reglages& reglages, const QString&
     eleve.seance_deja_aujourdhui = d.seance_deja_aujourdhui;
 }
 
+void note_fichier_historique(EtatEleve& eleve, const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    eleve.taille_historique_vue = info.exists() ? info.size() : -1;
+    eleve.date_historique_vue = info.exists() ? info.lastModified().toMSecsSinceEpoch() : 0;
+}
+
 ChargementHistorique charge_historique(EtatEleve& eleve)
 {
     const QString chemin = chemin_normalise(eleve.identite.chemin_historique);
     eleve.historique.clear();
     eleve.historique_illisible = false;
+    // Noted before reading: a change made meanwhile is then seen at the next recording.
+    note_fichier_historique(eleve, chemin);
     eleve.nouvel_eleve = !QFile::exists(chemin);
     if (eleve.nouvel_eleve)
         return ChargementHistorique::absent;

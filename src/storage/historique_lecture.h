@@ -27,6 +27,8 @@ enum class ChargementHistorique
 // unreadable (a share that fails for a moment): not a new pupil, and marked so that recording his séance
 // never replaces the file with the séance alone.
 ChargementHistorique charge_historique(EtatEleve& eleve);
+// Notes the size and date of the history file, to tell later whether another machine changed it.
+void note_fichier_historique(EtatEleve& eleve, const QString& chemin);
 
 // `objectifs`: comma-separated table names; `T`: the acceptable response time; `cle_aujourdhui`: such as
 // "Mardi 03/12/2024". Lines that are neither headers nor tests are skipped; nothing here can fail.

@@ -97,6 +97,29 @@ TEST_F(Ecole, chaque_activite_atteint_le_disque_et_le_bloc_reste_unique)
     EXPECT_EQ(e.historique, attendu);
 }
 
+TEST_F(Ecole, les_seances_qu_un_autre_poste_ramene_sur_le_serveur_pendant_la_seance_restent)
+{
+    ASSERT_EQ(charge_historique(e), ChargementHistorique::lu);
+    const QString t = test_ligne(QStringLiteral("14:03:02"));
+    ASSERT_TRUE(ajoute_activite(e, r, a(14, 6, 41), poste, t));
+
+    // Another machine starts and brings back a séance of this pupil written there while the share was gone.
+    const QString m = dossier_monoposte_etablissement(r);
+    ASSERT_TRUE(QDir().mkpath(m));
+    const QStringList ailleurs {
+        QStringLiteral("Séance du Lundi 02/12/2024 de 16:00:00 à 16:30:00 sur le poste \"Y\""),
+        test_ligne(QStringLiteral("16:01:00"))};
+    ASSERT_TRUE(ecrit_lignes(m + QStringLiteral("/Dupont_Marie.txt"), ailleurs));
+    ASSERT_TRUE(nettoie_doublons_monoposte_serveur(r, [](const QString& f) {
+        return QFile::remove(f);
+    }).erreurs.isEmpty());
+
+    const QString t2 = test_ligne(QStringLiteral("14:10:00"));
+    ASSERT_TRUE(ajoute_activite(e, r, a(14, 12, 0), poste, t2));
+    ASSERT_TRUE(EnregistrementSeance(e, r, a(14, 13, 0), poste));
+    EXPECT_EQ(fichier(), anciennes + ailleurs + QStringList({entete(QStringLiteral("14:13:00")), t, t2}));
+}
+
 TEST_F(Ecole, une_seance_enregistree_a_la_fin_seulement_suit_le_meme_chemin)
 {
     const QString t = test_ligne(QStringLiteral("14:03:02"));
