@@ -6,6 +6,7 @@
 #include "core/dates.h"
 #include "storage/dossiers.h"
 #include "test/ttest.h"
+#include "ui/boites.h"
 #include "ui/etiquette_degrade.h"
 
 #include <QAction>
@@ -142,25 +143,51 @@ void Tgeneral::initialise_session_eleve(const IdentiteEleve& identite)
     affiche_choix_apprentissage();
 }
 
-void Tgeneral::changement_eleve()
+bool Tgeneral::enregistre_ou_demande(bool en_fermant)
+{
+    while (!m_session->EnregistrementSeance()) {
+        const QString nom = m_session->eleve().identite.prenom;
+        QString texte = QStringLiteral("La séance de %1 n'a pas pu être enregistrée.\n\n"
+                                       "« Réessayer » : nouvel essai (vérifie le réseau ou le disque).\n"
+                                       "« Annuler » : %1 reste sur Tabrix, rien n'est perdu.")
+                            .arg(nom);
+        QMessageBox::StandardButtons boutons = QMessageBox::Retry | QMessageBox::Cancel;
+        if (en_fermant) {
+            texte += QStringLiteral("\n« Ignorer » : fermer Tabrix sans enregistrer cette séance.");
+            boutons |= QMessageBox::Ignore;
+        }
+        const auto reponse = boites::question(this, QStringLiteral("Séance non enregistrée"), texte, boutons,
+            QMessageBox::Retry, QMessageBox::Warning);
+        if (reponse == QMessageBox::Retry)
+            continue;
+        return en_fermant && reponse == QMessageBox::Ignore;
+    }
+    return true;
+}
+
+bool Tgeneral::changement_eleve()
 {
     // A test left open behind the dashboard belongs to the pupil who leaves: abandoned, never handed over.
     if (m_test)
         m_test->close();
-    m_session->changement_eleve();
+    if (!enregistre_ou_demande(false))
+        return false;
+    m_session->initialise_session();
     efface_graphique();
     m_label_classe->clear();
     m_label_nom->clear();
     applique_session();
     eleve_present(false);
+    return true;
 }
 
 void Tgeneral::ButtonChangerEleveClick()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    changement_eleve();
+    const bool change = changement_eleve();
     QApplication::restoreOverrideCursor();
-    demande_identification();
+    if (change)
+        demande_identification();
 }
 
 void Tgeneral::affiche_graphique()
@@ -216,12 +243,15 @@ void Tgeneral::etape_session_3()
 
 void Tgeneral::closeEvent(QCloseEvent* evenement)
 {
-    // FormCloseQuery: the séance is recorded; a failure is told by the session and the window still closes.
-    // A test window left open would keep the program running without its dashboard.
+    // FormCloseQuery: the séance is recorded. A test window left open would keep the program running
+    // without its dashboard.
     if (m_test)
         m_test->close();
     if (!m_seance_enregistree) {
-        m_session->EnregistrementSeance();
+        if (!enregistre_ou_demande(true)) {
+            evenement->ignore();
+            return;
+        }
         m_seance_enregistree = true;
     }
     evenement->accept();

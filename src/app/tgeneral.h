@@ -51,7 +51,8 @@ public:
     void demande_identification();
     // Shows the identified pupil: labels, objectives, table buttons, learning choice and chart.
     void initialise_session_eleve(const IdentiteEleve& identite);
-    void changement_eleve();
+    // Returns false when the séance could not be recorded and the pupil stays (nothing is lost).
+    bool changement_eleve();
     void ButtonChangerEleveClick();
 
     // --- Offered to the activities ---
@@ -106,6 +107,9 @@ private:
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
     bool m_seance_enregistree = false;
+
+    // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.
+    bool enregistre_ou_demande(bool en_fermant);
 
     QWidget* m_fond = nullptr;
     QWidget* m_panneau = nullptr;

@@ -3,6 +3,7 @@
 #include "app/tident.h"
 #include "core/faits.h"
 #include "platform/fenetre_aide.h"
+#include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
@@ -310,3 +311,31 @@ TEST_F(FenetreTableau, l_aide_et_la_boite_a_propos_s_ouvrent)
 }
 
 } // namespace
+
+TEST_F(FenetreTableau, une_seance_qui_ne_peut_pas_s_enregistrer_n_est_jamais_perdue_sans_qu_on_le_demande)
+{
+    identifie();
+    EtatEleve& e = m_fenetre->session().eleve();
+    e.seance_en_cours.append(QStringLiteral("\tAPPRENTISSAGE de 14:03:00 à 14:10:00: 12 répétitions"));
+    // The history's folder has gone: nothing can be written.
+    e.identite.chemin_historique = m_dossier.chemin(QStringLiteral("disparu/DUPONT_Jean.txt"));
+
+    RepondeurBoites boites(QMessageBox::Cancel);
+    EXPECT_FALSE(m_fenetre->changement_eleve());
+    EXPECT_EQ(m_fenetre->session().eleve().identite.prenom, QStringLiteral("Jean"));
+    EXPECT_EQ(m_fenetre->session().eleve().seance_en_cours.size(), 2); // header and activity, kept
+
+    // Closing: "Annuler" keeps the program open; "Réessayer", once the folder is back, records the séance.
+    EXPECT_FALSE(m_fenetre->close());
+    int questions = 0;
+    boites::installe_repondeur([&](boites::Boite& b) {
+        if (b.titre == QStringLiteral("Séance non enregistrée") && ++questions == 1)
+            m_dossier.cree(QStringLiteral("disparu"));
+        return QMessageBox::Retry;
+    });
+    EXPECT_TRUE(m_fenetre->close());
+    EXPECT_EQ(questions, 1);
+    const auto lignes = lit_lignes(m_dossier.chemin(QStringLiteral("disparu/DUPONT_Jean.txt")));
+    ASSERT_TRUE(lignes.has_value());
+    EXPECT_EQ(lignes->size(), 2);
+}
