@@ -26,6 +26,8 @@ class Tident;
 class Ttest;
 
 // The main window: the pupil's dashboard, from which every activity starts.
+class Tboite_message;
+
 class Tgeneral : public QMainWindow
 {
     Q_OBJECT
@@ -106,6 +108,7 @@ private:
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
+    Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     bool m_seance_enregistree = false;
 
     // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.

@@ -7,6 +7,7 @@
 #include "test/lancement.h"
 #include "test/ttest.h"
 #include "ui/apropos.h"
+#include "ui/boite_message.h"
 #include "ui/boites.h"
 
 #include <QAction>
@@ -136,8 +137,11 @@ void Tgeneral::button_testClick()
 void Tgeneral::apprentissage1Click()
 {
     if (m_session->eleve().produits_a_memoriser.isEmpty()) {
-        boites::information(
-            this, QStringLiteral("Apprentissage inutile"), QStringLiteral("Tu sais déjà tes tables!!"));
+        if (!m_boite)
+            m_boite = new Tboite_message(this);
+        m_boite->prepare(QStringLiteral("Apprentissage inutile"), QStringLiteral("Tu sais déjà tes tables!!"),
+            QStringLiteral("OK"));
+        m_boite->montre();
         return;
     }
     activite_a_venir(QStringLiteral("L'apprentissage"));

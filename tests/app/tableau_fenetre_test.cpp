@@ -7,6 +7,7 @@
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
+#include "ui/boite_message.h"
 
 #include <QAction>
 #include <QApplication>
@@ -280,9 +281,13 @@ TEST_F(FenetreTableau, rien_a_apprendre_est_dit_au_lieu_d_ouvrir_l_apprentissage
     identifie();
     m_fenetre->session().eleve().produits_a_memoriser.clear();
     m_fenetre->apprentissage1Click();
-    ASSERT_EQ(m_boites.vues.size(), 1);
-    EXPECT_EQ(m_boites.vues[0].titre, QStringLiteral("Apprentissage inutile"));
-    EXPECT_EQ(m_boites.vues[0].texte, QStringLiteral("Tu sais déjà tes tables!!"));
+    auto* boite = m_fenetre->findChild<Tboite_message*>();
+    ASSERT_NE(boite, nullptr);
+    EXPECT_TRUE(boite->isVisible());
+    EXPECT_EQ(boite->windowTitle(), QStringLiteral("Apprentissage inutile"));
+    EXPECT_EQ(boite->texte(), QStringLiteral("Tu sais déjà tes tables!!"));
+    EXPECT_TRUE(m_boites.vues.isEmpty());
+    boite->close();
 }
 
 TEST_F(FenetreTableau, l_aide_et_la_boite_a_propos_s_ouvrent)
