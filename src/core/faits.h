@@ -87,9 +87,12 @@ enum class Bande
 };
 Bande bande_score(int p);
 QString niveau_score(int p); // "très faible" … "parfait"
+QString mot_table(int p); // short form under a table's column: "T.faible" … "parfait", "" for -1
 unsigned int couleur_bande(Bande b); // 0xRRGGBB: red, orange, yellow, green, blue, fuchsia
 
 // --- Text helpers ---
 QString zeros_devant(int n, int largeur);
 QString sans_zeros_devant(const QString& texte);
 QString sans_accents(const QString& texte);
+// A response time in tenths of a second as the pupil reads it: 42 → "4,2s" (or "4.2s"), 40 → "4s".
+QString texte_dixiemes(int dixiemes, QChar virgule);

@@ -34,6 +34,28 @@ QString niveau_score(int p)
     return QStringLiteral("parfait");
 }
 
+QString mot_table(int p)
+{
+    if (p < 0)
+        return {};
+    switch (bande_score(p)) {
+    case Bande::tres_faible:
+        return QStringLiteral("T.faible");
+    case Bande::tres_bien:
+        return QStringLiteral("T.bien");
+    default:
+        return niveau_score(p);
+    }
+}
+
+QString texte_dixiemes(int dixiemes, QChar virgule)
+{
+    QString texte = QString::number(dixiemes / 10);
+    if (dixiemes % 10 != 0)
+        texte += virgule + QString::number(dixiemes % 10);
+    return texte + QLatin1Char('s');
+}
+
 unsigned int couleur_bande(Bande b)
 {
     switch (b) {

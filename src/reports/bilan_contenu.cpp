@@ -4,31 +4,6 @@
 
 #include <algorithm>
 
-QString mot_table_bilan(int s)
-{
-    if (s < 0)
-        return {};
-    if (s < 50)
-        return QStringLiteral("T.faible");
-    if (s < 70)
-        return QStringLiteral("faible");
-    if (s < 85)
-        return QStringLiteral("passable");
-    if (s < 95)
-        return QStringLiteral("bien");
-    if (s < 100)
-        return QStringLiteral("T.bien");
-    return QStringLiteral("parfait");
-}
-
-QString temps_bilan(int t)
-{
-    QString texte = QString::number(t / 10);
-    if (t % 10 != 0)
-        texte += QLatin1Char(',') + QString::number(t % 10);
-    return texte + QLatin1Char('s');
-}
-
 QString phrase_rapides(int n)
 {
     return n == 1 ? QStringLiteral(" seule réponse juste et suffisamment rapide: case blanche")
@@ -105,7 +80,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
             cas.genre = score == 100 ? GenreCase::rapide : score > 0 ? GenreCase::lente : GenreCase::fausse;
             const QString sans_zeros = sans_zeros_devant(reponse);
             cas.reponse = sans_zeros.isEmpty() ? QStringLiteral("0") : sans_zeros;
-            cas.temps = temps_bilan(entree.mid(4, 3).toInt());
+            cas.temps = texte_dixiemes(entree.mid(4, 3).toInt(), QLatin1Char(','));
         }
         switch (cas.genre) {
         case GenreCase::rapide:

@@ -67,10 +67,6 @@ struct ContenuBilan
 
 ContenuBilan calcule_contenu_bilan(const DonneesBilan& donnees);
 
-// Word under a table's percentage: "T.faible" … "parfait", "" for an untested table.
-QString mot_table_bilan(int pourcentage);
-// "4,2s" for 42 tenths, "4s" for 40.
-QString temps_bilan(int dixiemes);
 // The three sentences of the summary, singular for a count of 1.
 QString phrase_rapides(int n);
 QString phrase_lentes(int n);

@@ -1,5 +1,7 @@
 #include "reports/bilan_contenu_page.h"
 
+#include "core/faits.h"
+
 namespace {
 
 using Sorte = ElementBilan::Sorte;
@@ -87,7 +89,7 @@ void grille(Page& page, const ContenuBilan& c, SupportBilan support)
         const bool faible = s < 85;
         page.texte(x, 1254, sans, {morceau(QString::number(s) + QLatin1Char('%'), 24, faible, faible)},
             AlignementBilan::centre);
-        page.texte(x, 1300, sans, {morceau(mot_table_bilan(s), 24, faible, faible)}, AlignementBilan::centre);
+        page.texte(x, 1300, sans, {morceau(mot_table(s), 24, faible, faible)}, AlignementBilan::centre);
     }
 
     const QString points

@@ -177,31 +177,6 @@ int lignes_colonne(bool classique, int colonne)
 
 } // namespace
 
-QString texte_temps(int t)
-{
-    QString s = QString::number(t / 10);
-    if (t % 10 != 0)
-        s += QLatin1Char('.') + QString::number(t % 10);
-    return s + QLatin1Char('s');
-}
-
-QString mot_table(int s)
-{
-    if (s < 0)
-        return QString();
-    if (s < 50)
-        return QStringLiteral("T.faible");
-    if (s < 70)
-        return QStringLiteral("faible");
-    if (s < 85)
-        return QStringLiteral("passable");
-    if (s < 95)
-        return QStringLiteral("bien");
-    if (s < 100)
-        return QStringLiteral("T.bien");
-    return QStringLiteral("parfait");
-}
-
 DonneesGraphique donnees_graphique(const QString& ligne_test, int T)
 {
     DonneesGraphique d;
@@ -218,7 +193,7 @@ DonneesGraphique donnees_graphique(const QString& ligne_test, int T)
             = score >= 100 ? ClasseReponse::ok : (score > 0 ? ClasseReponse::lente : ClasseReponse::fausse);
         const QString reponse = entree.mid(7, 4);
         c.reponse = reponse == QLatin1String("0000") ? QString() : QString::number(reponse.toInt());
-        c.temps = texte_temps(entree.mid(4, 3).toInt());
+        c.temps = texte_dixiemes(entree.mid(4, 3).toInt(), QLatin1Char('.'));
         ++d.comptes[int(c.classe)];
         d.cases.append(c);
     }

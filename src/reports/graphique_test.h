@@ -36,8 +36,6 @@ struct DonneesGraphique
 };
 
 DonneesGraphique donnees_graphique(const QString& ligne_test, int T);
-QString texte_temps(int dixiemes); // 42 → "4.2s", 40 → "4s"
-QString mot_table(int pourcentage); // "T.faible" … "parfait", "" for -1
 
 // The large framed chart of the result panel, classic (503 × 310) or extended (553 × 529); maroon
 // (128, 0, 0) around the frame is the picture's transparent colour.

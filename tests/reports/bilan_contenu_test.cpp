@@ -1,3 +1,4 @@
+#include "core/faits.h"
 #include "reports/bilan_contenu.h"
 #include "reports/bilan_contenu_page.h"
 #include "reports/exemples_bilan.h"
@@ -184,14 +185,14 @@ TEST(ContenuBilan, a_la_maison_ni_classe_ni_etablissement)
 
 TEST(ContenuBilan, textes_des_temps_et_des_mots)
 {
-    EXPECT_EQ(temps_bilan(42), QStringLiteral("4,2s"));
-    EXPECT_EQ(temps_bilan(40), QStringLiteral("4s"));
-    EXPECT_EQ(temps_bilan(3), QStringLiteral("0,3s"));
-    EXPECT_EQ(mot_table_bilan(-1), QString());
-    EXPECT_EQ(mot_table_bilan(49), QStringLiteral("T.faible"));
-    EXPECT_EQ(mot_table_bilan(84), QStringLiteral("passable"));
-    EXPECT_EQ(mot_table_bilan(85), QStringLiteral("bien"));
-    EXPECT_EQ(mot_table_bilan(99), QStringLiteral("T.bien"));
+    EXPECT_EQ(texte_dixiemes(42, QLatin1Char(',')), QStringLiteral("4,2s"));
+    EXPECT_EQ(texte_dixiemes(40, QLatin1Char(',')), QStringLiteral("4s"));
+    EXPECT_EQ(texte_dixiemes(3, QLatin1Char(',')), QStringLiteral("0,3s"));
+    EXPECT_EQ(mot_table(-1), QString());
+    EXPECT_EQ(mot_table(49), QStringLiteral("T.faible"));
+    EXPECT_EQ(mot_table(84), QStringLiteral("passable"));
+    EXPECT_EQ(mot_table(85), QStringLiteral("bien"));
+    EXPECT_EQ(mot_table(99), QStringLiteral("T.bien"));
 }
 
 TEST(ContenuBilan, seuls_les_produits_classiques_ont_une_case)

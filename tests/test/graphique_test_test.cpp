@@ -56,9 +56,9 @@ TEST(GraphiqueTest, un_test_classique_parfait)
 
 TEST(GraphiqueTest, les_temps_s_ecrivent_en_secondes_et_dixiemes)
 {
-    EXPECT_EQ(texte_temps(70), QStringLiteral("7s"));
-    EXPECT_EQ(texte_temps(3), QStringLiteral("0.3s"));
-    EXPECT_EQ(texte_temps(42), QStringLiteral("4.2s"));
+    EXPECT_EQ(texte_dixiemes(70, QLatin1Char('.')), QStringLiteral("7s"));
+    EXPECT_EQ(texte_dixiemes(3, QLatin1Char('.')), QStringLiteral("0.3s"));
+    EXPECT_EQ(texte_dixiemes(42, QLatin1Char('.')), QStringLiteral("4.2s"));
 }
 
 TEST(GraphiqueTest, les_classes_de_reponses_colorent_les_cases_et_ne_comptent_qu_une_fois)
