@@ -2,9 +2,9 @@
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_test_mode docs/images
 #include "app/logique/session.h"
 #include "core/faits.h"
+#include "epreuve/ttest.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
-#include "test/ttest.h"
 #include "ui/boite_message.h"
 
 #include <QApplication>
@@ -95,7 +95,8 @@ public:
     void sauve_ecran(const QString& nom, const QRect& zone)
     {
         pause();
-        QGuiApplication::primaryScreen()->grabWindow(0, zone.x(), zone.y(), zone.width(), zone.height())
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, zone.x(), zone.y(), zone.width(), zone.height())
             .save(QDir(m_sortie).filePath(nom));
         std::printf("%s\n", qPrintable(nom));
     }
@@ -128,8 +129,8 @@ void classique(const QString& sortie)
         c.repond(rang);
     for (int s = 0; s < 3; ++s)
         c.declenche("compteur_timer");
-    QTest::keyClicks(c.fenetre().findChild<QWidget*>(QStringLiteral("MaskEdit1")),
-        valeur_produit(c.code_pose()).left(1));
+    QTest::keyClicks(
+        c.fenetre().findChild<QWidget*>(QStringLiteral("MaskEdit1")), valeur_produit(c.code_pose()).left(1));
     c.sauve_fenetre(QStringLiteral("test_question.png"));
     c.m_horloge.avance_ms(400);
     c.declenche("affiche");

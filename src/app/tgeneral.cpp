@@ -4,8 +4,8 @@
 #include "app/logique/demarrage.h"
 #include "app/tident.h"
 #include "core/dates.h"
+#include "epreuve/ttest.h"
 #include "storage/dossiers.h"
-#include "test/ttest.h"
 #include "ui/boites.h"
 #include "ui/etiquette_degrade.h"
 

@@ -4,13 +4,13 @@
 #include "app/tgeneral.h"
 #include "app/tident.h"
 #include "core/faits.h"
+#include "epreuve/ttest.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
-#include "test/ttest.h"
 #include "ui/boite_message.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "core/faits.h"
-#include "test/evaluation_test.h"
+#include "epreuve/evaluation_test.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "banc_ttest.h"
 
 #include "core/dates.h"
-#include "test/lancement.h"
+#include "epreuve/lancement.h"
 
 #include <QSignalSpy>
 

@@ -1,4 +1,4 @@
-#include "test/moteur_test.h"
+#include "epreuve/moteur_test.h"
 
 #include "core/faits.h"
 

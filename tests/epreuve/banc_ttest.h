@@ -2,12 +2,12 @@
 
 #include "app/logique/session.h"
 #include "core/faits.h"
+#include "epreuve/ttest.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
-#include "test/ttest.h"
 #include "ui/boite_message.h"
 
 #include <QLabel>

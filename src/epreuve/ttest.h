@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/hasard.h"
-#include "test/moteur_test.h"
+#include "epreuve/moteur_test.h"
 
 #include <QPointer>
 #include <QTimer>

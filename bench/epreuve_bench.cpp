@@ -1,8 +1,8 @@
 // The test mode's costs: the engine's work per answer (typing, correction, next question) and the drawing of
 // the result charts. Run: bench_test (offscreen by default).
 #include "core/faits.h"
+#include "epreuve/moteur_test.h"
 #include "reports/graphique_test.h"
-#include "test/moteur_test.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

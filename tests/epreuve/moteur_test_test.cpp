@@ -1,5 +1,5 @@
 #include "core/faits.h"
-#include "test/moteur_test.h"
+#include "epreuve/moteur_test.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "test/lancement.h"
+#include "epreuve/lancement.h"
 
 #include "app/logique/session.h"
-#include "test/ttest.h"
+#include "epreuve/ttest.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 

@@ -1,7 +1,7 @@
-#include "test/panneau_resultat.h"
+#include "epreuve/panneau_resultat.h"
 
+#include "epreuve/evaluation_test.h"
 #include "reports/graphique_test.h"
-#include "test/evaluation_test.h"
 
 #include <QBitmap>
 #include <QLabel>

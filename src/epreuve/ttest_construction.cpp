@@ -1,7 +1,7 @@
-#include "test/ttest.h"
+#include "epreuve/ttest.h"
 
 #include "app/logique/session.h"
-#include "test/panneau_resultat.h"
+#include "epreuve/panneau_resultat.h"
 #include "ui/afficheur_led.h"
 #include "ui/boite_message.h"
 #include "ui/champ_reponse.h"

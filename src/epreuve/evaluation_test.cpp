@@ -1,4 +1,4 @@
-#include "test/evaluation_test.h"
+#include "epreuve/evaluation_test.h"
 
 #include "core/faits.h"
 
