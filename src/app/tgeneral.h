@@ -22,6 +22,7 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class Plateforme;
+class Tapprent;
 class Tident;
 class Ttest;
 
@@ -108,6 +109,7 @@ private:
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
+    std::unique_ptr<Tapprent> m_apprent; // made at the first learning, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     bool m_seance_enregistree = false;
 

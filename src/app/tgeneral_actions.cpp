@@ -2,6 +2,7 @@
 #include "app/tgeneral.h"
 #include "epreuve/lancement.h"
 #include "epreuve/ttest.h"
+#include "learning/tapprent.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
@@ -144,7 +145,15 @@ void Tgeneral::apprentissage1Click()
         m_boite->montre();
         return;
     }
-    activite_a_venir(QStringLiteral("L'apprentissage"));
+    if (!m_apprent) {
+        const Horloge& horloge = m_session->horloge();
+        const auto graine
+            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ (horloge.maintenant_ms() << 8));
+        m_apprent = std::make_unique<Tapprent>(*m_session, horloge, graine);
+        connect(m_apprent.get(), &Tapprent::etape_suivante, this,
+            [this] { perfectionnementClick(QStringLiteral("facile")); });
+    }
+    m_apprent->ouvre();
 }
 
 void Tgeneral::perfectionnementClick(const QString& niveau)

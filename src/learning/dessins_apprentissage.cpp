@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 QColor fond_niveau(NiveauItem niveau)
 {
@@ -41,7 +42,7 @@ QPixmap feu(NiveauItem niveau)
 
 QPixmap batons(qint64 serie)
 {
-    const int n = int(qBound<qint64>(0, serie, 5));
+    const int n = int(std::clamp<qint64>(serie, 0, 5));
     QPixmap image(23, 23);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -1,3 +1,4 @@
+#include "core/faits.h"
 #include "learning/disposition_apprentissage.h"
 #include "learning/etiquette_etape.h"
 #include "learning/tapprent.h"
