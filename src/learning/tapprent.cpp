@@ -239,6 +239,7 @@ void Tapprent::synchronise_question()
 
     if (questions) {
         ecrit(m_label_quest1, m.libelle_question());
+        m_champ->setAccessibleName(m_label_quest1->accessibleName());
         if (m.vidages_champ() != m_vidages_vus) {
             m_vidages_vus = m.vidages_champ();
             const QSignalBlocker bloque(m_champ);

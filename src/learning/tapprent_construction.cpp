@@ -140,7 +140,7 @@ void Tapprent::construit_panneaux()
     int largeur = 0;
     for (const QString& code : m_moteur.produits())
         largeur = qMax(largeur, mesure.horizontalAdvance(MoteurTest::libelle_produit(code)));
-    largeur += 6 + 4; // the caption's margin and the bevel on both sides
+    largeur += 6;
     const QVector<QPoint> coins = ListeCoordsPanels(m_moteur.plan().fins_de_blocs(), largeur);
     int droite = 800;
     for (int i = 0; i < coins.size(); ++i) {

@@ -347,6 +347,11 @@ TEST(MoteurApprentissage, le_temps_de_reponse_court_jusqu_au_premier_chiffre)
     EXPECT_EQ(r.instant_dixiemes, 5);
     EXPECT_EQ(r.reponse, 56);
     EXPECT_EQ(e.moteur.phase(), Phase::retour);
+    e.suite();
+    e.reprend(); // "Tout juste"
+    e.juste(120000);
+    EXPECT_EQ(e.moteur.item(0).reponses.last().dixiemes, 999) << "two minutes fit the 3 digits as 999";
+    EXPECT_EQ(e.moteur.item(0).points.last(), 0);
 }
 
 TEST(MoteurApprentissage, plus_vite_une_seule_fois_et_pas_avant_la_septieme_reponse_a_un_item)

@@ -195,6 +195,28 @@ TEST_F(FenetreApprentissage, un_seul_produit_de_l_invite_a_bravo_puis_etape_suiv
     EXPECT_TRUE(lit_lignes(historique()).value_or(QStringList {}).last().endsWith(": 6 répétitions"));
 }
 
+TEST_F(FenetreApprentissage, plus_vite_s_affiche_avant_que_le_delai_ne_reparte)
+{
+    ouvre(produits_des_tables(QStringLiteral("table_7")).mid(0, 2));
+    boites.vues.clear();
+    int garde = 0;
+    while (boites.vues.isEmpty() && ++garde < 30) {
+        if (montre("BitBtn3"))
+            clic("BitBtn3");
+        else
+            repond(true, 5000);
+    }
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues.first().titre, QStringLiteral("PLUS VITE !!!"));
+    EXPECT_EQ(boites.vues.first().texte, QStringLiteral("Il faut répondre plus VITE.\npour passer au VERT"));
+    horloge.avance_ms(9000);
+    QTest::keyClicks(controle("MaskEdit1"), QString::number(produit_pose()));
+    EXPECT_TRUE(montre("label_commentaire"));
+    EXPECT_EQ(controle<QLabel>("label_commentaire")->text(), QStringLiteral("PLUS VITE !!!"));
+    EXPECT_EQ(fenetre()->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 1200);
+    EXPECT_FALSE(montre("Button_je_passe")) << "hidden while the delay runs";
+}
+
 TEST_F(FenetreApprentissage, une_etape_de_18_items_a_des_lignes_basses_sans_feux_ni_jauges)
 {
     Tapprent& f = ouvre(produits_des_tables(QStringLiteral("table_6,table_7,table_8")).mid(0, 18));
