@@ -19,25 +19,3 @@ TEST(DispositionApprentissage, les_panneaux_s_empilent_par_blocs_en_colonnes_de_
     for (const auto& c : cas)
         EXPECT_EQ(ListeCoordsPanels(c.fins, 40), c.coins) << c.fins.size();
 }
-
-TEST(DispositionApprentissage, les_lignes_d_une_etape_retrecissent_a_partir_de_18_items)
-{
-    const struct
-    {
-        int m, h, police, hauteur, haut;
-    } cas[] = {
-        {1, 32, 20, 41, 180},
-        {8, 32, 20, 272, 64},
-        {17, 32, 20, 569, 0},
-        {18, 32, 20, 602, 0},
-        {30, 19, 11, 608, 0},
-        {173, 2, 1, 527, 0},
-    };
-    for (const auto& c : cas) {
-        const GeometrieEtape g = geometrie_etape(c.m);
-        EXPECT_EQ(g.h, c.h) << c.m;
-        EXPECT_EQ(g.taille_police, c.police) << c.m;
-        EXPECT_EQ(g.hauteur_panneau, c.hauteur) << c.m;
-        EXPECT_EQ(g.haut_panneau, c.haut) << c.m;
-    }
-}
