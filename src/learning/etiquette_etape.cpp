@@ -1,15 +1,13 @@
 #include "learning/etiquette_etape.h"
 
+#include "ui/fenetre_activite.h"
+
 #include <QPainter>
 
 EtiquetteEtape::EtiquetteEtape(const QString& texte, int hauteur, int taille_police, QWidget* parent)
     : EtiquetteDegrade(texte, parent)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-    f.setBold(true);
-    f.setPointSize(qMax(1, taille_police));
-    setFont(f);
+    setFont(police_activite(qMax(1, taille_police)));
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     adjustSize();
     resize(width(), hauteur);

@@ -3,12 +3,10 @@
 #include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
-#include "core/plateforme.h"
 #include "learning/dessins_apprentissage.h"
 #include "learning/etiquette_etape.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -37,7 +35,8 @@ void ecrit(QPushButton* b, const QString& texte)
 } // namespace
 
 Tapprent::Tapprent(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : FenetreActivite(
+        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
     , m_session(session)
     , m_horloge(horloge)
     , m_hasard(graine)
@@ -341,33 +340,11 @@ void Tapprent::closeEvent(QCloseEvent* evenement)
     QWidget::closeEvent(evenement);
 }
 
-void Tapprent::allume_verrous()
-{
-    Plateforme& plateforme = m_session.plateforme();
-    if (!plateforme.verrouillage_numerique())
-        plateforme.fixe_verrouillage_numerique(true);
-    if (!plateforme.verrouillage_majuscules())
-        plateforme.fixe_verrouillage_majuscules(true);
-    m_verrous_forces = true;
-}
-
-void Tapprent::showEvent(QShowEvent* evenement)
-{
-    QWidget::showEvent(evenement);
-    if (!evenement->spontaneous())
-        allume_verrous();
-}
-
 void Tapprent::hideEvent(QHideEvent* evenement)
 {
-    QWidget::hideEvent(evenement);
-    if (evenement->spontaneous())
-        return;
-    m_timer1.stop();
-    if (m_verrous_forces) {
-        m_session.restaure_verrous_clavier();
-        m_verrous_forces = false;
-    }
+    FenetreActivite::hideEvent(evenement);
+    if (!evenement->spontaneous())
+        m_timer1.stop();
 }
 
 void Tapprent::keyPressEvent(QKeyEvent* evenement)
@@ -386,24 +363,4 @@ void Tapprent::keyPressEvent(QKeyEvent* evenement)
         return;
     }
     QWidget::keyPressEvent(evenement);
-}
-
-void Tapprent::keyReleaseEvent(QKeyEvent* evenement)
-{
-    if (evenement->key() == Qt::Key_NumLock || evenement->key() == Qt::Key_CapsLock)
-        allume_verrous();
-    QWidget::keyReleaseEvent(evenement);
-}
-
-void Tapprent::resizeEvent(QResizeEvent* evenement)
-{
-    QWidget::resizeEvent(evenement);
-    place_plateau();
-}
-
-void Tapprent::place_plateau()
-{
-    m_fond->setGeometry(rect());
-    m_plateau->move(
-        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
 }

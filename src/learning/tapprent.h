@@ -2,14 +2,13 @@
 
 #include "core/hasard.h"
 #include "learning/moteur_apprentissage.h"
+#include "ui/fenetre_activite.h"
 
 #include <QTimer>
 #include <QVector>
-#include <QWidget>
 
 class ChampReponse;
 class EtiquetteEtape;
-class FondMotif;
 class Horloge;
 class QFrame;
 class QLabel;
@@ -18,7 +17,7 @@ class Session;
 
 // The learning window: drills the products to memorise along the block plan. It draws the engine's state
 // and owns Timer1; the closing line goes to the Session's séance.
-class Tapprent : public QWidget
+class Tapprent : public FenetreActivite
 {
     Q_OBJECT
 public:
@@ -46,12 +45,9 @@ Q_SIGNALS:
     void etape_suivante();
 
 protected:
-    void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
-    void keyReleaseEvent(QKeyEvent* evenement) override;
-    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
     // One row of the step panel and the pictures beside it.
@@ -79,8 +75,6 @@ private:
     void synchronise_question();
     void place_images(int droite_panneau);
     void FormClose();
-    void allume_verrous();
-    void place_plateau();
     qint64 maintenant() const;
 
     Session& m_session;
@@ -89,14 +83,11 @@ private:
     MoteurApprentissage m_moteur;
     bool m_ouverte = false;
     bool m_accueil_a_montrer = false;
-    bool m_verrous_forces = false;
     quint64 m_etapes_vues = 0;
     quint64 m_vidages_vus = 0;
     quint64 m_avertissements_vus = 0;
     quint64 m_armements_vus = 0;
 
-    FondMotif* m_fond;
-    QWidget* m_plateau;
     QFrame* m_panel_etape;
     QVector<LigneEtape> m_lignes;
     int m_largeur_question = 0;

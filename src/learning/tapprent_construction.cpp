@@ -3,7 +3,6 @@
 #include "learning/etiquette_etape.h"
 #include "learning/tapprent.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,31 +10,12 @@
 
 namespace {
 
-QFont police(int points, bool gras = true)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-    f.setPointSize(points);
-    f.setBold(gras);
-    return f;
-}
-
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
-{
-    auto* b = new QPushButton(libelle, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAccessibleName(libelle.trimmed());
-    b->setGeometry(zone);
-    b->setFont(police(10));
-    return b;
-}
-
 QLabel* etiquette(
     QWidget* parent, const char* nom, int points, const QColor& couleur, const QString& texte = {})
 {
     auto* l = new QLabel(texte, parent);
     l->setObjectName(QString::fromLatin1(nom));
-    l->setFont(police(points));
+    l->setFont(police_activite(points));
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, couleur);
     l->setPalette(p);
@@ -56,11 +36,6 @@ void Tapprent::construit()
 {
     setObjectName(QStringLiteral("Tapprent"));
     setWindowModality(Qt::ApplicationModal);
-    m_fond = new FondMotif(this);
-    m_plateau = new QWidget(m_fond);
-    m_plateau->setObjectName(QStringLiteral("plateau"));
-    m_plateau->resize(800, 600);
-
     m_panel_etape = new QFrame(m_plateau);
     m_panel_etape->setObjectName(QStringLiteral("Panel_A6000"));
     m_panel_etape->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -73,22 +48,23 @@ void Tapprent::construit()
     const QColor bleu_marine(0, 0, 128);
     m_label_message = etiquette(m_plateau, "label_message", 12, bleu_marine);
     m_label_pret = etiquette(m_plateau, "label_pret", 20, bleu_marine);
-    m_bitbtn3 = bouton(m_plateau, "BitBtn3", QStringLiteral("OUI"), QRect(0, 0, 80, 32));
+    m_bitbtn3 = bouton_activite(m_plateau, "BitBtn3", QStringLiteral("OUI"), QRect(0, 0, 80, 32));
     m_bitbtn3->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
 
     m_label_quest1 = etiquette(m_plateau, "label_quest1", 28, bleu_marine);
     m_label_quest1->move(300, 130);
     m_champ = new ChampReponse(m_plateau);
     m_champ->setObjectName(QStringLiteral("MaskEdit1"));
-    m_champ->setFont(police(24));
+    m_champ->setFont(police_activite(24));
     m_champ->setFixedHeight(46);
     QPalette pc = m_champ->palette();
     pc.setColor(QPalette::Base, QColor(211, 211, 211));
     m_champ->setPalette(pc);
     const QString astuce = QStringLiteral("Tu peux aussi te servir de la touche ");
-    m_je_passe = bouton(m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(0, 0, 130, 30));
+    m_je_passe = bouton_activite(
+        m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(0, 0, 130, 30));
     m_je_passe->setToolTip(astuce + QStringLiteral("\"Entrée\""));
-    m_effacer = bouton(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(0, 0, 130, 30));
+    m_effacer = bouton_activite(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(0, 0, 130, 30));
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
     m_effacer->setFocusPolicy(Qt::NoFocus);
 
@@ -97,7 +73,7 @@ void Tapprent::construit()
     m_label_rep1->move(300, 200);
     m_label_rep2 = etiquette(m_plateau, "label_rep2", 22, bleu_marine);
     m_label_rep2->move(300, 236);
-    m_button_ok = bouton(m_plateau, "ButtonOK", QStringLiteral("OK"), QRect(0, 0, 70, 32));
+    m_button_ok = bouton_activite(m_plateau, "ButtonOK", QStringLiteral("OK"), QRect(0, 0, 70, 32));
     m_label_commentaire = etiquette(m_plateau, "label_commentaire", 18, QColor(0, 120, 0));
     m_label_commentaire->move(300, 200);
 
@@ -108,9 +84,11 @@ void Tapprent::construit()
         m_plateau, "label_fin_niv1_b", 16, bleu_marine, QStringLiteral("Première étape terminée."));
     m_label_fin_b->adjustSize();
     m_label_fin_b->move(300, 180);
-    m_bitbtn1 = bouton(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(300, 240, 150, 34));
+    m_bitbtn1
+        = bouton_activite(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(300, 240, 150, 34));
     m_bitbtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    m_bitbtn2 = bouton(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(470, 240, 150, 34));
+    m_bitbtn2
+        = bouton_activite(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(470, 240, 150, 34));
     m_bitbtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
 
     for (QLabel* l : {m_label_rep1, m_label_fin_a, m_label_fin_b})
@@ -135,7 +113,7 @@ void Tapprent::construit_panneaux()
     qDeleteAll(m_panneaux);
     m_panneaux.clear();
     m_niveaux_panneaux.clear();
-    QFont f = police(8);
+    QFont f = police_activite(8);
     const QFontMetrics mesure(f);
     int largeur = 0;
     for (const QString& code : m_moteur.produits())
