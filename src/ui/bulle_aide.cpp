@@ -1,5 +1,6 @@
 #include "ui/bulle_aide.h"
 
+#include <QBitmap>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -70,6 +71,17 @@ void BulleAide::prepare(const QString& texte)
         QRect(0, 0, largeur - 2 * marge - ombre, 10000), Qt::AlignLeft | Qt::TextWordWrap, texte);
     setFixedSize(largeur, qMax(2 * rayon, texte_place.height() + 2 * marge) + ombre);
     setAccessibleName(texte);
+    // Without a compositor a translucent window shows black corners: the shape is cut out instead.
+    QBitmap masque(size());
+    masque.fill(Qt::color0);
+    QPainter p(&masque);
+    p.setPen(Qt::color1);
+    p.setBrush(Qt::color1);
+    const QRect corps(0, 0, width() - ombre, height() - ombre);
+    p.drawRoundedRect(corps, rayon, rayon);
+    p.drawRoundedRect(corps.translated(ombre, ombre), rayon, rayon);
+    p.end();
+    setMask(masque);
 }
 
 QRect BulleAide::zone_texte() const
@@ -83,7 +95,7 @@ void BulleAide::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF corps(0.5, 0.5, width() - ombre - 1, height() - ombre - 1);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(128, 0, 0, 170));
+    p.setBrush(QColor(128, 0, 0));
     p.drawRoundedRect(corps.translated(ombre, ombre), rayon, rayon);
     p.setBrush(QColor(255, 251, 230));
     p.setPen(QPen(QColor(128, 0, 0), 1));
