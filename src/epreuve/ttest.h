@@ -79,6 +79,7 @@ private:
     void met_a_jour_records();
     bool garde_boite();
     void boite_fermee(const QString& titre, const QString& texte);
+    bool impression_possible() const;
     qint64 maintenant() const;
 
     Session& m_session;
