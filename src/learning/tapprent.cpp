@@ -155,19 +155,26 @@ void Tapprent::synchronise_items()
                 e->colore(fond_niveau(niveau), texte_niveau(niveau));
             l.reponse->colore(
                 item.reponse_noire ? QColor(Qt::black) : fond_niveau(niveau), texte_niveau(niveau));
-            if (l.feu)
+            if (l.feu) {
                 l.feu->setPixmap(feu(niveau));
+                const char* const noms[] = {"feu rouge", "feu orange", "feu vert"};
+                l.feu->setAccessibleName(QString::fromLatin1(noms[int(niveau)]));
+            }
         }
         if (!l.batons)
             continue;
         if (item.serie != l.serie_vue) {
             l.serie_vue = item.serie;
             l.batons->setPixmap(batons(item.serie));
+            l.batons->setAccessibleName(
+                QString::number(qMin<qint64>(item.serie, 5)) + QStringLiteral(" sur 5 réponses de suite"));
         }
         if (int(item.icone) != l.icone_vue) {
             l.icone_vue = int(item.icone);
             l.icone->setPixmap(icone(item.icone));
             l.icone->setVisible(item.icone != IconeItem::aucune);
+            l.icone->setAccessibleName(
+                item.icone == IconeItem::croix ? QStringLiteral("erreur") : QStringLiteral("juste"));
         }
     }
 }
@@ -349,10 +356,11 @@ void Tapprent::hideEvent(QHideEvent* evenement)
 
 void Tapprent::keyPressEvent(QKeyEvent* evenement)
 {
-    const bool entree = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
-    if (entree) {
-        for (QPushButton* b : {m_je_passe, m_button_ok, m_bitbtn3}) {
-            if (b->isVisible() && b->isEnabled()) {
+    if (evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) {
+        // The focused button first ("Etape suivante" at the end), else the one the drill waits for.
+        auto* focalise = qobject_cast<QPushButton*>(focusWidget());
+        for (QPushButton* b : {focalise, m_je_passe, m_button_ok, m_bitbtn3}) {
+            if (b && b->isVisible() && b->isEnabled()) {
                 b->click();
                 return;
             }
@@ -362,5 +370,5 @@ void Tapprent::keyPressEvent(QKeyEvent* evenement)
         Button_effacerClick();
         return;
     }
-    QWidget::keyPressEvent(evenement);
+    FenetreActivite::keyPressEvent(evenement);
 }

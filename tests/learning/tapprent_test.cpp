@@ -226,9 +226,13 @@ TEST_F(FenetreApprentissage, fermer_en_pleine_etape_garde_la_ligne_et_la_seance)
     tableau->session().eleve().seance_en_cours.append(
         QStringLiteral("\tTEST de 14:00:00 à 14:01:00 P07080120056"));
     ouvre(produits_des_tables(QStringLiteral("table_7")));
-    clic("BitBtn3");
+    QTest::keyClick(fenetre(), Qt::Key_Return); // the keyboard alone answers the prompt
     repond(true);
-    repond(false);
+    QTest::keyClick(fenetre(), Qt::Key_Return); // "je ne sais pas"
+    EXPECT_FALSE(montre("label_rep1")) << "nothing typed, no \"Erreur!\"";
+    EXPECT_EQ(controle<QLabel>("label_rep2")->text(), QStringLiteral("7×3 = 21"));
+    QTest::keyClick(fenetre(), Qt::Key_Return); // "OK" under the correction
+    EXPECT_EQ(controle<QLabel>("label_quest1")->text(), QStringLiteral("7×2 = "));
     fenetre()->close();
     const QStringList& seance = tableau->session().eleve().seance_en_cours;
     ASSERT_GE(seance.size(), 2);
