@@ -98,6 +98,7 @@ void Tapprent::construit()
     m_timer1.setParent(this);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setSingleShot(true);
+    m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, &Tapprent::Timer1Timer);
     connect(m_champ, &QLineEdit::textChanged, this, &Tapprent::MaskEdit1Change);
     connect(m_bitbtn3, &QPushButton::clicked, this, &Tapprent::BitBtn3Click);
