@@ -59,6 +59,12 @@ qint64 Tapprent::maintenant() const
 
 void Tapprent::ouvre()
 {
+    // Opening again while open would start over and lose the answers of this opening.
+    if (m_ouverte) {
+        raise();
+        activateWindow();
+        return;
+    }
     const EtatEleve& e = m_session.eleve();
     const Reglages& r = m_session.reglages();
     setWindowTitle(e.identite.prenom + QLatin1Char(' ') + e.identite.nom
