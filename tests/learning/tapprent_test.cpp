@@ -229,6 +229,8 @@ TEST_F(FenetreApprentissage, fermer_en_pleine_etape_garde_la_ligne_et_la_seance)
     EXPECT_EQ(controle<QLabel>("label_rep2")->text(), QStringLiteral("7×3 = 21"));
     QTest::keyClick(fenetre(), Qt::Key_Return); // "OK" under the correction
     EXPECT_EQ(controle<QLabel>("label_quest1")->text(), QStringLiteral("7×2 = "));
+    tableau->apprentissage1Click();
+    EXPECT_EQ(fenetre()->moteur().nombre_reponses(), 2) << "a second opening does not start over";
     fenetre()->close();
     const QStringList& seance = tableau->session().eleve().seance_en_cours;
     ASSERT_GE(seance.size(), 2);
