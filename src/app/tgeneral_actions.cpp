@@ -3,6 +3,7 @@
 #include "epreuve/evaluation_test.h"
 #include "epreuve/lancement.h"
 #include "epreuve/ttest.h"
+#include "perfecting/tperfect.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
@@ -150,7 +151,13 @@ void Tgeneral::apprentissage1Click()
 
 void Tgeneral::perfectionnementClick(const QString& niveau)
 {
-    activite_a_venir(QStringLiteral("Le perfectionnement (niveau \"%1\")").arg(niveau));
+    if (!m_perfect) {
+        const Horloge& horloge = m_session->horloge();
+        const auto graine
+            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
+        m_perfect = std::make_unique<Tperfect>(*m_session, horloge, graine, this);
+    }
+    m_perfect->demarre(niveau_de_texte(niveau).value_or(NiveauPerfectionnement::facile));
 }
 
 void Tgeneral::Professeur1Click()
