@@ -81,18 +81,6 @@ TEST(QuestionsPerfectionnement, points_et_motif_selon_l_ensemble)
             << petit;
 }
 
-TEST(QuestionsPerfectionnement, le_melange_garde_une_permutation)
-{
-    Hasard hasard(3);
-    QVector<int> ordre {0, 1, 2, 3, 4, 5, 6, 7, 8};
-    melange_des_questions(ordre, hasard);
-    EXPECT_EQ(ordre[0], 0);
-    QVector<int> trie = ordre;
-    std::sort(trie.begin(), trie.end());
-    EXPECT_EQ(trie, (QVector<int> {0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_NE(ordre, trie);
-}
-
 TEST(QuestionsPerfectionnement, le_cycle_suivant_revient_sur_les_entrees_lentes)
 {
     // Entry 2 was wrong (speed 0), entry 3 only timed out (still 1000.0), the others fast.
