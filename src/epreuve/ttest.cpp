@@ -3,7 +3,6 @@
 #include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
-#include "core/plateforme.h"
 #include "epreuve/evaluation_test.h"
 #include "epreuve/panneau_resultat.h"
 #include "reports/graphique_test.h"
@@ -12,7 +11,6 @@
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
 #include "ui/minuteries.h"
 
 #include <QKeyEvent>
@@ -30,7 +28,8 @@ const QString texte_trop_long = QStringLiteral("Trop long!");
 } // namespace
 
 Ttest::Ttest(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : FenetreActivite(
+        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
     , m_session(session)
     , m_horloge(horloge)
     , m_hasard(graine)
@@ -355,34 +354,13 @@ void Ttest::fin_du_test()
     place_plateau();
 }
 
-void Ttest::allume_verrous()
-{
-    Plateforme& plateforme = m_session.plateforme();
-    if (!plateforme.verrouillage_numerique())
-        plateforme.fixe_verrouillage_numerique(true);
-    if (!plateforme.verrouillage_majuscules())
-        plateforme.fixe_verrouillage_majuscules(true);
-    m_verrous_forces = true;
-}
-
-void Ttest::showEvent(QShowEvent* evenement)
-{
-    QWidget::showEvent(evenement);
-    if (!evenement->spontaneous())
-        allume_verrous();
-}
-
 void Ttest::hideEvent(QHideEvent* evenement)
 {
-    QWidget::hideEvent(evenement);
+    FenetreActivite::hideEvent(evenement);
     if (evenement->spontaneous())
         return;
     for (QTimer* t : {&m_compteur_timer, &m_chrono, &m_affiche, &m_timer_je_passe, &m_timer_label_temps})
         t->stop();
-    if (m_verrous_forces) {
-        m_session.restaure_verrous_clavier();
-        m_verrous_forces = false;
-    }
     Q_EMIT cache();
 }
 
@@ -397,25 +375,5 @@ void Ttest::keyPressEvent(QKeyEvent* evenement)
         Button_effacerClick();
         return;
     }
-    QWidget::keyPressEvent(evenement);
-}
-
-void Ttest::keyReleaseEvent(QKeyEvent* evenement)
-{
-    if (evenement->key() == Qt::Key_NumLock || evenement->key() == Qt::Key_CapsLock)
-        allume_verrous();
-    QWidget::keyReleaseEvent(evenement);
-}
-
-void Ttest::resizeEvent(QResizeEvent* evenement)
-{
-    QWidget::resizeEvent(evenement);
-    place_plateau();
-}
-
-void Ttest::place_plateau()
-{
-    m_fond->setGeometry(rect());
-    m_plateau->move(
-        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
+    FenetreActivite::keyPressEvent(evenement);
 }

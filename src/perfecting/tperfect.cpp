@@ -3,11 +3,9 @@
 #include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
-#include "core/plateforme.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
 #include "ui/compteur_score.h"
-#include "ui/fond_motif.h"
 #include "ui/minuteries.h"
 
 #include <QCloseEvent>
@@ -33,14 +31,14 @@ void colore(QWidget* w, QPalette::ColorRole role, const QColor& c)
 } // namespace
 
 Tperfect::Tperfect(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : FenetreActivite(
+        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
     , m_session(session)
     , m_horloge(horloge)
     , m_hasard(graine)
     , m_moteur(m_hasard)
 {
     construit();
-    place_plateau();
 }
 
 Tperfect::~Tperfect() = default;
@@ -251,32 +249,6 @@ void Tperfect::closeEvent(QCloseEvent* evenement)
     QWidget::closeEvent(evenement);
 }
 
-void Tperfect::allume_verrous()
-{
-    Plateforme& plateforme = m_session.plateforme();
-    if (!plateforme.verrouillage_numerique())
-        plateforme.fixe_verrouillage_numerique(true);
-    if (!plateforme.verrouillage_majuscules())
-        plateforme.fixe_verrouillage_majuscules(true);
-    m_verrous_forces = true;
-}
-
-void Tperfect::showEvent(QShowEvent* evenement)
-{
-    QWidget::showEvent(evenement);
-    if (!evenement->spontaneous())
-        allume_verrous();
-}
-
-void Tperfect::hideEvent(QHideEvent* evenement)
-{
-    QWidget::hideEvent(evenement);
-    if (evenement->spontaneous() || !m_verrous_forces)
-        return;
-    m_session.restaure_verrous_clavier();
-    m_verrous_forces = false;
-}
-
 void Tperfect::keyPressEvent(QKeyEvent* evenement)
 {
     const bool entree = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
@@ -289,25 +261,5 @@ void Tperfect::keyPressEvent(QKeyEvent* evenement)
         close();
         return;
     }
-    QWidget::keyPressEvent(evenement);
-}
-
-void Tperfect::keyReleaseEvent(QKeyEvent* evenement)
-{
-    if (evenement->key() == Qt::Key_NumLock || evenement->key() == Qt::Key_CapsLock)
-        allume_verrous();
-    QWidget::keyReleaseEvent(evenement);
-}
-
-void Tperfect::resizeEvent(QResizeEvent* evenement)
-{
-    QWidget::resizeEvent(evenement);
-    place_plateau();
-}
-
-void Tperfect::place_plateau()
-{
-    m_fond->setGeometry(rect());
-    m_plateau->move(
-        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
+    FenetreActivite::keyPressEvent(evenement);
 }

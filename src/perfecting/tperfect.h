@@ -2,14 +2,13 @@
 
 #include "core/hasard.h"
 #include "perfecting/moteur_perfectionnement.h"
+#include "ui/fenetre_activite.h"
 
 #include <QTimer>
 #include <QVector>
-#include <QWidget>
 
 class ChampReponse;
 class CompteurScore;
-class FondMotif;
 class Horloge;
 class QFrame;
 class QLabel;
@@ -18,7 +17,7 @@ class Session;
 
 // The perfecting window: shows a product value, the pupil types its factor pairs, the score meter rises to
 // 100. It draws the engine's state and owns the timers; the séance line goes to the Session when it closes.
-class Tperfect : public QWidget
+class Tperfect : public FenetreActivite
 {
     Q_OBJECT
 public:
@@ -41,12 +40,8 @@ public Q_SLOTS:
     void Timer1Timer();
 
 protected:
-    void showEvent(QShowEvent* evenement) override;
-    void hideEvent(QHideEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
-    void keyReleaseEvent(QKeyEvent* evenement) override;
-    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
     void construit();
@@ -57,8 +52,6 @@ private:
     void synchronise_question();
     void synchronise_correction();
     void place_ligne();
-    void allume_verrous();
-    void place_plateau();
     QString heure() const;
 
     Session& m_session;
@@ -67,10 +60,8 @@ private:
     MoteurPerfectionnement m_moteur;
     quint64 m_armements_vus[3] = {};
     quint64 m_focus_vu = 0;
-    bool m_verrous_forces = false;
     bool m_ligne_ecrite = true;
 
-    FondMotif* m_fond;
     QWidget* m_plateau;
     CompteurScore* m_compteur;
     QFrame* m_panel_question;

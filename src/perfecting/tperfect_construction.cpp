@@ -2,7 +2,6 @@
 
 #include "ui/champ_reponse.h"
 #include "ui/compteur_score.h"
-#include "ui/fond_motif.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -57,10 +56,7 @@ void couleur_texte(QWidget* w, const QColor& c)
 void Tperfect::construit()
 {
     setObjectName(QStringLiteral("Tperfect"));
-    m_fond = new FondMotif(this);
-    m_plateau = new QWidget(m_fond);
-    m_plateau->setObjectName(QStringLiteral("plateau"));
-    m_plateau->resize(800, 600);
+    m_plateau = plateau();
 
     m_compteur = new CompteurScore(m_plateau);
     m_compteur->setObjectName(QStringLiteral("Image1"));
