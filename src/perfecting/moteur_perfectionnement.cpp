@@ -178,11 +178,11 @@ MoteurPerfectionnement::Validation MoteurPerfectionnement::Button_OKClick(qint64
             return Validation::incomplete;
     }
     m_temps_reponse = qMax<qint64>(1, maintenant_ms - m_debut_question);
-    evalue(maintenant_ms);
+    evalue();
     return Validation::evaluee;
 }
 
-void MoteurPerfectionnement::evalue(qint64 /*maintenant_ms*/)
+void MoteurPerfectionnement::evalue()
 {
     m_timer_chrono.arrete();
     QVector<Paire> tapees;

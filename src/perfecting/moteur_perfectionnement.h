@@ -111,7 +111,7 @@ public:
 
 private:
     void pose_la_question(qint64 maintenant_ms);
-    void evalue(qint64 maintenant_ms);
+    void evalue();
     void fin_de_niveau();
     void affiche_score();
     void montre_message(const QString& texte);

@@ -144,13 +144,12 @@ void Tperfect::synchronise_question()
         const MoteurPerfectionnement::Champ& c = m.champ(i + 1);
         ChampReponse* w = m_champs[i];
         w->setVisible(question && c.visible);
-        if (w->text() != c.texte) {
-            const QSignalBlocker bloque(w);
-            w->fixe_chiffres(qMax(c.chiffres, int(c.texte.size())));
-            w->setText(c.texte);
-        }
         w->fixe_chiffres(c.chiffres);
         w->setFixedWidth(c.chiffres == 1 ? 45 : 80);
+        if (w->text() != c.texte) {
+            const QSignalBlocker bloque(w);
+            w->setText(c.texte);
+        }
         w->setReadOnly(c.lecture_seule);
         w->setFocusPolicy(c.lecture_seule ? Qt::NoFocus : Qt::StrongFocus);
         QPalette p = w->palette();
