@@ -151,6 +151,8 @@ void Tperfect::construit()
         connect(t.timer, &QTimer::timeout, this, t.slot);
     }
     m_timer1.setInterval(75);
+    // A coarse timer may fire 5 % early: the level-3 limit is the pupil's time to the millisecond.
+    m_timer_chrono.setTimerType(Qt::PreciseTimer);
 
     connect(m_button_ok, &QPushButton::clicked, this, &Tperfect::Button_OKClick);
     connect(m_retour, &QPushButton::clicked, this, &Tperfect::BitBtn1Click);
