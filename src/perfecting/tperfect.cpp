@@ -255,6 +255,11 @@ void Tperfect::keyPressEvent(QKeyEvent* evenement)
         Button_OKClick();
         return;
     }
+    // At the end of a level, Enter presses the end button that has the focus.
+    if (auto* b = qobject_cast<QPushButton*>(focusWidget()); entree && b && b->isVisible()) {
+        b->click();
+        return;
+    }
     // At the last level the end has no button: Escape leaves, as the close box does.
     if (evenement->key() == Qt::Key_Escape && m_moteur.phase() == Phase::fini) {
         close();

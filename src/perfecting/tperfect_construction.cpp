@@ -214,6 +214,8 @@ void Tperfect::place_ligne()
     // Three pairs of two-digit factors may not fit: the question panel and the board grow with them.
     m_panel_question->resize(
         qMax(800 - gauche_question, x - m_panel_question->x() + 14), m_panel_question->height());
-    if (m_panel_question->geometry().right() + 10 > m_plateau->width())
+    if (m_panel_question->geometry().right() + 10 > m_plateau->width()) {
         m_plateau->resize(m_panel_question->geometry().right() + 10, m_plateau->height());
+        place_plateau();
+    }
 }

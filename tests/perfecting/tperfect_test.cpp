@@ -126,7 +126,9 @@ TEST_F(BancTperfect, facile_jusqu_a_bravo_puis_etape_suivante_et_la_ligne_du_niv
     declenche("Timer1");
     EXPECT_EQ(compteur->decalage(), 3);
 
-    QTest::mouseClick(bouton("BitBtn2"), Qt::LeftButton);
+    // "Etape suivante" has the focus: Enter goes on.
+    bouton("BitBtn2")->setFocus();
+    QTest::keyClick(fenetre.get(), Qt::Key_Return);
     EXPECT_TRUE(fenetre->windowTitle().endsWith(QStringLiteral("(niveau 'pas facile')")));
     EXPECT_FALSE(trouve<QTimer>(QStringLiteral("Timer1"))->isActive());
     EXPECT_EQ(compteur->score(), 0);
