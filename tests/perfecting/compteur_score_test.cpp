@@ -40,10 +40,8 @@ TEST(CompteurScore, segment_a_moitie_atteint_en_vert_fonce_et_banderole_a_100)
     } cas[] = {
         {1, 436, false, true}, // half of the first segment
         {2, 436, true, false},
-        {24, 365, true, false},
         {25, 351, true, false}, // a landmark is lit at once
         {26, 338, false, true},
-        {26, 351, true, false},
         {98, 76, false, true},
         {99, 76, true, false},
     };

@@ -228,17 +228,3 @@ TEST(MoteurPerfectionnement, une_valeur_a_quatre_paires_en_pose_trois_a_tour_de_
     EXPECT_EQ(poses[0], (QVector<Paire> {{"4", "9"}, {"6", "6"}, {"3", "12"}}));
     EXPECT_EQ(poses[1], (QVector<Paire> {{"6", "6"}, {"3", "12"}, {"2", "18"}}));
 }
-
-TEST(MoteurPerfectionnement, les_petits_et_les_tres_grands_ensembles_vont_jusqu_au_bout)
-{
-    // One, two and three values (no pattern to judge), and all 173 products (116 values, 1 point per pair).
-    for (const char* tables : {"2x<3>", "2x<3-4>", "2x<3-4,9>", "tables_classiques,tables_etendues"}) {
-        Seance s(QString::fromLatin1(tables), Niveau::pas_facile);
-        for (int q = 0; s.moteur.phase() != Phase::fini && q < 1000; ++q) {
-            s.repond({}, 500);
-            if (s.moteur.phase() == Phase::oui)
-                s.suivante();
-        }
-        EXPECT_EQ(s.moteur.phase(), Phase::fini) << tables;
-    }
-}
