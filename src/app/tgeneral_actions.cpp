@@ -22,6 +22,16 @@
 #include <QToolButton>
 #include <algorithm>
 
+namespace {
+
+// Chance for an activity window, seeded from the clock.
+quint32 graine_du_moment(const Horloge& horloge)
+{
+    return static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
+}
+
+} // namespace
+
 void Tgeneral::affiche_boutons_tables()
 {
     const BoutonsTables& b = tableau().boutons();
@@ -112,9 +122,7 @@ void Tgeneral::button_testClick()
 {
     if (!m_test) {
         const Horloge& horloge = m_session->horloge();
-        const auto graine
-            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
-        m_test = std::make_unique<Ttest>(*m_session, horloge, graine);
+        m_test = std::make_unique<Ttest>(*m_session, horloge, graine_du_moment(horloge));
         connect(m_test.get(), &Ttest::cache, this, &Tgeneral::etape_session_3);
         connect(m_test.get(), &Ttest::tableau_de_bord_change, this, [this] {
             affiche_graphique();
@@ -153,9 +161,7 @@ void Tgeneral::perfectionnementClick(const QString& niveau)
 {
     if (!m_perfect) {
         const Horloge& horloge = m_session->horloge();
-        const auto graine
-            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
-        m_perfect = std::make_unique<Tperfect>(*m_session, horloge, graine, this);
+        m_perfect = std::make_unique<Tperfect>(*m_session, horloge, graine_du_moment(horloge), this);
     }
     m_perfect->demarre(niveau_de_texte(niveau).value_or(NiveauPerfectionnement::facile));
 }
