@@ -6,6 +6,7 @@
 #include "core/dates.h"
 #include "epreuve/ttest.h"
 #include "learning/tapprent.h"
+#include "perfecting/tperfect.h"
 #include "storage/dossiers.h"
 #include "ui/boites.h"
 #include "ui/etiquette_degrade.h"

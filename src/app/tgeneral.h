@@ -25,6 +25,7 @@ class Plateforme;
 class Tapprent;
 class Tident;
 class Ttest;
+class Tperfect;
 
 // The main window: the pupil's dashboard, from which every activity starts.
 class Tboite_message;
@@ -112,6 +113,7 @@ private:
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
     std::unique_ptr<Tapprent> m_apprent; // made at the first learning, kept for the run
+    std::unique_ptr<Tperfect> m_perfect; // made at the first perfecting, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     bool m_seance_enregistree = false;
 

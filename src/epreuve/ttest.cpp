@@ -11,6 +11,7 @@
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
+#include "ui/minuteries.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,19 +24,6 @@ namespace {
 
 const QString titre_deuxieme_chance = QStringLiteral("DEUXIÈME CHANCE!");
 const QString texte_trop_long = QStringLiteral("Trop long!");
-
-void applique(QTimer& timer, const Minuterie& m, quint64& vu)
-{
-    if (!m.active) {
-        timer.stop();
-        vu = m.armements;
-        return;
-    }
-    if (m.armements != vu) {
-        vu = m.armements;
-        timer.start(m.intervalle_ms);
-    }
-}
 
 } // namespace
 
@@ -105,11 +93,11 @@ void Ttest::initialisation_test()
 void Ttest::synchronise()
 {
     const MoteurTest& m = m_moteur;
-    applique(m_chrono, m.chrono(), m_armements_vus[0]);
-    applique(m_compteur_timer, m.compteur_timer(), m_armements_vus[1]);
-    applique(m_affiche, m.affiche(), m_armements_vus[2]);
-    applique(m_timer_je_passe, m.timer_je_passe(), m_armements_vus[3]);
-    applique(m_timer_label_temps, m.timer_label_temps(), m_armements_vus[4]);
+    applique_minuterie(m_chrono, m.chrono(), m_armements_vus[0]);
+    applique_minuterie(m_compteur_timer, m.compteur_timer(), m_armements_vus[1]);
+    applique_minuterie(m_affiche, m.affiche(), m_armements_vus[2]);
+    applique_minuterie(m_timer_je_passe, m.timer_je_passe(), m_armements_vus[3]);
+    applique_minuterie(m_timer_label_temps, m.timer_label_temps(), m_armements_vus[4]);
 
     const bool question = m.phase() == MoteurTest::Phase::question;
     m_label_quest->setText(m.libelle_question());
@@ -387,5 +375,5 @@ void Ttest::keyPressEvent(QKeyEvent* evenement)
         Button_effacerClick();
         return;
     }
-    QWidget::keyPressEvent(evenement);
+    FenetreActivite::keyPressEvent(evenement);
 }

@@ -93,6 +93,7 @@ private:
     quint64 m_vidages_vus = 0;
     quint64 m_armements_vus[5] = {};
 
+    QWidget* m_plateau;
     QFrame* m_panel1;
     QLabel* m_label_quest;
     ChampReponse* m_champ;

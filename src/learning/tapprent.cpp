@@ -1,4 +1,5 @@
 #include "learning/tapprent.h"
+#include "ui/minuteries.h"
 
 #include "app/logique/session.h"
 #include "core/dates.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -126,14 +126,7 @@ void Tapprent::synchronise()
         boites::information(this, QStringLiteral("PLUS VITE !!!"),
             QStringLiteral("Il faut répondre plus VITE.\npour passer au VERT"));
     }
-    const Minuterie& t = m.timer1();
-    if (!t.active) {
-        m_timer1.stop();
-        m_armements_vus = t.armements;
-    } else if (t.armements != m_armements_vus) {
-        m_armements_vus = t.armements;
-        m_timer1.start(t.intervalle_ms);
-    }
+    applique_minuterie(m_timer1, m.timer1(), m_armements_vus);
 }
 
 void Tapprent::synchronise_items()
@@ -325,11 +318,7 @@ void Tapprent::BitBtn1Click()
 void Tapprent::BitBtn2Click()
 {
     close();
-    if (isSignalConnected(QMetaMethod::fromSignal(&Tapprent::etape_suivante)))
-        Q_EMIT etape_suivante();
-    else
-        boites::information(parentWidget(), QStringLiteral("Etape suivante"),
-            QStringLiteral("Le perfectionnement arrive dans une prochaine version de Tabrix."));
+    Q_EMIT etape_suivante();
 }
 
 void Tapprent::FormClose()

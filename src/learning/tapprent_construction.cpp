@@ -36,7 +36,7 @@ void Tapprent::construit()
 {
     setObjectName(QStringLiteral("Tapprent"));
     setWindowModality(Qt::ApplicationModal);
-    m_panel_etape = new QFrame(m_plateau);
+    m_panel_etape = new QFrame(plateau());
     m_panel_etape->setObjectName(QStringLiteral("Panel_A6000"));
     m_panel_etape->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel_etape->setLineWidth(2);
@@ -46,14 +46,14 @@ void Tapprent::construit()
     m_panel_etape->setAutoFillBackground(true);
 
     const QColor bleu_marine(0, 0, 128);
-    m_label_message = etiquette(m_plateau, "label_message", 12, bleu_marine);
-    m_label_pret = etiquette(m_plateau, "label_pret", 20, bleu_marine);
-    m_bitbtn3 = bouton_activite(m_plateau, "BitBtn3", QStringLiteral("OUI"), QRect(0, 0, 80, 32));
+    m_label_message = etiquette(plateau(), "label_message", 12, bleu_marine);
+    m_label_pret = etiquette(plateau(), "label_pret", 20, bleu_marine);
+    m_bitbtn3 = bouton_activite(plateau(), "BitBtn3", QStringLiteral("OUI"), QRect(0, 0, 80, 32));
     m_bitbtn3->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
 
-    m_label_quest1 = etiquette(m_plateau, "label_quest1", 28, bleu_marine);
+    m_label_quest1 = etiquette(plateau(), "label_quest1", 28, bleu_marine);
     m_label_quest1->move(300, 130);
-    m_champ = new ChampReponse(m_plateau);
+    m_champ = new ChampReponse(plateau());
     m_champ->setObjectName(QStringLiteral("MaskEdit1"));
     m_champ->setFont(police_activite(24));
     m_champ->setFixedHeight(46);
@@ -62,33 +62,33 @@ void Tapprent::construit()
     m_champ->setPalette(pc);
     const QString astuce = QStringLiteral("Tu peux aussi te servir de la touche ");
     m_je_passe = bouton_activite(
-        m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(0, 0, 130, 30));
+        plateau(), "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(0, 0, 130, 30));
     m_je_passe->setToolTip(astuce + QStringLiteral("\"Entrée\""));
-    m_effacer = bouton_activite(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(0, 0, 130, 30));
+    m_effacer = bouton_activite(plateau(), "Button_effacer", QStringLiteral("effacer"), QRect(0, 0, 130, 30));
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
     m_effacer->setFocusPolicy(Qt::NoFocus);
 
-    m_label_rep1 = etiquette(m_plateau, "label_rep1", 16, QColor(220, 0, 0), QStringLiteral("Erreur!"));
+    m_label_rep1 = etiquette(plateau(), "label_rep1", 16, QColor(220, 0, 0), QStringLiteral("Erreur!"));
     m_label_rep1->adjustSize();
     m_label_rep1->move(300, 200);
-    m_label_rep2 = etiquette(m_plateau, "label_rep2", 22, bleu_marine);
+    m_label_rep2 = etiquette(plateau(), "label_rep2", 22, bleu_marine);
     m_label_rep2->move(300, 236);
-    m_button_ok = bouton_activite(m_plateau, "ButtonOK", QStringLiteral("OK"), QRect(0, 0, 70, 32));
-    m_label_commentaire = etiquette(m_plateau, "label_commentaire", 18, QColor(0, 120, 0));
+    m_button_ok = bouton_activite(plateau(), "ButtonOK", QStringLiteral("OK"), QRect(0, 0, 70, 32));
+    m_label_commentaire = etiquette(plateau(), "label_commentaire", 18, QColor(0, 120, 0));
     m_label_commentaire->move(300, 200);
 
-    m_label_fin_a = etiquette(m_plateau, "label_fin_niv1_a", 40, QColor(0, 130, 0), QStringLiteral("Bravo!"));
+    m_label_fin_a = etiquette(plateau(), "label_fin_niv1_a", 40, QColor(0, 130, 0), QStringLiteral("Bravo!"));
     m_label_fin_a->adjustSize();
     m_label_fin_a->move(300, 100);
     m_label_fin_b = etiquette(
-        m_plateau, "label_fin_niv1_b", 16, bleu_marine, QStringLiteral("Première étape terminée."));
+        plateau(), "label_fin_niv1_b", 16, bleu_marine, QStringLiteral("Première étape terminée."));
     m_label_fin_b->adjustSize();
     m_label_fin_b->move(300, 180);
     m_bitbtn1
-        = bouton_activite(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(300, 240, 150, 34));
+        = bouton_activite(plateau(), "BitBtn1", QStringLiteral("   Retour menu "), QRect(300, 240, 150, 34));
     m_bitbtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     m_bitbtn2
-        = bouton_activite(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(470, 240, 150, 34));
+        = bouton_activite(plateau(), "BitBtn2", QStringLiteral("Etape suivante"), QRect(470, 240, 150, 34));
     m_bitbtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
 
     for (QLabel* l : {m_label_rep1, m_label_fin_a, m_label_fin_b})
@@ -123,7 +123,7 @@ void Tapprent::construit_panneaux()
     const QVector<QPoint> coins = ListeCoordsPanels(m_moteur.plan().fins_de_blocs(), largeur);
     int droite = 800;
     for (int i = 0; i < coins.size(); ++i) {
-        auto* p = new QLabel(MoteurTest::libelle_produit(m_moteur.produits().at(i)), m_plateau);
+        auto* p = new QLabel(MoteurTest::libelle_produit(m_moteur.produits().at(i)), plateau());
         p->setObjectName(QStringLiteral("panel") + QString::number(i));
         p->setFont(f);
         p->setAlignment(Qt::AlignCenter);
@@ -137,7 +137,7 @@ void Tapprent::construit_panneaux()
         droite = qMax(droite, coins[i].x() + largeur + 10);
     }
     // A long learning lays its overview out beyond the design width: the board grows to hold it.
-    m_plateau->resize(droite, 600);
+    plateau()->resize(droite, 600);
 }
 
 void Tapprent::efface_etape()
@@ -176,9 +176,9 @@ void Tapprent::construit_etape()
         m_largeur_egal = qMax(m_largeur_egal, l.egal->width());
         m_largeur_reponse = qMax(m_largeur_reponse, l.reponse->width());
         if (images) {
-            l.feu = image(m_plateau, QStringLiteral("feu_") + suffixe);
-            l.batons = image(m_plateau, QStringLiteral("batons_") + suffixe);
-            l.icone = image(m_plateau, QStringLiteral("icone_") + suffixe);
+            l.feu = image(plateau(), QStringLiteral("feu_") + suffixe);
+            l.batons = image(plateau(), QStringLiteral("batons_") + suffixe);
+            l.icone = image(plateau(), QStringLiteral("icone_") + suffixe);
         }
         m_lignes.append(l);
     }

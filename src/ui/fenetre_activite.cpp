@@ -9,13 +9,21 @@
 FenetreActivite::FenetreActivite(
     Plateforme& plateforme, std::function<void()> restaure_verrous, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_fond(new FondMotif(this))
-    , m_plateau(new QWidget(m_fond))
     , m_plateforme(plateforme)
     , m_restaure_verrous(std::move(restaure_verrous))
+    , m_fond(new FondMotif(this))
+    , m_plateau(new QWidget(m_fond))
 {
     m_plateau->setObjectName(QStringLiteral("plateau"));
     m_plateau->resize(800, 600);
+    place_plateau();
+}
+
+void FenetreActivite::place_plateau()
+{
+    m_fond->setGeometry(rect());
+    m_plateau->move(
+        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
 }
 
 void FenetreActivite::allume_verrous()
@@ -55,13 +63,6 @@ void FenetreActivite::resizeEvent(QResizeEvent* evenement)
 {
     QWidget::resizeEvent(evenement);
     place_plateau();
-}
-
-void FenetreActivite::place_plateau()
-{
-    m_fond->setGeometry(rect());
-    m_plateau->move(
-        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
 }
 
 QFont police_activite(int points, bool gras)

@@ -7,9 +7,9 @@ class FondMotif;
 class Plateforme;
 class QPushButton;
 
-// An activity window (test, learning, perfecting): shown maximised over the tiled background, its content on
-// a board laid out for 800 × 600 and kept centred. While it is shown, Num Lock and Caps Lock stay on; hidden,
-// they return to their states at launch.
+// An activity window (test, learning, perfecting): a tiled background with the board laid out for 800 × 600
+// centred on it, and Num Lock and Caps Lock forced on while it is shown, put back by `restaure_verrous` once
+// hidden.
 class FenetreActivite : public QWidget
 {
     Q_OBJECT
@@ -17,17 +17,15 @@ public:
     FenetreActivite(
         Plateforme& plateforme, std::function<void()> restaure_verrous, QWidget* parent = nullptr);
 
+    QWidget* plateau() const { return m_plateau; }
+    // Centres the board again, after it or the window changed size.
+    void place_plateau();
+
 protected:
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
     void keyReleaseEvent(QKeyEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
-
-    // Centres the board again, after its size changed.
-    void place_plateau();
-
-    FondMotif* m_fond;
-    QWidget* m_plateau;
 
 private:
     void allume_verrous();
@@ -35,6 +33,8 @@ private:
     Plateforme& m_plateforme;
     std::function<void()> m_restaure_verrous;
     bool m_verrous_forces = false;
+    FondMotif* m_fond;
+    QWidget* m_plateau;
 };
 
 // Arial (or its metric twin), bold by default: the font of the activity windows.

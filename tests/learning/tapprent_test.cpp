@@ -1,6 +1,7 @@
 #include "app/tgeneral.h"
 #include "core/faits.h"
 #include "learning/tapprent.h"
+#include "perfecting/tperfect.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
@@ -166,7 +167,12 @@ TEST_F(FenetreApprentissage, huit_produits_appris_de_l_invite_a_bravo_et_la_lign
     QSignalSpy suite(&f, &Tapprent::etape_suivante);
     clic("BitBtn2");
     EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(suite.count(), 1) << "perfecting comes next";
+    EXPECT_EQ(suite.count(), 1);
+    auto* perfect = tableau->findChild<Tperfect*>();
+    ASSERT_NE(perfect, nullptr) << "perfecting comes next";
+    EXPECT_TRUE(perfect->isVisible());
+    EXPECT_TRUE(perfect->windowTitle().endsWith(QStringLiteral("(niveau 'facile')")));
+    perfect->close();
     EXPECT_FALSE(plateforme.num || plateforme.maj) << "locks back to their launch states";
     const QStringList lignes = lit_lignes(historique()).value_or(QStringList {});
     ASSERT_FALSE(lignes.isEmpty()) << "written through before any change of pupil";
