@@ -1,0 +1,127 @@
+#include "storage/configuration.h"
+#include "support/dossier_test.h"
+#include "support/plateforme_factice.h"
+#include "teacher/enregistrement_configuration.h"
+#include "teacher/regles_parametres.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A school machine whose server share lies in the test folder.
+class Enregistrement : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(d.cree(QStringLiteral("poste")));
+        ASSERT_TRUE(d.cree(QStringLiteral("serveur")));
+        ecrit(local(),
+            QStringLiteral(
+                "[General]\nMode=Ecole\n[Dossiers]\nChemin serveur=%1\\\n[Etablissement]\nNom=Ancien\n")
+                .arg(d.chemin(QStringLiteral("serveur"))));
+    }
+
+    static void ecrit(const QString& chemin, const QString& texte)
+    {
+        FichierIni ini = FichierIni::depuis_texte(texte);
+        ini.change_chemin(chemin);
+        ASSERT_TRUE(ini.enregistre());
+    }
+    QString local() const { return d.chemin(QStringLiteral("poste/Tabrix.ini")); }
+    QString maitre() const { return d.chemin(QStringLiteral("serveur/Tabrix/Tabrix.ini")); }
+    static QString nom(const QString& chemin)
+    {
+        return FichierIni(chemin).lit_texte(cles::etablissement, cles::nom);
+    }
+
+    BilanEnregistrement enregistre_nom(const QString& chemin_local = {})
+    {
+        return enregistre_configuration(
+            chemin_local.isEmpty() ? local() : chemin_local,
+            [](FichierIni& ini) {
+                ini.ecrit_texte(cles::etablissement, cles::nom, QStringLiteral("Nouveau"));
+            },
+            plateforme);
+    }
+
+    DossierTest d;
+    PlateformeFactice plateforme;
+};
+
+} // namespace
+
+TEST_F(Enregistrement, en_ecole_la_copie_du_serveur_est_creee_puis_mise_a_jour_en_gardant_ses_autres_cles)
+{
+    BilanEnregistrement b = enregistre_nom();
+    EXPECT_TRUE(b.local && b.serveur) << b.message.toStdString();
+    EXPECT_TRUE(b.message.isEmpty());
+    EXPECT_EQ(nom(local()), QStringLiteral("Nouveau"));
+    // Made from this machine's file: every key, so that other machines get a whole configuration.
+    EXPECT_EQ(FichierIni(maitre()).lignes(), FichierIni(local()).lignes());
+
+    ecrit(maitre(), QStringLiteral("[Etablissement]\nNom=Autre\n[Codes]\nIdentification par code=oui\n"));
+    b = enregistre_nom();
+    EXPECT_TRUE(b.serveur);
+    EXPECT_EQ(nom(maitre()), QStringLiteral("Nouveau"));
+    EXPECT_EQ(
+        FichierIni(maitre()).lit_texte(cles::codes, cles::identification_par_code), QStringLiteral("oui"));
+}
+
+TEST_F(Enregistrement, un_serveur_injoignable_ou_une_copie_impossible_garde_l_enregistrement_local_et_le_dit)
+{
+    plateforme.injoignables.insert(d.chemin(QStringLiteral("serveur")));
+    BilanEnregistrement b = enregistre_nom();
+    EXPECT_TRUE(b.local);
+    EXPECT_FALSE(b.serveur);
+    EXPECT_TRUE(b.message.startsWith(QStringLiteral("Le serveur ")));
+    EXPECT_TRUE(b.message.contains(QStringLiteral("sur ce poste seulement")));
+    EXPECT_EQ(nom(local()), QStringLiteral("Nouveau"));
+
+    // A folder in the master copy's place: it cannot be replaced.
+    plateforme.injoignables.clear();
+    ASSERT_TRUE(d.cree(QStringLiteral("serveur/Tabrix/Tabrix.ini")));
+    b = enregistre_nom();
+    EXPECT_TRUE(b.local);
+    EXPECT_FALSE(b.serveur);
+    EXPECT_TRUE(b.message.startsWith(QStringLiteral("La configuration du serveur")))
+        << b.message.toStdString();
+}
+
+TEST_F(Enregistrement, un_tabrix_ini_impossible_a_ecrire_reste_tel_quel_et_le_serveur_n_est_pas_touche)
+{
+    // A folder that refuses the replacement: the file's place is taken by a folder.
+    ASSERT_TRUE(d.cree(QStringLiteral("bloque/Tabrix.ini")));
+    const BilanEnregistrement b = enregistre_nom(d.chemin(QStringLiteral("bloque/Tabrix.ini")));
+    EXPECT_FALSE(b.local);
+    EXPECT_FALSE(b.serveur);
+    EXPECT_TRUE(b.message.contains(QStringLiteral("resté tel qu'il était")));
+    EXPECT_FALSE(QFileInfo::exists(maitre()));
+}
+
+TEST(ParametresConsole, chemin_serveur_et_dossier_reseau_a_l_affichage_et_a_l_enregistrement)
+{
+    struct Cas
+    {
+        QString saisi, enregistre;
+    };
+    for (const Cas& c : QVector<Cas> {{QStringLiteral("\\\\srv\\ecole\\"), QStringLiteral("\\\\srv\\ecole")},
+             {QStringLiteral("/mnt/ecole/"), QStringLiteral("/mnt/ecole")},
+             {QStringLiteral("/mnt/ecole"), QStringLiteral("/mnt/ecole")},
+             {QStringLiteral("\\"), QStringLiteral("\\")}})
+        EXPECT_EQ(chemin_serveur_enregistre(c.saisi), c.enregistre) << c.saisi.toStdString();
+
+    FichierIni ini = FichierIni::depuis_texte(
+        QStringLiteral("[Dossiers]\nDossier élèves en réseau={Chemin serveur}\\Tabrix\\Eleves\n"));
+    ParametresConsole p = lit_parametres_console(ini);
+    EXPECT_EQ(p.dossier_eleves_reseau, QStringLiteral("Tabrix\\Eleves"));
+    EXPECT_EQ(p.chemin_serveur, FichierIni::texte_absent_minuscule);
+    p.chemin_serveur = QStringLiteral("\\\\srv\\ecole\\");
+    ecrit_parametres_console(ini, p);
+    EXPECT_EQ(ini.lit_texte(cles::dossiers, cles::dossier_eleves_reseau),
+        QStringLiteral("{Chemin serveur}\\Tabrix\\Eleves"));
+    EXPECT_EQ(lit_parametres_console(ini).chemin_serveur, QStringLiteral("\\\\srv\\ecole"));
+    // A placeholder that does not start the value is not cut out.
+    EXPECT_EQ(dossier_reseau_affiche(QStringLiteral("D:\\{Chemin serveur}\\x")),
+        QStringLiteral("D:\\{Chemin serveur}\\x"));
+}
