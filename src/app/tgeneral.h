@@ -24,6 +24,7 @@ class QWidget;
 class Plateforme;
 class Tident;
 class Ttest;
+class TProfesseur;
 
 // The main window: the pupil's dashboard, from which every activity starts.
 class Tboite_message;
@@ -102,6 +103,9 @@ private:
     // The pupil report of one test line, through the print dialog.
     void imprime_test(const QString& ligne_test);
     void FormClose();
+    TProfesseur& console();
+    // First start of a school year: the console on its new-school-year page, then the program ends.
+    void ouvre_console_rentree();
 
     TgeneralMessagerie m_messagerie;
     Plateforme& m_plateforme;
@@ -109,6 +113,8 @@ private:
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
+    TProfesseur* m_professeur = nullptr; // made when first needed, kept for the run
+    bool m_acces_jusqua_fermeture = false; // the teacher's code is not asked again in this run
     bool m_seance_enregistree = false;
 
     // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.

@@ -51,7 +51,7 @@ ParametresConsole lit_parametres_console(const FichierIni& ini)
 
 void ecrit_parametres_console(FichierIni& ini, const ParametresConsole& p)
 {
-    ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, chemin_serveur_enregistre(p.chemin_serveur));
+    ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, p.chemin_serveur);
     ini.ecrit_texte(
         cles::dossiers, cles::dossier_eleves_reseau, dossier_reseau_enregistre(p.dossier_eleves_reseau));
     ini.ecrit_texte(cles::dossiers, cles::dossier_eleves_monoposte, p.dossier_eleves_monoposte);

@@ -18,7 +18,7 @@ struct ParametresConsole
 
 // Missing keys read as "fichier Tabrix.ini endommagé", except the access code (none).
 ParametresConsole lit_parametres_console(const FichierIni& ini);
-// The server path loses one trailing separator, the network folder gets its "{Chemin serveur}\" prefix back.
+// The network folder gets its "{Chemin serveur}\" prefix back; the server path is written as given.
 void ecrit_parametres_console(FichierIni& ini, const ParametresConsole& p);
 
 // The server path as saved: one trailing "\" (or "/") removed.

@@ -116,7 +116,7 @@ TEST(ParametresConsole, chemin_serveur_et_dossier_reseau_a_l_affichage_et_a_l_en
     ParametresConsole p = lit_parametres_console(ini);
     EXPECT_EQ(p.dossier_eleves_reseau, QStringLiteral("Tabrix\\Eleves"));
     EXPECT_EQ(p.chemin_serveur, FichierIni::texte_absent_minuscule);
-    p.chemin_serveur = QStringLiteral("\\\\srv\\ecole\\");
+    p.chemin_serveur = chemin_serveur_enregistre(QStringLiteral("\\\\srv\\ecole\\"));
     ecrit_parametres_console(ini, p);
     EXPECT_EQ(ini.lit_texte(cles::dossiers, cles::dossier_eleves_reseau),
         QStringLiteral("{Chemin serveur}\\Tabrix\\Eleves"));
