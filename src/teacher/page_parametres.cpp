@@ -1,22 +1,26 @@
 #include "teacher/page_parametres.h"
 
+#include "storage/configuration.h"
+
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace {
 
-QLineEdit* champ(QWidget* parent, const char* nom, const QString& libelle, int y, int largeur_libelle = 250)
+QLineEdit* champ(QGridLayout* grille, int ligne, const char* nom, const QString& libelle)
 {
-    auto* l = new QLabel(libelle, parent);
-    l->setGeometry(10, y, largeur_libelle, 22);
-    auto* c = new QLineEdit(parent);
+    auto* l = new QLabel(libelle);
+    auto* c = new QLineEdit;
     c->setObjectName(QLatin1String(nom));
     c->setAccessibleName(libelle);
-    c->setGeometry(10 + largeur_libelle, y, 350, 22);
     l->setBuddy(c);
+    grille->addWidget(l, ligne, 0);
+    grille->addWidget(c, ligne, 1, 1, 2);
     return c;
 }
 
@@ -26,35 +30,85 @@ PageParametres::PageParametres(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Parametres"));
-    auto* dossiers = new QGroupBox(QStringLiteral("Dossiers et code"), this);
-    dossiers->setObjectName(QStringLiteral("GroupBox_dossiers"));
-    dossiers->setGeometry(10, 8, 620, 180);
-    m_serveur = champ(dossiers, "Edit_serveur", QStringLiteral("Chemin serveur en réseau"), 24);
+    auto* contenu = new QWidget;
+    auto* grille = new QGridLayout(contenu);
+
+    auto* dossiers = new QGroupBox(QStringLiteral("Dossiers"));
+    auto* gd = new QGridLayout(dossiers);
+    m_serveur = champ(gd, 0, "Edit_serveur", QStringLiteral("Chemin serveur en réseau"));
     m_reseau = champ(
-        dossiers, "Edit_eleves_reseau", QStringLiteral("Dossier élèves en réseau:   {chemin serveur}\\"), 52);
-    m_mono = champ(dossiers, "Edit_mono", QStringLiteral("Dossier élèves monoposte:  {Tabrix}\\"), 80);
-    m_statistiques = champ(dossiers, "Edit8", QStringLiteral("Dossier statistiques:  {Tabrix}\\"), 108);
-    m_code = champ(dossiers, "Edit5", QStringLiteral("code professeur:"), 140, 120);
+        gd, 1, "Edit_eleves_reseau", QStringLiteral("Dossier élèves en réseau:   {chemin serveur}\\"));
+    m_mono = champ(gd, 2, "Edit_mono", QStringLiteral("Dossier élèves monoposte:  {Tabrix}\\"));
+    m_statistiques = champ(gd, 3, "Edit8", QStringLiteral("Dossier statistiques:  {Tabrix}\\"));
+    grille->addWidget(dossiers, 0, 0, 1, 2);
+
+    auto* codes = new QGroupBox(QStringLiteral("Codes"));
+    auto* gc = new QGridLayout(codes);
+    auto* libelle_code = new QLabel(QStringLiteral("code professeur:"));
+    m_code = new QLineEdit;
+    m_code->setObjectName(QStringLiteral("Edit5"));
+    m_code->setAccessibleName(libelle_code->text());
     m_code->setMaxLength(4);
     m_code->setFixedWidth(60);
-    auto* maxi = new QLabel(QStringLiteral("(4 lettres maxi)"), dossiers);
-    maxi->setGeometry(200, 140, 150, 22);
+    libelle_code->setBuddy(m_code);
+    gc->addWidget(libelle_code, 0, 0);
+    gc->addWidget(m_code, 0, 1);
+    gc->addWidget(new QLabel(QStringLiteral("(4 lettres maxi)")), 0, 2);
+    m_identification = ChoixOuiNon(gc, 1, QStringLiteral("Identification par code:"),
+        QStringLiteral("RadioButton10"), QStringLiteral("RadioButton20"), codes);
 
-    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
+    m_temps = new GroupeTemps(Disposition::console);
+    m_apprentissage = new GroupeApprentissage(Disposition::console);
+    m_apparence = new GroupeApparence(Disposition::console);
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(m_temps);
+    gauche->addWidget(codes);
+    gauche->addWidget(m_apparence);
+    gauche->addStretch();
+    grille->addLayout(gauche, 1, 0);
+    grille->addWidget(m_apprentissage, 1, 1, Qt::AlignTop);
+
+    auto* defile = new QScrollArea(this);
+    defile->setWidgetResizable(true);
+    defile->setWidget(contenu);
+    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
     m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_parametres"));
     m_enregistrer->setAccessibleName(m_enregistrer->text());
-    m_enregistrer->setGeometry(640, 492, 130, 30);
     connect(m_enregistrer, &QPushButton::clicked, this, &PageParametres::enregistrement_demande);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(defile);
+    page->addWidget(m_enregistrer, 0, Qt::AlignRight);
 }
 
 void PageParametres::charge(const FichierIni& ini)
 {
-    const ParametresConsole p = lit_parametres_console(ini);
-    m_serveur->setText(p.chemin_serveur);
-    m_reseau->setText(p.dossier_eleves_reseau);
-    m_mono->setText(p.dossier_eleves_monoposte);
-    m_statistiques->setText(p.dossier_statistiques);
-    m_code->setText(p.code_professeur);
+    const ParametresConsole c = lit_parametres_console(ini);
+    m_serveur->setText(c.chemin_serveur);
+    m_reseau->setText(c.dossier_eleves_reseau);
+    m_mono->setText(c.dossier_eleves_monoposte);
+    m_statistiques->setText(c.dossier_statistiques);
+    m_code->setText(c.code_professeur);
+    m_identification.choisit(vaut_oui(ini.lit_texte(cles::codes, cles::identification_par_code)));
+    const ParametresGeneraux p = lit_parametres(ini);
+    m_temps->affiche(p);
+    m_apprentissage->affiche(p);
+    m_apparence->affiche(p);
+    m_formule_lue = p.formule;
+}
+
+QString PageParametres::refus() const
+{
+    ParametresGeneraux p;
+    m_apprentissage->recopie(p);
+    // The file's own formula goes back as it was: the start-up already replaces one it cannot use.
+    if (p.formule == m_formule_lue)
+        return {};
+    return m_apprentissage->refus();
+}
+
+void PageParametres::montre_refus()
+{
+    m_apprentissage->montre_formule();
 }
 
 void PageParametres::corrige_chemin_serveur()
@@ -64,6 +118,13 @@ void PageParametres::corrige_chemin_serveur()
 
 void PageParametres::ecrit(FichierIni& ini) const
 {
+    ParametresGeneraux p = lit_parametres(ini);
+    m_temps->recopie(p);
+    m_apprentissage->recopie(p);
+    m_apparence->recopie(p);
+    ecrit_parametres_communs(ini, p);
     ecrit_parametres_console(
         ini, {m_serveur->text(), m_reseau->text(), m_mono->text(), m_statistiques->text(), m_code->text()});
+    ini.ecrit_texte(cles::codes, cles::identification_par_code,
+        m_identification.oui() ? QStringLiteral("oui") : QStringLiteral("non"));
 }

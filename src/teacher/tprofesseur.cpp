@@ -191,6 +191,11 @@ void TProfesseur::Button_enregistrer_objectifsClick()
 
 void TProfesseur::Button_enregistrer_parametresClick()
 {
+    if (const QString refus = m_parametres->refus(); !refus.isEmpty()) {
+        boites::avertissement(this, QStringLiteral("Paramètres"), refus);
+        m_parametres->montre_refus();
+        return;
+    }
     m_parametres->corrige_chemin_serveur();
     if (enregistre([this](FichierIni& ini) { m_parametres->ecrit(ini); }))
         annonce_redemarrage();

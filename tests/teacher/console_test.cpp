@@ -184,9 +184,12 @@ TEST_F(Console, objectifs_la_colonne_suit_avec_oui_et_seule_la_famille_montree_e
     EXPECT_EQ(lit(cles::etablissement, cles::objectifs_etendus_niveaux), QStringLiteral("6e<table_12>"));
 }
 
-TEST_F(Console, parametres_chemin_serveur_sans_barre_finale_et_dossier_reseau_sans_son_prefixe)
+TEST_F(Console,
+    parametres_chemin_serveur_sans_barre_finale_dossier_reseau_sans_prefixe_formule_du_fichier_gardee)
 {
-    prepare(QStringLiteral("[Codes]\nCode d'accès professeur=prof\n"));
+    prepare(QStringLiteral(
+        "[Codes]\nCode d'accès professeur=prof\n[Apprentissage par blocs]\nFormule récursive=1.2.1.3\n"
+        "[Options d'apprentissage]\nOrdre rangement items=premier facteur\n"));
     console->classeur()->setCurrentIndex(TProfesseur::Parametres);
     auto* serveur = dans<QLineEdit>(console.get(), QStringLiteral("Edit_serveur"));
     EXPECT_EQ(dans<QLineEdit>(console.get(), QStringLiteral("Edit_eleves_reseau"))->text(),
@@ -200,4 +203,15 @@ TEST_F(Console, parametres_chemin_serveur_sans_barre_finale_et_dossier_reseau_sa
         lit(cles::dossiers, cles::dossier_eleves_reseau), QStringLiteral("{Chemin serveur}\\Tabrix\\Eleves"));
     ASSERT_EQ(boites.vues.size(), 1);
     EXPECT_EQ(boites.vues[0].titre, QStringLiteral("ATTENTION!"));
+    EXPECT_TRUE(dans<QRadioButton>(console.get(), QStringLiteral("RadioButton_formule4"))->isChecked());
+    EXPECT_EQ(lit(cles::apprentissage_blocs, cles::formule), QStringLiteral("1.2.1.3"));
+    EXPECT_EQ(lit(cles::options_apprentissage, cles::ordre_items), QStringLiteral("par tables"));
+
+    // A newly typed formula that cannot build a plan is refused, and nothing is written.
+    tape(dans(console.get(), QStringLiteral("Edit_formule")), QStringLiteral("1.3"));
+    tape(serveur, QStringLiteral("/autre"));
+    clique("Button_enregistrer_parametres");
+    ASSERT_EQ(boites.vues.size(), 2);
+    EXPECT_EQ(boites.vues[1].titre, QStringLiteral("Paramètres"));
+    EXPECT_EQ(lit(cles::dossiers, cles::chemin_serveur), QStringLiteral("\\\\serveur\\ecole"));
 }
