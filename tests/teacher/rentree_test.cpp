@@ -5,6 +5,7 @@
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
+#include "teacher/tacces_prof.h"
 #include "teacher/tprofesseur.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -53,8 +55,9 @@ protected:
         return m_dossier.chemin(QStringLiteral("serveur/Tabrix/Eleves/Collège Test/2024-2025"));
     }
 
-    // Starts the program; `pilote` drives the first modal window it opens.
-    template <typename Fenetre> void demarre(const std::function<void(Fenetre&)>& pilote)
+    // `ouvre` leads to a modal window of that kind, which `pilote` drives as soon as it is shown.
+    template <typename Fenetre>
+    static void pilote(const std::function<void(Fenetre&)>& pilote, const std::function<void()>& ouvre)
     {
         bool vue = false;
         QTimer attente;
@@ -71,9 +74,17 @@ protected:
             }
         });
         attente.start(0);
-        fenetre = ouvre_tabrix(m_dossier.chemin(QStringLiteral("poste")), horloge, plateforme);
-        QCoreApplication::processEvents();
+        ouvre();
         ASSERT_TRUE(vue);
+    }
+
+    // Starts the program; the first modal window it opens is driven by `pilote`.
+    template <typename Fenetre> void demarre(const std::function<void(Fenetre&)>& pilote_fenetre)
+    {
+        pilote<Fenetre>(pilote_fenetre, [this] {
+            fenetre = ouvre_tabrix(m_dossier.chemin(QStringLiteral("poste")), horloge, plateforme);
+            QCoreApplication::processEvents();
+        });
     }
 
     template <typename T = QWidget> static T* dans(const QObject* parent, const char* nom)
@@ -146,4 +157,42 @@ TEST_F(Rentree, la_premiere_ouverture_de_l_annee_mene_aux_classes_enregistrees_p
     for (const char* classe : {"61", "62", "5A"})
         EXPECT_TRUE(QFileInfo(annee() + QLatin1Char('/') + QLatin1String(classe)).isDir()) << classe;
     EXPECT_EQ(boites.vues.size(), 3) << boites.vues.last().texte.toStdString();
+}
+
+TEST_F(Rentree, le_menu_enseignant_demande_le_code_sauf_quand_l_acces_est_autorise_jusqu_a_la_fermeture)
+{
+    for (const QString& chemin : {local(), maitre()}) {
+        FichierIni ini(chemin);
+        ini.ecrit_texte(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025")),
+            QStringLiteral("6e<6A>"));
+        ini.ecrit_texte(cles::codes, cles::code_professeur, QStringLiteral("prof"));
+        ASSERT_TRUE(ini.enregistre());
+    }
+    demarre<Tident>([](Tident& id) { id.reject(); });
+    const auto entre = [](const QString& code, bool jusqua_fermeture) {
+        return [=](TAcces_prof& acces) {
+            if (jusqua_fermeture)
+                dans<QRadioButton>(&acces, "RadioButton1")->setChecked(true);
+            QTest::keyClicks(dans(&acces, "Edit3"), code);
+            QTest::keyClick(dans(&acces, "Edit3"), Qt::Key_Return);
+        };
+    };
+    const auto ferme = [](TProfesseur& console) { console.reject(); };
+    const auto ouvre = [this] { fenetre->Professeur1Click(); };
+
+    // A wrong code leaves the console closed.
+    pilote<TAcces_prof>(
+        [&](TAcces_prof& acces) {
+            entre(QStringLiteral("prog"), false)(acces);
+            EXPECT_TRUE(dans(&acces, "Label8")->isVisible());
+            acces.reject();
+        },
+        ouvre);
+    // Asked again at every opening, until "Autoriser accès jusqu'à la fermeture du programme.".
+    for (const bool jusqua_fermeture : {false, true}) {
+        pilote<TProfesseur>(
+            ferme, [&] { pilote<TAcces_prof>(entre(QStringLiteral("PROF"), jusqua_fermeture), ouvre); });
+    }
+    pilote<TProfesseur>(ferme, ouvre);
+    EXPECT_TRUE(boites.vues.isEmpty()) << boites.vues.first().titre.toStdString();
 }
