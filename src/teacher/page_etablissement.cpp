@@ -14,7 +14,7 @@ namespace {
 constexpr int haut_spin = 34;
 constexpr int haut_nom = 62;
 constexpr int haut_classes = 92;
-constexpr int largeur_champ = 64;
+constexpr int largeur_champ = 68;
 
 const QString aide_noms = QStringLiteral(
     "10 caractères au plus. Un nom sert de nom de dossier : \\ / : * ? \" < > | et la virgule sont refusés.");
@@ -58,7 +58,7 @@ PageEtablissement::PageEtablissement(QWidget* parent)
     });
 
     auto* defile = new QScrollArea(this);
-    defile->setGeometry(10, 84, 760, 400);
+    defile->setGeometry(10, 84, 890, 420);
     m_grille = new QWidget;
     etiquette(m_grille, QStringLiteral("Classes:"), 6, haut_spin + 2, 76);
     etiquette(m_grille, QStringLiteral("Niveau:"), 6, haut_nom + 2, 76);
@@ -70,7 +70,7 @@ PageEtablissement::PageEtablissement(QWidget* parent)
     m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
     m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_etablissement"));
     m_enregistrer->setAccessibleName(m_enregistrer->text());
-    m_enregistrer->setGeometry(640, 492, 130, 30);
+    m_enregistrer->setGeometry(770, 514, 130, 30);
     connect(m_enregistrer, &QPushButton::clicked, this, &PageEtablissement::enregistrement_demande);
 
     redimensionne_niveaux(1);
@@ -86,6 +86,10 @@ QLineEdit* PageEtablissement::champ_nom(
     champ->setMaxLength(longueur_nom_maximum);
     champ->setValidator(new QRegularExpressionValidator(permis, champ));
     champ->setToolTip(aide_noms);
+    // Ten characters must fit in a column 70 pixels wide.
+    QFont police = champ->font();
+    police.setPointSizeF(police.pointSizeF() * 0.9);
+    champ->setFont(police);
     champ->show();
     return champ;
 }
@@ -157,7 +161,7 @@ void PageEtablissement::ajuste_grille()
     int classes = 1;
     for (const Colonne& c : m_colonnes)
         classes = std::max(classes, int(c.classes.size()));
-    m_grille->resize(std::max(740, gauche_grille + ecart_colonnes * int(m_colonnes.size())),
+    m_grille->resize(std::max(870, gauche_grille + ecart_colonnes * int(m_colonnes.size())),
         haut_classes + ecart_classes * classes + 10);
 }
 

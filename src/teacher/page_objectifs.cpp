@@ -53,20 +53,20 @@ PageObjectifs::PageObjectifs(QWidget* parent)
         connect(r, &QRadioButton::clicked, this, &PageObjectifs::RadioButton42Click);
 
     auto* memes = new QGroupBox(QStringLiteral("Les objectifs sont les mêmes pour toutes les classes"), this);
-    memes->setGeometry(440, 8, 330, 56);
+    memes->setGeometry(440, 8, 460, 56);
     m_oui = bouton_radio(memes, "RadioButton45", QStringLiteral("oui"), {20, 24, 60, 24});
     m_non = bouton_radio(memes, "RadioButton46", QStringLiteral("non"), {100, 24, 60, 24});
     m_oui->setChecked(true);
 
     auto* defile = new QScrollArea(this);
-    defile->setGeometry(10, 74, 760, 410);
+    defile->setGeometry(10, 74, 890, 430);
     m_lignes = new QWidget;
     defile->setWidget(m_lignes);
 
     m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
     m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_objectifs"));
     m_enregistrer->setAccessibleName(m_enregistrer->text());
-    m_enregistrer->setGeometry(640, 492, 130, 30);
+    m_enregistrer->setGeometry(770, 514, 130, 30);
     connect(m_enregistrer, &QPushButton::clicked, this, &PageObjectifs::enregistrement_demande);
 }
 
@@ -109,7 +109,7 @@ void PageObjectifs::Redimensionne_objectifs(const QStringList& niveaux)
         }
         m_cases.append(cases);
     }
-    m_lignes->resize(740, 16 + ecart_lignes * int(niveaux.size()));
+    m_lignes->resize(870, 16 + ecart_lignes * int(niveaux.size()));
     affiche_cases();
 }
 

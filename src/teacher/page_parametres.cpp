@@ -40,7 +40,7 @@ PageParametres::PageParametres(QWidget* parent)
         gd, 1, "Edit_eleves_reseau", QStringLiteral("Dossier élèves en réseau:   {chemin serveur}\\"));
     m_mono = champ(gd, 2, "Edit_mono", QStringLiteral("Dossier élèves monoposte:  {Tabrix}\\"));
     m_statistiques = champ(gd, 3, "Edit8", QStringLiteral("Dossier statistiques:  {Tabrix}\\"));
-    grille->addWidget(dossiers, 0, 0, 1, 2);
+    grille->addWidget(dossiers, 0, 0);
 
     auto* codes = new QGroupBox(QStringLiteral("Codes"));
     auto* gc = new QGridLayout(codes);
@@ -56,17 +56,14 @@ PageParametres::PageParametres(QWidget* parent)
     gc->addWidget(new QLabel(QStringLiteral("(4 lettres maxi)")), 0, 2);
     m_identification = ChoixOuiNon(gc, 1, QStringLiteral("Identification par code:"),
         QStringLiteral("RadioButton10"), QStringLiteral("RadioButton20"), codes);
+    grille->addWidget(codes, 0, 1, Qt::AlignTop);
 
     m_temps = new GroupeTemps(Disposition::console);
     m_apprentissage = new GroupeApprentissage(Disposition::console);
     m_apparence = new GroupeApparence(Disposition::console);
-    auto* gauche = new QVBoxLayout;
-    gauche->addWidget(m_temps);
-    gauche->addWidget(codes);
-    gauche->addWidget(m_apparence);
-    gauche->addStretch();
-    grille->addLayout(gauche, 1, 0);
-    grille->addWidget(m_apprentissage, 1, 1, Qt::AlignTop);
+    grille->addWidget(m_temps, 1, 0);
+    grille->addWidget(m_apparence, 1, 1);
+    grille->addWidget(m_apprentissage, 2, 0, 1, 2);
 
     auto* defile = new QScrollArea(this);
     defile->setWidgetResizable(true);

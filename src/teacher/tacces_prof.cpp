@@ -23,6 +23,7 @@ TAcces_prof::TAcces_prof(const QString& code_stocke, bool& code_prof_requis, QWi
     m_edit3->setAccessibleName(m_label18->text());
     m_edit3->setMaxLength(4);
     m_edit3->setEchoMode(QLineEdit::Password);
+    m_edit3->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     m_edit3->setGeometry(215, 20, 70, 26);
     m_label18->setBuddy(m_edit3);
     connect(m_edit3, &QLineEdit::textEdited, this, [this](const QString& texte) {

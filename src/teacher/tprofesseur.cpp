@@ -25,7 +25,7 @@ QWidget* page_a_venir(const QString& nom, const QString& titre)
     page->setObjectName(nom);
     auto* l = new QLabel(
         QStringLiteral("La page « %1 » arrive dans une prochaine version de Tabrix.").arg(titre), page);
-    l->setGeometry(20, 440, 740, 24);
+    l->setGeometry(20, 500, 880, 24);
     return page;
 }
 
@@ -37,10 +37,10 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("TProfesseur"));
     setWindowTitle(QStringLiteral("Enseignant"));
-    setFixedSize(800, 580);
+    setFixedSize(largeur, hauteur);
     m_classeur = new QTabWidget(this);
     m_classeur->setObjectName(QStringLiteral("Classeur"));
-    m_classeur->setGeometry(6, 6, 788, 568);
+    m_classeur->setGeometry(6, 6, largeur - 12, hauteur - 12);
 
     m_bahut = new PageEtablissement;
     m_parametres = new PageParametres;

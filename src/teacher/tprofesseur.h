@@ -16,6 +16,9 @@ class TProfesseur : public QDialog
 {
     Q_OBJECT
 public:
+    static constexpr int largeur = 940;
+    static constexpr int hauteur = 600;
+
     enum Page
     {
         Bahut,
