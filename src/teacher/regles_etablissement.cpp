@@ -1,7 +1,10 @@
 #include "teacher/regles_etablissement.h"
 
 #include "storage/configuration.h"
+#include "storage/dossiers.h"
 #include "storage/niveaux.h"
+
+#include <QDir>
 
 #include <QSet>
 
@@ -119,6 +122,14 @@ QStringList erreurs_etablissement(const Etablissement& e)
         }
     }
     return erreurs;
+}
+
+int historiques_laisses(const QString& dossier_eleves, const QString& ancien_nom, const QString& nouveau_nom)
+{
+    if (ancien_nom == nouveau_nom || ancien_nom.isEmpty() || !nom_dossier_valide(ancien_nom))
+        return 0;
+    return int(
+        fichiers_du_dossier(QDir(dossier_eleves).filePath(ancien_nom), QStringLiteral("*.txt")).size());
 }
 
 void ecrit_etablissement(FichierIni& ini, const QString& annee_scolaire, const Etablissement& e)

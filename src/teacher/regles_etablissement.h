@@ -36,5 +36,9 @@ bool caractere_refuse_dans_un_nom(QChar c);
 // and a class name used twice in the establishment (one folder per class) or a level name used twice.
 QStringList erreurs_etablissement(const Etablissement& coupe);
 
+// The pupils' histories ("*.txt") a change of establishment name would leave behind: the program looks for
+// them under the name's folder of the pupils' root. 0 when the name is unchanged (case included).
+int historiques_laisses(const QString& dossier_eleves, const QString& ancien_nom, const QString& nouveau_nom);
+
 // Writes "Nom" and "Niveaux et classes " + school year; the keys of other years are left in place.
 void ecrit_etablissement(FichierIni& ini, const QString& annee_scolaire, const Etablissement& coupe);

@@ -159,6 +159,18 @@ void TProfesseur::Button_enregistrer_etablissementClick()
             QStringLiteral("L'établissement n'est pas enregistré :\n") + erreurs.join(QLatin1Char('\n')));
         return;
     }
+    const QString ancien_nom
+        = FichierIni(chemin_configuration()).lit_texte(cles::etablissement, cles::nom, QString());
+    if (const int n = historiques_laisses(m_session.reglages().dossier_eleves, ancien_nom, e.nom); n > 0) {
+        const auto reponse = boites::question(this, QStringLiteral("Nom de l'établissement"),
+            QStringLiteral("Les historiques de %1 élève(s) sont dans le dossier « %2 ».\nAvec le nom « %3 », "
+                           "Tabrix cherchera les élèves dans un autre dossier et ne les trouvera plus.\n"
+                           "Changer le nom quand même ?")
+                .arg(n)
+                .arg(ancien_nom, e.nom));
+        if (reponse != QMessageBox::Ok)
+            return;
+    }
     QStringList noms;
     for (const Niveau& n : e.niveaux)
         noms.append(n.nom);

@@ -1,4 +1,5 @@
 #include "storage/configuration.h"
+#include "support/dossier_test.h"
 #include "teacher/regles_acces.h"
 #include "teacher/regles_etablissement.h"
 
@@ -136,4 +137,15 @@ TEST(EtablissementEnregistrement, un_nom_qui_ne_peut_pas_etre_un_dossier_ou_une_
         ASSERT_EQ(erreurs.size(), 1) << erreurs.join(u'\n').toStdString();
         EXPECT_TRUE(erreurs.first().startsWith(c.erreur)) << erreurs.first().toStdString();
     }
+}
+
+TEST(EtablissementEnregistrement, changer_le_nom_laisse_les_historiques_du_dossier_de_l_ancien_nom)
+{
+    DossierTest d;
+    ASSERT_TRUE(d.cree(QStringLiteral("Collège A")));
+    for (const char* f : {"Collège A/Dupont_Marie.txt", "Collège A/Martin_Paul.txt", "Collège A/notes.doc"})
+        ASSERT_TRUE(ecrit_lignes(d.chemin(QString::fromUtf8(f)), {QStringLiteral("x")}));
+    EXPECT_EQ(historiques_laisses(d.chemin(), QStringLiteral("Collège A"), QStringLiteral("Collège B")), 2);
+    EXPECT_EQ(historiques_laisses(d.chemin(), QStringLiteral("Collège A"), QStringLiteral("Collège A")), 0);
+    EXPECT_EQ(historiques_laisses(d.chemin(), QStringLiteral("Collège C"), QStringLiteral("Collège A")), 0);
 }

@@ -215,3 +215,19 @@ TEST_F(Console,
     EXPECT_EQ(boites.vues[1].titre, QStringLiteral("Paramètres"));
     EXPECT_EQ(lit(cles::dossiers, cles::chemin_serveur), QStringLiteral("\\\\serveur\\ecole"));
 }
+
+TEST_F(Console, renommer_l_etablissement_qui_a_des_eleves_demande_confirmation)
+{
+    prepare(QStringLiteral("[Etablissement]\nNom=Collège A\n"));
+    ASSERT_TRUE(m_dossier.cree(QStringLiteral("Eleves/Collège A")));
+    ASSERT_TRUE(ecrit_lignes(m_dossier.chemin(QStringLiteral("Eleves/Collège A/Dupont_Marie.txt")), {}));
+    dans<QLineEdit>(console.get(), QStringLiteral("Edit2"))->setText(QStringLiteral("Collège B"));
+    boites.reponses = {QMessageBox::Cancel};
+    clique("Button_enregistrer_etablissement");
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.startsWith(
+        QStringLiteral("Les historiques de 1 élève(s) sont dans le dossier « Collège A »")));
+    EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège A"));
+    clique("Button_enregistrer_etablissement");
+    EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège B"));
+}
