@@ -1,6 +1,7 @@
 #include "teacher/page_etablissement.h"
 
 #include "storage/niveaux.h"
+#include "teacher/bouton_enregistrer.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -67,11 +68,7 @@ PageEtablissement::PageEtablissement(QWidget* parent)
     etiquette(m_grille, aide_noms, 6, 6, 740)->setStyleSheet(QStringLiteral("color: #404040;"));
     defile->setWidget(m_grille);
 
-    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
-    m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_etablissement"));
-    m_enregistrer->setAccessibleName(m_enregistrer->text());
-    m_enregistrer->setGeometry(770, 514, 130, 30);
-    connect(m_enregistrer, &QPushButton::clicked, this, &PageEtablissement::enregistrement_demande);
+    m_enregistrer = bouton_enregistrer(this, "Button_enregistrer_etablissement");
 
     redimensionne_niveaux(1);
 }

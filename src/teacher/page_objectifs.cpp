@@ -1,6 +1,7 @@
 #include "teacher/page_objectifs.h"
 
 #include "storage/configuration.h"
+#include "teacher/bouton_enregistrer.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,11 +64,7 @@ PageObjectifs::PageObjectifs(QWidget* parent)
     m_lignes = new QWidget;
     defile->setWidget(m_lignes);
 
-    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"), this);
-    m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_objectifs"));
-    m_enregistrer->setAccessibleName(m_enregistrer->text());
-    m_enregistrer->setGeometry(770, 514, 130, 30);
-    connect(m_enregistrer, &QPushButton::clicked, this, &PageObjectifs::enregistrement_demande);
+    m_enregistrer = bouton_enregistrer(this, "Button_enregistrer_objectifs");
 }
 
 void PageObjectifs::Redimensionne_objectifs(const QStringList& niveaux)

@@ -1,6 +1,7 @@
 #include "teacher/page_parametres.h"
 
 #include "storage/configuration.h"
+#include "teacher/bouton_enregistrer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -68,10 +69,7 @@ PageParametres::PageParametres(QWidget* parent)
     auto* defile = new QScrollArea(this);
     defile->setWidgetResizable(true);
     defile->setWidget(contenu);
-    m_enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
-    m_enregistrer->setObjectName(QStringLiteral("Button_enregistrer_parametres"));
-    m_enregistrer->setAccessibleName(m_enregistrer->text());
-    connect(m_enregistrer, &QPushButton::clicked, this, &PageParametres::enregistrement_demande);
+    m_enregistrer = bouton_enregistrer(this, "Button_enregistrer_parametres");
     auto* page = new QVBoxLayout(this);
     page->addWidget(defile);
     page->addWidget(m_enregistrer, 0, Qt::AlignRight);
