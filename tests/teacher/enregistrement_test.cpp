@@ -2,7 +2,6 @@
 #include "support/dossier_test.h"
 #include "support/plateforme_factice.h"
 #include "teacher/enregistrement_configuration.h"
-#include "teacher/regles_parametres.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +50,7 @@ protected:
 
 } // namespace
 
-TEST_F(Enregistrement, en_ecole_la_copie_du_serveur_est_creee_puis_mise_a_jour_en_gardant_ses_autres_cles)
+TEST_F(Enregistrement, en_ecole_la_copie_du_serveur_absente_est_creee_depuis_le_fichier_du_poste)
 {
     BilanEnregistrement b = enregistre_nom();
     EXPECT_TRUE(b.local && b.serveur) << b.message.toStdString();
@@ -59,13 +58,6 @@ TEST_F(Enregistrement, en_ecole_la_copie_du_serveur_est_creee_puis_mise_a_jour_e
     EXPECT_EQ(nom(local()), QStringLiteral("Nouveau"));
     // Made from this machine's file: every key, so that other machines get a whole configuration.
     EXPECT_EQ(FichierIni(maitre()).lignes(), FichierIni(local()).lignes());
-
-    ecrit(maitre(), QStringLiteral("[Etablissement]\nNom=Autre\n[Codes]\nIdentification par code=oui\n"));
-    b = enregistre_nom();
-    EXPECT_TRUE(b.serveur);
-    EXPECT_EQ(nom(maitre()), QStringLiteral("Nouveau"));
-    EXPECT_EQ(
-        FichierIni(maitre()).lit_texte(cles::codes, cles::identification_par_code), QStringLiteral("oui"));
 }
 
 TEST_F(Enregistrement, un_serveur_injoignable_ou_une_copie_impossible_garde_l_enregistrement_local_et_le_dit)
@@ -97,31 +89,4 @@ TEST_F(Enregistrement, un_tabrix_ini_impossible_a_ecrire_reste_tel_quel_et_le_se
     EXPECT_FALSE(b.serveur);
     EXPECT_TRUE(b.message.contains(QStringLiteral("resté tel qu'il était")));
     EXPECT_FALSE(QFileInfo::exists(maitre()));
-}
-
-TEST(ParametresConsole, chemin_serveur_et_dossier_reseau_a_l_affichage_et_a_l_enregistrement)
-{
-    struct Cas
-    {
-        QString saisi, enregistre;
-    };
-    for (const Cas& c : QVector<Cas> {{QStringLiteral("\\\\srv\\ecole\\"), QStringLiteral("\\\\srv\\ecole")},
-             {QStringLiteral("/mnt/ecole/"), QStringLiteral("/mnt/ecole")},
-             {QStringLiteral("/mnt/ecole"), QStringLiteral("/mnt/ecole")},
-             {QStringLiteral("\\"), QStringLiteral("\\")}})
-        EXPECT_EQ(chemin_serveur_enregistre(c.saisi), c.enregistre) << c.saisi.toStdString();
-
-    FichierIni ini = FichierIni::depuis_texte(
-        QStringLiteral("[Dossiers]\nDossier élèves en réseau={Chemin serveur}\\Tabrix\\Eleves\n"));
-    ParametresConsole p = lit_parametres_console(ini);
-    EXPECT_EQ(p.dossier_eleves_reseau, QStringLiteral("Tabrix\\Eleves"));
-    EXPECT_EQ(p.chemin_serveur, FichierIni::texte_absent_minuscule);
-    p.chemin_serveur = chemin_serveur_enregistre(QStringLiteral("\\\\srv\\ecole\\"));
-    ecrit_parametres_console(ini, p);
-    EXPECT_EQ(ini.lit_texte(cles::dossiers, cles::dossier_eleves_reseau),
-        QStringLiteral("{Chemin serveur}\\Tabrix\\Eleves"));
-    EXPECT_EQ(lit_parametres_console(ini).chemin_serveur, QStringLiteral("\\\\srv\\ecole"));
-    // A placeholder that does not start the value is not cut out.
-    EXPECT_EQ(dossier_reseau_affiche(QStringLiteral("D:\\{Chemin serveur}\\x")),
-        QStringLiteral("D:\\{Chemin serveur}\\x"));
 }
