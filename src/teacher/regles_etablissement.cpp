@@ -58,6 +58,14 @@ OuvertureEtablissement etablissement_a_l_ouverture(const FichierIni& ini, const 
     return o;
 }
 
+QStringList noms_des_niveaux(const QVector<Niveau>& niveaux)
+{
+    QStringList noms;
+    for (const Niveau& n : niveaux)
+        noms.append(n.nom);
+    return noms;
+}
+
 Etablissement etablissement_coupe(const Etablissement& saisi)
 {
     const auto coupe = [](const QString& nom) { return nom.trimmed().left(10).trimmed(); };

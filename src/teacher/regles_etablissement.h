@@ -26,6 +26,8 @@ struct OuvertureEtablissement
 // the current school year and the ten before, else the four default levels.
 OuvertureEtablissement etablissement_a_l_ouverture(const FichierIni& ini, const QString& annee_scolaire);
 
+QStringList noms_des_niveaux(const QVector<Niveau>& niveaux);
+
 // Names as the level table holds them: trimmed and cut to 10 characters.
 Etablissement etablissement_coupe(const Etablissement& saisi);
 

@@ -85,7 +85,7 @@ void TProfesseur::showEvent(QShowEvent* evenement)
 void TProfesseur::FormShow()
 {
     m_session.restaure_verrous_clavier();
-    Reglages& r = m_session.reglages();
+    const Reglages& r = m_session.reglages();
     const FichierIni ini(chemin_configuration());
     const OuvertureEtablissement o = etablissement_a_l_ouverture(ini, r.annee_scolaire);
     m_bahut->montre(o.etablissement, r.annee_scolaire);
@@ -95,10 +95,7 @@ void TProfesseur::FormShow()
 
     m_parametres->charge(ini);
 
-    QStringList noms;
-    for (const Niveau& n : o.etablissement.niveaux)
-        noms.append(n.nom);
-    m_objectifs->Redimensionne_objectifs(noms);
+    m_objectifs->Redimensionne_objectifs(noms_des_niveaux(o.etablissement.niveaux));
     m_objectifs->charge(ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
         ini.lit_texte(cles::etablissement, cles::objectifs_etendus_niveaux, QString()));
     Actualise_CheckBox_classes();
@@ -171,9 +168,7 @@ void TProfesseur::Button_enregistrer_etablissementClick()
         if (reponse != QMessageBox::Ok)
             return;
     }
-    QStringList noms;
-    for (const Niveau& n : e.niveaux)
-        noms.append(n.nom);
+    const QStringList noms = noms_des_niveaux(e.niveaux);
     // The objectives of the family shown go back to their starting states for the new levels.
     GrilleObjectifs grille;
     grille.redimensionne(noms);

@@ -11,7 +11,7 @@ FichierIni ini_de(const QString& texte)
     return FichierIni::depuis_texte(texte);
 }
 
-QStringList noms_des_niveaux(const QVector<Niveau>& niveaux)
+QStringList blocs_des_niveaux(const QVector<Niveau>& niveaux)
 {
     QStringList noms;
     for (const Niveau& n : niveaux)
@@ -64,7 +64,7 @@ TEST(EtablissementOuverture,
         const OuvertureEtablissement o
             = etablissement_a_l_ouverture(ini_de(texte), QStringLiteral("2024-2025"));
         EXPECT_EQ(o.annee_trouvee, c.trouvee) << c.annees.join(u' ').toStdString();
-        EXPECT_EQ(noms_des_niveaux(o.etablissement.niveaux).join(u'|'), c.niveaux);
+        EXPECT_EQ(blocs_des_niveaux(o.etablissement.niveaux).join(u'|'), c.niveaux);
         EXPECT_EQ(o.etablissement.nom, QStringLiteral("Collège de Valbrume"));
     }
 }

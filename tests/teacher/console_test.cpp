@@ -79,7 +79,9 @@ TEST_F(Console, ouverture_sur_la_structure_d_une_annee_passee_et_enregistrement_
     EXPECT_TRUE(case_obj(1, 2)->isChecked());
     EXPECT_FALSE(case_obj(2, 2)->isChecked());
 
-    // A class name that cannot be a folder is refused at saving, and nothing is written.
+    // Characters a folder name cannot hold are refused as typed; a name of dots only, at saving.
+    tape(dans(console.get(), "edit3_1"), QStringLiteral("6/B:"));
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "edit3_1")->text(), QStringLiteral("6B"));
     tape(dans(console.get(), "edit3_1"), QStringLiteral(".."));
     clique("Button_enregistrer_etablissement");
     ASSERT_EQ(boites.vues.size(), 1);
