@@ -24,6 +24,7 @@ class QWidget;
 class Plateforme;
 class Tident;
 class Ttest;
+class Tperfect;
 class TProfesseur;
 
 // The main window: the pupil's dashboard, from which every activity starts.
@@ -86,8 +87,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    void fixe_bordure();
     void construit_panneau();
     void construit_barre_outils();
     void construit_graphique();
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
+    std::unique_ptr<Tperfect> m_perfect; // made at the first perfecting, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     TProfesseur* m_professeur = nullptr; // made when first needed, kept for the run
     bool m_acces_jusqua_fermeture = false; // the teacher's code is not asked again in this run

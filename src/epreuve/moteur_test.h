@@ -1,26 +1,11 @@
 #pragma once
 
 #include "core/hasard.h"
+#include "core/minuterie.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-// A window timer as the engine wants it: running or not, and re-armed each time `armements` grows.
-struct Minuterie
-{
-    bool active = false;
-    int intervalle_ms = 0;
-    quint64 armements = 0;
-
-    void arme(int ms)
-    {
-        active = true;
-        intervalle_ms = ms;
-        ++armements;
-    }
-    void arrete() { active = false; }
-};
 
 // One cell of the progress grid.
 struct PanneauProduit
@@ -66,7 +51,7 @@ public:
     void je_passe_debloque();
     void pause();
     void continuer(qint64 maintenant_ms);
-    void efface();
+    void efface(qint64 maintenant_ms);
     // The time-out box asks to close: true when it must stay and become the second-chance box.
     bool trop_long_devient_deuxieme_chance();
     void boite_trop_long_fermee(qint64 maintenant_ms);
@@ -122,6 +107,7 @@ private:
     void avant_question(qint64 maintenant_ms);
     void ajoute_enregistrement(int dixiemes_, int reponse);
     void arrete_chronos();
+    void reprend_la_limite(qint64 maintenant_ms); // an answer no longer complete runs again against the limit
     int facteur(int rang) const;
 
     Hasard& m_hasard;

@@ -5,7 +5,6 @@
 #include "ui/afficheur_led.h"
 #include "ui/boite_message.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,10 +45,7 @@ void colore(QWidget* w, const QColor& fond, const QColor& texte)
 void Ttest::construit()
 {
     setObjectName(QStringLiteral("Ttest"));
-    m_fond = new FondMotif(this);
-    m_plateau = new QWidget(m_fond);
-    m_plateau->setObjectName(QStringLiteral("plateau"));
-    m_plateau->resize(800, 600);
+    m_plateau = plateau();
 
     m_panel1 = new QFrame(m_plateau);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
@@ -141,6 +137,9 @@ void Ttest::construit()
         connect(t.timer, &QTimer::timeout, this, t.slot);
     }
     m_inhibe_impression.setInterval(3000);
+    // Coarse timers may fire 5 % early and round long intervals to whole seconds: the pupil's time is exact.
+    m_chrono.setTimerType(Qt::PreciseTimer);
+    m_affiche.setTimerType(Qt::PreciseTimer);
 
     connect(m_champ, &QLineEdit::textChanged, this, &Ttest::MaskEdit1Change);
     connect(m_je_passe, &QPushButton::clicked, this, &Ttest::Button_je_passeClick);
