@@ -93,6 +93,8 @@ void PageParametres::charge(const FichierIni& ini)
 
 QString PageParametres::refus() const
 {
+    if (const QString r = refus_parametres_console(saisie_console()); !r.isEmpty())
+        return r;
     ParametresGeneraux p;
     m_apprentissage->recopie(p);
     // The file's own formula goes back as it was: the start-up already replaces one it cannot use.
@@ -101,8 +103,20 @@ QString PageParametres::refus() const
     return m_apprentissage->refus();
 }
 
+ParametresConsole PageParametres::saisie_console() const
+{
+    return {m_serveur->text(), m_reseau->text(), m_mono->text(), m_statistiques->text(), m_code->text()};
+}
+
 void PageParametres::montre_refus()
 {
+    for (QLineEdit* champ : {m_serveur, m_reseau, m_mono, m_statistiques}) {
+        if (champ->text().trimmed().compare(FichierIni::texte_absent, Qt::CaseInsensitive) == 0) {
+            champ->setFocus();
+            champ->selectAll();
+            return;
+        }
+    }
     m_apprentissage->montre_formule();
 }
 
@@ -118,8 +132,7 @@ void PageParametres::ecrit(FichierIni& ini) const
     m_apprentissage->recopie(p);
     m_apparence->recopie(p);
     ecrit_parametres_communs(ini, p);
-    ecrit_parametres_console(
-        ini, {m_serveur->text(), m_reseau->text(), m_mono->text(), m_statistiques->text(), m_code->text()});
+    ecrit_parametres_console(ini, saisie_console());
     ini.ecrit_texte(cles::codes, cles::identification_par_code,
         m_identification.oui() ? QStringLiteral("oui") : QStringLiteral("non"));
 }

@@ -18,7 +18,8 @@ public:
     explicit PageParametres(QWidget* parent = nullptr);
 
     void charge(const FichierIni& ini);
-    // Why the page cannot be saved (a newly typed unusable formula), in French; empty when it can.
+    // Why the page cannot be saved (a folder left to the damaged-file text, a newly typed unusable formula),
+    // in French; empty when it can.
     QString refus() const;
     void montre_refus();
     // Before a save: one trailing "\" removed from the server path field, shown corrected.
@@ -30,6 +31,8 @@ Q_SIGNALS:
     void enregistrement_demande();
 
 private:
+    ParametresConsole saisie_console() const;
+
     QLineEdit* m_serveur = nullptr;
     QLineEdit* m_reseau = nullptr;
     QLineEdit* m_mono = nullptr;

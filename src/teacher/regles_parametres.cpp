@@ -2,6 +2,9 @@
 
 #include "storage/configuration.h"
 
+#include <QVector>
+#include <utility>
+
 namespace {
 
 const QString prefixe_reseau = cles::placeholder_serveur + QLatin1Char('\\');
@@ -33,6 +36,24 @@ QString dossier_reseau_enregistre(const QString& affiche)
     while (reste.startsWith(QLatin1Char('\\')) || reste.startsWith(QLatin1Char('/')))
         reste.remove(0, 1);
     return prefixe_reseau + reste;
+}
+
+QString refus_parametres_console(const ParametresConsole& p)
+{
+    QStringList cles_absentes;
+    const QVector<std::pair<QString, QString>> champs
+        = {{cles::chemin_serveur, p.chemin_serveur}, {cles::dossier_eleves_reseau, p.dossier_eleves_reseau},
+            {cles::dossier_eleves_monoposte, p.dossier_eleves_monoposte},
+            {cles::dossier_statistiques, p.dossier_statistiques}};
+    for (const auto& [cle, valeur] : champs) {
+        if (valeur.trimmed().compare(FichierIni::texte_absent, Qt::CaseInsensitive) == 0)
+            cles_absentes.append(QStringLiteral("« %1 »").arg(cle));
+    }
+    if (cles_absentes.isEmpty())
+        return {};
+    return QStringLiteral("Tabrix.ini ne donnait pas %1 : remplacez « %2 » par le bon dossier avant "
+                          "d'enregistrer.")
+        .arg(cles_absentes.join(QStringLiteral(", ")), FichierIni::texte_absent_minuscule);
 }
 
 ParametresConsole lit_parametres_console(const FichierIni& ini)

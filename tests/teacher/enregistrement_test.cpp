@@ -2,6 +2,7 @@
 #include "support/dossier_test.h"
 #include "support/plateforme_factice.h"
 #include "teacher/enregistrement_configuration.h"
+#include "teacher/regles_parametres.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +90,17 @@ TEST_F(Enregistrement, un_tabrix_ini_impossible_a_ecrire_reste_tel_quel_et_le_se
     EXPECT_FALSE(b.serveur);
     EXPECT_TRUE(b.message.contains(QStringLiteral("resté tel qu'il était")));
     EXPECT_FALSE(QFileInfo::exists(maitre()));
+}
+
+TEST(ParametresConsole, un_dossier_encore_endommage_n_est_pas_enregistre_comme_nom_de_dossier)
+{
+    ParametresConsole p = lit_parametres_console(
+        FichierIni::depuis_texte(QStringLiteral("[Dossiers]\nChemin serveur=/srv\n")));
+    EXPECT_EQ(p.dossier_statistiques, FichierIni::texte_absent_minuscule);
+    EXPECT_TRUE(p.code_professeur.isEmpty());
+    EXPECT_TRUE(refus_parametres_console(p).startsWith(
+        QStringLiteral("Tabrix.ini ne donnait pas « Dossier élèves en réseau », « Dossier élèves monoposte "
+                       "», « Dossier statistiques »")));
+    p.dossier_eleves_reseau = p.dossier_eleves_monoposte = p.dossier_statistiques = QStringLiteral("stats");
+    EXPECT_TRUE(refus_parametres_console(p).isEmpty());
 }
