@@ -16,18 +16,13 @@ protected:
     {
         ASSERT_TRUE(d.cree(QStringLiteral("poste")));
         ASSERT_TRUE(d.cree(QStringLiteral("serveur")));
-        ecrit(local(),
-            QStringLiteral(
-                "[General]\nMode=Ecole\n[Dossiers]\nChemin serveur=%1\\\n[Etablissement]\nNom=Ancien\n")
-                .arg(d.chemin(QStringLiteral("serveur"))));
-    }
-
-    static void ecrit(const QString& chemin, const QString& texte)
-    {
-        FichierIni ini = FichierIni::depuis_texte(texte);
-        ini.change_chemin(chemin);
+        FichierIni ini = FichierIni::depuis_texte(QStringLiteral(
+            "[General]\nMode=Ecole\n[Dossiers]\nChemin serveur=%1\\\n[Etablissement]\nNom=Ancien\n")
+                                                      .arg(d.chemin(QStringLiteral("serveur"))));
+        ini.change_chemin(local());
         ASSERT_TRUE(ini.enregistre());
     }
+
     QString local() const { return d.chemin(QStringLiteral("poste/Tabrix.ini")); }
     QString maitre() const { return d.chemin(QStringLiteral("serveur/Tabrix/Tabrix.ini")); }
     static QString nom(const QString& chemin)
