@@ -9,6 +9,8 @@
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
 #include "storage/records.h"
+#include "teacher/tacces_prof.h"
+#include "teacher/tprofesseur.h"
 #include "ui/apropos.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
@@ -175,9 +177,32 @@ void Tgeneral::perfectionnementClick(const QString& niveau)
     m_perfect->demarre(niveau_de_texte(niveau).value_or(NiveauPerfectionnement::facile));
 }
 
+TProfesseur& Tgeneral::console()
+{
+    if (!m_professeur)
+        m_professeur = new TProfesseur(*m_session, this);
+    return *m_professeur;
+}
+
 void Tgeneral::Professeur1Click()
 {
-    activite_a_venir(QStringLiteral("La console de l'enseignant"));
+    Reglages& r = m_session->reglages();
+    // A change of pupil reads the configuration again: the access granted until closing must survive it.
+    if (r.code_prof_requis && !m_acces_jusqua_fermeture) {
+        TAcces_prof acces(r.code_acces_professeur, r.code_prof_requis, this);
+        if (acces.exec() != QDialog::Accepted)
+            return;
+        m_acces_jusqua_fermeture = !r.code_prof_requis;
+    }
+    console().exec();
+}
+
+void Tgeneral::ouvre_console_rentree()
+{
+    TProfesseur& c = console();
+    c.definit_nouvelle_annee_scolaire(true);
+    c.exec();
+    close();
 }
 
 void Tgeneral::Configuration1Click()
