@@ -23,6 +23,7 @@ class QToolButton;
 class QWidget;
 class Plateforme;
 class Tident;
+class Treglages;
 class Ttest;
 
 // The main window: the pupil's dashboard, from which every activity starts.
@@ -109,6 +110,7 @@ private:
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
+    Treglages* m_fenetre_reglages = nullptr; // made when first opened
     bool m_seance_enregistree = false;
 
     // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.

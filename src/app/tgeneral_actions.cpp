@@ -5,12 +5,14 @@
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
+#include "settings/treglages.h"
 #include "storage/records.h"
 #include "ui/apropos.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -159,7 +161,11 @@ void Tgeneral::Professeur1Click()
 
 void Tgeneral::Configuration1Click()
 {
-    activite_a_venir(QStringLiteral("La fenêtre des réglages"));
+    if (!m_fenetre_reglages)
+        m_fenetre_reglages = new Treglages(
+            QDir(m_session->reglages().dossier_programme).filePath(cles::fichier),
+            [this] { m_session->restaure_verrous_clavier(); }, this);
+    m_fenetre_reglages->exec();
 }
 
 void Tgeneral::aide1Click()

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settings/parametres_generaux.h"
+
+#include <QDialog>
+#include <functional>
+
+class GroupeApparence;
+class GroupeApprentissage;
+class GroupeObjectifs;
+class GroupeTemps;
+class QRadioButton;
+
+// "Réglages": the general keys of this machine's Tabrix.ini, read each time the dialog is shown and written
+// by "Enregistrer les réglages"; they take effect at the next start.
+class Treglages : public QDialog
+{
+    Q_OBJECT
+public:
+    // `retablit_verrous` puts Num Lock and Caps Lock back to their states at launch.
+    Treglages(const QString& chemin_configuration, std::function<void()> retablit_verrous,
+        QWidget* parent = nullptr);
+
+    void FormShow();
+    void Button_enregistrer_parametresClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void affiche();
+
+    QString m_chemin;
+    std::function<void()> m_retablit_verrous;
+    ParametresGeneraux m_parametres;
+    GroupeTemps* m_temps;
+    GroupeApprentissage* m_apprentissage;
+    GroupeApparence* m_apparence;
+    GroupeObjectifs* m_objectifs;
+    QRadioButton* m_ecole;
+    QRadioButton* m_maison;
+};
