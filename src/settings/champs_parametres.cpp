@@ -48,7 +48,7 @@ QString libelle(Disposition d, const QString& texte)
     return d == Disposition::console && !texte.endsWith(QLatin1Char(':')) ? texte + QLatin1Char(':') : texte;
 }
 
-QGridLayout* grille_de(QGroupBox* groupe)
+QGridLayout* grille_de(QWidget* groupe)
 {
     auto* g = new QGridLayout(groupe);
     g->setColumnStretch(3, 1);
@@ -194,8 +194,11 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     connect(m_formules, &QButtonGroup::idToggled, this, [this] { actualise_formule(); });
     connect(m_edit_formule, &QLineEdit::textChanged, this, [this] { actualise_formule(); });
 
+    // Its own grid, so that "oui" and "non" stay side by side.
+    auto* go = grille_de(nullptr);
+    g->addLayout(go, 4, 0, 1, 4);
     m_obligatoire
-        = ChoixOuiNon(g, 4, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
+        = ChoixOuiNon(go, 0, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
             QStringLiteral("RadioButton22"), QStringLiteral("RadioButton21"), this);
     m_boutons_formule.first()->setChecked(true);
 }
