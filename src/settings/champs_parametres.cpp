@@ -86,7 +86,7 @@ bool ChoixOuiNon::oui() const
 }
 
 GroupeTemps::GroupeTemps(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Temps de réponse"), parent)
+    : GroupeParametres(QStringLiteral("Temps de réponse"), parent)
 {
     setObjectName(QStringLiteral("GroupeTemps"));
     QGridLayout* g = grille_de(this);
@@ -120,11 +120,10 @@ void GroupeTemps::recopie(ParametresGeneraux& p) const
 }
 
 GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Apprentissage"), parent)
+    : GroupeParametres(QStringLiteral("Apprentissage"), parent)
 {
     setObjectName(QStringLiteral("GroupeApprentissage"));
-    auto* g = new QGridLayout(this);
-    g->setColumnStretch(3, 1);
+    QGridLayout* g = grille_de(this);
 
     g->addWidget(etiquette(QStringLiteral("Ordre de rangement des items:"), this), 0, 0);
     m_par_tables = radio(QStringLiteral("RadioButton_ordclass"), QStringLiteral("par tables"), this);
@@ -250,13 +249,14 @@ void GroupeApprentissage::actualise_formule()
     QPalette pal = m_avis_formule->palette();
     pal.setColor(QPalette::WindowText, refus.isEmpty() ? QColor(0, 100, 0) : QColor(180, 0, 0));
     m_avis_formule->setPalette(pal);
-    m_avis_formule->setText(refus.isEmpty() ? QStringLiteral("Un groupe de blocs s'apprend ainsi : %1.")
-                                                  .arg(lecture_formule(formule_choisie()))
-                                            : QStringLiteral("Formule refusée : %1").arg(refus));
+    const QString lecture = lecture_formule(formule_choisie());
+    m_avis_formule->setText(!refus.isEmpty() ? QStringLiteral("Formule refusée : %1").arg(refus)
+            : lecture.isEmpty()              ? QStringLiteral("Formule utilisable.")
+                                : QStringLiteral("Un groupe de blocs s'apprend ainsi : %1.").arg(lecture));
 }
 
 GroupeApparence::GroupeApparence(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Options"), parent)
+    : GroupeParametres(QStringLiteral("Options"), parent)
 {
     setObjectName(QStringLiteral("GroupeApparence"));
     QGridLayout* g = grille_de(this);
@@ -290,7 +290,7 @@ void GroupeApparence::recopie(ParametresGeneraux& p) const
 }
 
 GroupeObjectifs::GroupeObjectifs(QWidget* parent)
-    : QGroupBox(QStringLiteral("Objectifs à atteindre:"), parent)
+    : GroupeParametres(QStringLiteral("Objectifs à atteindre:"), parent)
     , m_cases(20, nullptr)
 {
     setObjectName(QStringLiteral("GroupeObjectifs"));
@@ -314,9 +314,8 @@ GroupeObjectifs::GroupeObjectifs(QWidget* parent)
                                      : QString::number(n);
         auto* c = new QCheckBox(texte, this);
         c->setObjectName(QStringLiteral("CheckBox_%1").arg(n));
-        c->setAccessibleName(n <= 9 ? QStringLiteral("table de %1").arg(n)
-                : n == 11           ? QStringLiteral("table des carrés")
-                                    : QStringLiteral("table de %1").arg(n));
+        c->setAccessibleName(
+            n == 11 ? QStringLiteral("table des carrés") : QStringLiteral("table de %1").arg(n));
         m_cases[n] = c;
         g->addWidget(c, n <= 9 ? 1 : 3, n <= 9 ? n - 2 : n - 11);
     }

@@ -33,10 +33,11 @@ Treglages::Treglages(
     setWindowTitle(QStringLiteral("Réglages"));
     setModal(true);
 
-    m_temps = new GroupeTemps(Disposition::reglages, this);
+    auto* temps = new GroupeTemps(Disposition::reglages, this);
     m_apprentissage = new GroupeApprentissage(Disposition::reglages, this);
-    m_apparence = new GroupeApparence(Disposition::reglages, this);
-    m_objectifs = new GroupeObjectifs(this);
+    auto* apparence = new GroupeApparence(Disposition::reglages, this);
+    auto* objectifs = new GroupeObjectifs(this);
+    m_groupes = {temps, m_apprentissage, apparence, objectifs};
 
     auto* mode = new QGroupBox(QStringLiteral("Mode de fonctionnement"), this);
     mode->setObjectName(QStringLiteral("RadioGroup1"));
@@ -56,11 +57,11 @@ Treglages::Treglages(
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* grille = new QGridLayout(this);
-    grille->addWidget(m_temps, 0, 0);
+    grille->addWidget(temps, 0, 0);
     grille->addWidget(m_apprentissage, 1, 0, 3, 1);
-    grille->addWidget(m_apparence, 0, 1);
+    grille->addWidget(apparence, 0, 1);
     grille->addWidget(mode, 1, 1);
-    grille->addWidget(m_objectifs, 2, 1);
+    grille->addWidget(objectifs, 2, 1);
     grille->setRowStretch(3, 1);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
@@ -87,20 +88,16 @@ void Treglages::FormShow()
 
 void Treglages::affiche()
 {
-    m_temps->affiche(m_parametres);
-    m_apprentissage->affiche(m_parametres);
-    m_apparence->affiche(m_parametres);
-    m_objectifs->affiche(m_parametres);
+    for (GroupeParametres* g : m_groupes)
+        g->affiche(m_parametres);
     (m_parametres.mode_ecole ? m_ecole : m_maison)->setChecked(true);
 }
 
 void Treglages::Button_enregistrer_parametresClick()
 {
     ParametresGeneraux p = m_parametres;
-    m_temps->recopie(p);
-    m_apprentissage->recopie(p);
-    m_apparence->recopie(p);
-    m_objectifs->recopie(p);
+    for (const GroupeParametres* g : m_groupes)
+        g->recopie(p);
     p.mode_ecole = m_ecole->isChecked();
     const EnregistrementReglages r = enregistre_reglages(m_chemin, p);
     if (!r.ok) {
@@ -110,7 +107,7 @@ void Treglages::Button_enregistrer_parametresClick()
         return;
     }
     m_parametres = p;
-    m_objectifs->affiche(p);
+    affiche(); // the objectives ticked by default when none was
     QString texte
         = QStringLiteral("OK.\nLe logiciel doit être redémarré\npour prendre en compte les changements");
     if (!r.remarques.isEmpty())

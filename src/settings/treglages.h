@@ -3,12 +3,11 @@
 #include "settings/parametres_generaux.h"
 
 #include <QDialog>
+#include <QVector>
 #include <functional>
 
-class GroupeApparence;
 class GroupeApprentissage;
-class GroupeObjectifs;
-class GroupeTemps;
+class GroupeParametres;
 class QRadioButton;
 
 // "Réglages": the general keys of this machine's Tabrix.ini, read each time the dialog is shown and written
@@ -33,10 +32,8 @@ private:
     QString m_chemin;
     std::function<void()> m_retablit_verrous;
     ParametresGeneraux m_parametres;
-    GroupeTemps* m_temps;
+    QVector<GroupeParametres*> m_groupes;
     GroupeApprentissage* m_apprentissage;
-    GroupeApparence* m_apparence;
-    GroupeObjectifs* m_objectifs;
     QRadioButton* m_ecole;
     QRadioButton* m_maison;
 };

@@ -12,17 +12,14 @@ TEST(ChampsParametres, chaque_valeur_montree_se_relit_sous_les_noms_de_chaque_fe
         {std::tuple {Disposition::reglages, "RadioButton2", "RadioButton6"},
             std::tuple {Disposition::console, "RadioButton28", "RadioButton34"}}) {
         QWidget page;
-        GroupeTemps temps(disposition, &page);
-        GroupeApprentissage apprentissage(disposition, &page);
-        GroupeApparence apparence(disposition, &page);
+        const QVector<GroupeParametres*> groupes {new GroupeTemps(disposition, &page),
+            new GroupeApprentissage(disposition, &page), new GroupeApparence(disposition, &page)};
         const auto montre_et_relit = [&](const ParametresGeneraux& p) {
-            temps.affiche(p);
-            apprentissage.affiche(p);
-            apparence.affiche(p);
             ParametresGeneraux lu;
-            temps.recopie(lu);
-            apprentissage.recopie(lu);
-            apparence.recopie(lu);
+            for (GroupeParametres* g : groupes) {
+                g->affiche(p);
+                g->recopie(lu);
+            }
             return lu;
         };
         ParametresGeneraux p;

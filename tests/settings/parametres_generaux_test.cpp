@@ -131,7 +131,8 @@ TEST(Formule, chaque_refus_dit_pourquoi)
             {"1,1,2", "« 1,1,2 »"}, {"3", "au moins deux nombres"}, {"1.1", "au moins 2"},
             {"1.2.1.3", "L'étape 2 révise 2 blocs alors que 1 seulement a été présenté."},
             {"1.1.3.1.3", "L'étape 3 révise 3 blocs alors que 2 seulement ont été présentés."},
-            {"1.1.1.1.3", "présentent 4 blocs alors que la base en annonce 3"}}) {
+            {"1.1.1.1.3", "présentent 4 blocs alors que la base en annonce 3"},
+            {"2.1.1.2", "L'étape 1 révise 2 blocs alors qu'aucun n'a encore été présenté."}}) {
         const QString refus = refus_formule(QString::fromUtf8(formule));
         EXPECT_TRUE(*raison ? refus.contains(QString::fromUtf8(raison)) : refus.isEmpty())
             << formule << " : " << refus.toStdString();
