@@ -93,18 +93,29 @@ void Treglages::affiche()
     (m_parametres.mode_ecole ? m_ecole : m_maison)->setChecked(true);
 }
 
-void Treglages::Button_enregistrer_parametresClick()
+ParametresGeneraux Treglages::choisis() const
 {
     ParametresGeneraux p = m_parametres;
     for (const GroupeParametres* g : m_groupes)
         g->recopie(p);
     p.mode_ecole = m_ecole->isChecked();
+    return p;
+}
+
+void Treglages::Button_enregistrer_parametresClick()
+{
+    enregistre();
+}
+
+bool Treglages::enregistre()
+{
+    ParametresGeneraux p = choisis();
     const EnregistrementReglages r = enregistre_reglages(m_chemin, p);
     if (!r.ok) {
         boites::erreur(this, QStringLiteral("Réglages non enregistrés"), r.erreur);
         if (!m_apprentissage->refus().isEmpty())
             m_apprentissage->montre_formule();
-        return;
+        return false;
     }
     m_parametres = p;
     affiche(); // the objectives ticked by default when none was
@@ -113,4 +124,18 @@ void Treglages::Button_enregistrer_parametresClick()
     if (!r.remarques.isEmpty())
         texte += QStringLiteral("\n\n") + r.remarques.join(QLatin1Char('\n'));
     boites::avertissement(this, QStringLiteral("ATTENTION!"), texte);
+    return true;
+}
+
+void Treglages::done(int resultat)
+{
+    if (isVisible() && !(choisis() == m_parametres)) {
+        const QMessageBox::StandardButton reponse = boites::question(this, QStringLiteral("Réglages"),
+            QStringLiteral("Les réglages ont été modifiés sans être enregistrés.\nLes enregistrer avant de "
+                           "fermer ?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (reponse == QMessageBox::Cancel || (reponse == QMessageBox::Yes && !enregistre()))
+            return;
+    }
+    QDialog::done(resultat);
 }

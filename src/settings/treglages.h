@@ -22,12 +22,16 @@ public:
 
     void FormShow();
     void Button_enregistrer_parametresClick();
+    // Closing with changes not saved asks whether to save them first.
+    void done(int resultat) override;
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
     void affiche();
+    ParametresGeneraux choisis() const;
+    bool enregistre(); // false when nothing could be written (the user has been told why)
 
     QString m_chemin;
     std::function<void()> m_retablit_verrous;

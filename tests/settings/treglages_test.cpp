@@ -109,3 +109,23 @@ TEST_F(
     EXPECT_TRUE(dans(&d, "CheckBox_13")->isChecked());
     EXPECT_FALSE(dans(&d, "CheckBox_13")->isEnabled());
 }
+
+TEST_F(DialogueReglages, fermer_sans_avoir_enregistre_demande_s_il_faut_enregistrer)
+{
+    for (const auto& [reponse, ouvert, temps] : {std::tuple {QMessageBox::Cancel, true, 20},
+             std::tuple {QMessageBox::No, false, 20}, std::tuple {QMessageBox::Yes, false, 45}}) {
+        Treglages d(chemin_ini(), {});
+        d.show();
+        dans(&d, "Button_fermer")->click(); // nothing changed: no question
+        EXPECT_TRUE(boites.vues.isEmpty());
+        d.show();
+        dans<QSpinBox>(&d, "SpinEdit_tmps_max")->setValue(45);
+        boites.reponses = {reponse};
+        dans(&d, "Button_fermer")->click();
+        EXPECT_EQ(boites.vues.first().texte.toStdString(),
+            "Les réglages ont été modifiés sans être enregistrés.\nLes enregistrer avant de fermer ?");
+        EXPECT_EQ(d.isVisible(), ouvert);
+        EXPECT_EQ(FichierIni(chemin_ini()).lit_entier(cles::parametres, cles::temps_maximum), temps);
+        boites.vues.clear();
+    }
+}
