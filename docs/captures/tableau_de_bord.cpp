@@ -3,6 +3,7 @@
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
+#include "ui/bulle_aide.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,6 +96,19 @@ void capture(const QString& dossier, int jours, const QString& fichier, bool eco
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(dossier));
     EXPECT_TRUE(fenetre.grab().save(QDir(dossier).filePath(fichier)));
+    if (jours != 6 || ecole)
+        return;
+    // The hint balloon is a window of its own: the screen is grabbed around it.
+    QWidget* bouton = fenetre.findChild<QWidget*>(QStringLiteral("SpeedButton_trous"));
+    const QPoint point = bouton->mapToGlobal(QPoint(20, 20));
+    BulleAide::montre(
+        point, QStringLiteral("Ne travailler que les produits que tu ne sais pas encore"), bouton, 60000);
+    QTest::qWait(200);
+    const QRect zone(point - QPoint(160, 120), QSize(420, 220));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()
+                    ->grabWindow(0, zone.x(), zone.y(), zone.width(), zone.height())
+                    .save(QDir(dossier).filePath(QStringLiteral("bulle_aide.png"))));
+    BulleAide::cache();
 }
 
 TEST(CapturesTableau, tableau_de_bord)

@@ -17,6 +17,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -54,6 +56,22 @@ Tgeneral::Tgeneral(
 }
 
 Tgeneral::~Tgeneral() = default;
+
+void Tgeneral::resizeEvent(QResizeEvent* evenement)
+{
+    QMainWindow::resizeEvent(evenement);
+    fixe_bordure();
+}
+
+void Tgeneral::fixe_bordure()
+{
+    // A fixed border: once it fills the screen, the maximised window keeps that size (minimise and close
+    // only). Its state may change before its size does, so the size is checked against the screen.
+    if (!isMaximized() || minimumSize() == maximumSize() || !screen())
+        return;
+    if (frameGeometry().size() == screen()->availableGeometry().size())
+        setFixedSize(size());
+}
 
 void Tgeneral::demarre()
 {

@@ -86,8 +86,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    void fixe_bordure();
     void construit_panneau();
     void construit_barre_outils();
     void construit_graphique();

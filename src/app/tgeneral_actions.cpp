@@ -1,5 +1,6 @@
 #include "app/graphique_jours.h"
 #include "app/tgeneral.h"
+#include "epreuve/evaluation_test.h"
 #include "epreuve/lancement.h"
 #include "epreuve/ttest.h"
 #include "platform/fenetre_aide.h"
@@ -245,7 +246,8 @@ QImage Tgeneral::image_du_test(const QString& ligne_test) const
 void Tgeneral::Imprimer1Click()
 {
     const QStringList& lignes = m_session->eleve().lignes_tests_retenues;
-    if (!lignes.isEmpty())
+    // The printed page knows the classic tables only.
+    if (!lignes.isEmpty() && est_test_classique(lignes.last().mid(29)))
         imprime_test(lignes.last());
 }
 

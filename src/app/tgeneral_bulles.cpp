@@ -1,10 +1,10 @@
 #include "app/tgeneral_bulles.h"
 
 #include "app/logique/demarrage.h"
+#include "ui/bulle_aide.h"
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QWidget>
 
 TgeneralBulles::TgeneralBulles()
@@ -17,10 +17,6 @@ void TgeneralBulles::installe()
     auto* style = new TgeneralBulles;
     QApplication::setStyle(style);
     qApp->installEventFilter(style);
-    qApp->setStyleSheet(qApp->styleSheet()
-        + QStringLiteral("QToolTip { font-family: 'Comic Sans MS'; font-style: italic; font-size: 10pt;"
-                         " color: black; background-color: #fffbe6; border: 2px solid #800000;"
-                         " border-radius: 8px; padding: 4px; }"));
 }
 
 int TgeneralBulles::styleHint(
@@ -39,7 +35,7 @@ bool TgeneralBulles::eventFilter(QObject* objet, QEvent* evenement)
         auto* widget = qobject_cast<QWidget*>(objet);
         if (widget && !widget->toolTip().isEmpty()) {
             const auto* aide = static_cast<QHelpEvent*>(evenement);
-            QToolTip::showText(aide->globalPos(), widget->toolTip(), widget, QRect(), delais_bulles.masquage);
+            BulleAide::montre(aide->globalPos(), widget->toolTip(), widget, delais_bulles.masquage);
             return true;
         }
     }

@@ -2,14 +2,14 @@
 
 #include <QProxyStyle>
 
-// Hint balloons of the program, with the delays of delais_bulles: italic text with a maroon border.
+// Hint balloons of the program (BulleAide), with the delays of delais_bulles.
 class TgeneralBulles : public QProxyStyle
 {
     Q_OBJECT
 public:
     TgeneralBulles();
 
-    // Installs the style, the balloon look and the display time on the application.
+    // Installs the style and the balloons on the application.
     static void installe();
 
     int styleHint(StyleHint indice, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,

@@ -284,10 +284,9 @@ void Tgeneral::construit_barre_du_bas()
     }
 
     m_bouton_tables_entieres = bouton_bascule(panel1, QStringLiteral("SpeedButton_tables"),
-        QStringLiteral("Tables entières"), QStringLiteral("Etudier tables entières"), QRect(510, 6, 160, 33));
-    m_bouton_trous
-        = bouton_bascule(panel1, QStringLiteral("SpeedButton_trous"), QStringLiteral("Trous seulement"),
-            QStringLiteral("Etudier trous seulement"), QRect(510, 43, 160, 33));
+        QStringLiteral("Etudier tables entières"), QString(), QRect(510, 6, 160, 33));
+    m_bouton_trous = bouton_bascule(panel1, QStringLiteral("SpeedButton_trous"),
+        QStringLiteral("Etudier trous seulement"), QString(), QRect(510, 43, 160, 33));
     auto* choix = new QButtonGroup(this);
     choix->setExclusive(true);
     choix->addButton(m_bouton_tables_entieres);

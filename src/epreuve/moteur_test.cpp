@@ -198,6 +198,8 @@ void MoteurTest::saisie_change(const QString& texte, qint64 maintenant_ms)
             arrete_chronos();
     }
     if (m_caracteres >= m_chiffres && !m_affiche.active) {
+        // A complete answer is never cut off by the limit during its correction delay.
+        arrete_chronos();
         m_affiche.arme(delai_correction_ms);
         m_je_passe_actif = false;
         m_timer_je_passe.arrete();
@@ -205,6 +207,7 @@ void MoteurTest::saisie_change(const QString& texte, qint64 maintenant_ms)
         // A digit deleted during the correction delay: the pupil is still answering.
         m_affiche.arrete();
         m_je_passe_actif = true;
+        reprend_la_limite(maintenant_ms);
     }
 }
 
@@ -312,7 +315,7 @@ void MoteurTest::continuer(qint64 maintenant_ms)
         pose_la_question(maintenant_ms);
 }
 
-void MoteurTest::efface()
+void MoteurTest::efface(qint64 maintenant_ms)
 {
     if (m_phase != Phase::question)
         return;
@@ -322,7 +325,18 @@ void MoteurTest::efface()
     if (m_affiche.active) {
         m_affiche.arrete();
         m_je_passe_actif = !m_timer_je_passe.active;
+        reprend_la_limite(maintenant_ms);
     }
+}
+
+void MoteurTest::reprend_la_limite(qint64 maintenant_ms)
+{
+    // Within the last second the pupil who is answering is not cut off, as when he typed his first digit.
+    const qint64 reste = qint64(m_temps_maximum) * 1000 - (maintenant_ms - m_instant_pose);
+    if (reste < 1000 || m_chrono.active)
+        return;
+    m_chrono.arme(int(reste));
+    m_compteur_timer.arme(intervalle_compteur_ms);
 }
 
 QString MoteurTest::termine(const QString& heure_fin)

@@ -66,7 +66,7 @@ public:
     void je_passe_debloque();
     void pause();
     void continuer(qint64 maintenant_ms);
-    void efface();
+    void efface(qint64 maintenant_ms);
     // The time-out box asks to close: true when it must stay and become the second-chance box.
     bool trop_long_devient_deuxieme_chance();
     void boite_trop_long_fermee(qint64 maintenant_ms);
@@ -122,6 +122,7 @@ private:
     void avant_question(qint64 maintenant_ms);
     void ajoute_enregistrement(int dixiemes_, int reponse);
     void arrete_chronos();
+    void reprend_la_limite(qint64 maintenant_ms); // an answer no longer complete runs again against the limit
     int facteur(int rang) const;
 
     Hasard& m_hasard;

@@ -230,7 +230,7 @@ void Ttest::Button_je_passeClick()
 
 void Ttest::Button_effacerClick()
 {
-    m_moteur.efface();
+    m_moteur.efface(maintenant());
     synchronise();
     m_champ->setFocus();
 }
@@ -294,7 +294,13 @@ void Ttest::BitBtn3Click()
 
 void Ttest::inhibe_impressionTimer()
 {
-    m_imprimer->setEnabled(bool(m_impression));
+    m_imprimer->setEnabled(impression_possible());
+}
+
+bool Ttest::impression_possible() const
+{
+    // The printed page knows the classic tables only: another test would print an empty grid.
+    return m_impression && est_test_classique(m_ligne_seance.mid(29));
 }
 
 void Ttest::Button_fin_du_testClick()
@@ -356,7 +362,7 @@ void Ttest::fin_du_test()
         b->show();
     m_retour->setEnabled(true);
     m_suivante->setEnabled(true);
-    m_imprimer->setEnabled(bool(m_impression));
+    m_imprimer->setEnabled(impression_possible());
     m_suivante->setFocus();
     place_plateau();
 }

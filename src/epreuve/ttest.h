@@ -84,6 +84,7 @@ private:
     bool garde_boite();
     void boite_fermee(const QString& titre, const QString& texte);
     void allume_verrous();
+    bool impression_possible() const;
     void place_plateau();
     qint64 maintenant() const;
 

@@ -141,6 +141,9 @@ void Ttest::construit()
         connect(t.timer, &QTimer::timeout, this, t.slot);
     }
     m_inhibe_impression.setInterval(3000);
+    // Coarse timers may fire 5 % early and round long intervals to whole seconds: the pupil's time is exact.
+    m_chrono.setTimerType(Qt::PreciseTimer);
+    m_affiche.setTimerType(Qt::PreciseTimer);
 
     connect(m_champ, &QLineEdit::textChanged, this, &Ttest::MaskEdit1Change);
     connect(m_je_passe, &QPushButton::clicked, this, &Ttest::Button_je_passeClick);

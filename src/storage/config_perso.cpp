@@ -1,4 +1,5 @@
 #include "storage/config_perso.h"
+#include "storage/fichier_texte.h"
 
 #include "core/faits.h"
 #include "storage/configuration.h"
@@ -67,7 +68,7 @@ bool lit_config_perso(const Reglages& reglages, EtatEleve& eleve)
 {
     eleve.preference_trous = preference_par_defaut(reglages);
     const QString chemin = chemin_config_perso(eleve.identite);
-    eleve.fichier_perso_existe = !chemin.isEmpty() && QFile::exists(chemin);
+    eleve.fichier_perso_existe = !chemin.isEmpty() && fichier_present(chemin);
     if (!reglages.configuration_personnelle || !eleve.fichier_perso_existe)
         return false;
     const FichierIni ini(chemin);
@@ -95,7 +96,7 @@ Ecriture ecrit_config_perso(const Reglages& reglages, EtatEleve& eleve)
     const QString chemin = chemin_config_perso(eleve.identite);
     if (chemin.isEmpty())
         return {};
-    const bool present = eleve.fichier_perso_existe || QFile::exists(chemin);
+    const bool present = eleve.fichier_perso_existe || fichier_present(chemin);
     if (!config_perso_a_ecrire(reglages, eleve, present))
         return {};
     FichierIni ini(chemin);

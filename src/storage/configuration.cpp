@@ -1,4 +1,5 @@
 #include "storage/configuration.h"
+#include "storage/fichier_texte.h"
 
 #include "core/faits.h"
 
@@ -235,7 +236,7 @@ QByteArray configuration_par_defaut()
 Ecriture ecrit_configuration_par_defaut(const QString& dossier)
 {
     const QString chemin = QDir(dossier).filePath(cles::fichier);
-    if (QFile::exists(chemin))
+    if (fichier_present(chemin))
         return {};
     const QByteArray octets = configuration_par_defaut();
     if (octets.isEmpty())

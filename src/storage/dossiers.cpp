@@ -1,4 +1,5 @@
 #include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
 
 #include "core/dates.h"
 #include "storage/raccourci.h"
@@ -16,6 +17,8 @@ QStringList liste(const QString& dossier, const QString& masque, QDir::Filters f
     QDir d(chemin_normalise(dossier));
     if (!d.exists())
         return {};
+    if (filtres.testFlag(QDir::Files))
+        remet_en_place_dans(d.path());
     return d.entryList({masque}, filtres, QDir::Name | QDir::IgnoreCase);
 }
 

@@ -11,6 +11,8 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#include <algorithm>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -27,23 +29,70 @@ bool synchronise(QFileDevice& f)
     return f.flush() && ::fsync(f.handle()) == 0;
 }
 
+const QString fin_mis_de_cote = suffixe_temporaire + QStringLiteral("ancien");
+
+// Extensions of the files the program writes: only their QSaveFile temporaries are ever removed.
+const QStringList extensions_ecrites
+    = {QStringLiteral(".txt"), QStringLiteral(".ini"), QStringLiteral(".lnk"), QStringLiteral(".pdf")};
+
+// Whether a file is the temporary QSaveFile made for a file we write: that file's name, ".", six random
+// letters and digits, the file itself beside it. A word of lower-case letters only is taken for a user's
+// name.
+bool temporaire_qsavefile(const QFileInfo& f)
+{
+    const QString nom = f.fileName();
+    if (nom.size() < 8 || nom.at(nom.size() - 7) != QLatin1Char('.'))
+        return false;
+    bool aleatoire = false;
+    for (qsizetype i = nom.size() - 6; i < nom.size(); ++i) {
+        const char16_t c = nom.at(i).unicode();
+        const bool chiffre_ou_majuscule = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
+        if (!chiffre_ou_majuscule && !(c >= u'a' && c <= u'z'))
+            return false;
+        aleatoire = aleatoire || chiffre_ou_majuscule;
+    }
+    const QString cible = nom.chopped(7);
+    return aleatoire
+        && std::any_of(extensions_ecrites.cbegin(), extensions_ecrites.cend(),
+            [&](const QString& e) {
+                return cible.endsWith(e, Qt::CaseInsensitive) && cible.size() > e.size();
+            })
+        && QFileInfo(f.dir(), cible).isFile();
+}
+
+// Killed between its two renames, a write left the only copy of the file aside: it goes back in its place.
+bool remet_en_place(const QString& chemin)
+{
+    const QString mis_de_cote = chemin + fin_mis_de_cote;
+    return !QFileInfo::exists(chemin) && QFileInfo::exists(mis_de_cote) && QFile::rename(mis_de_cote, chemin);
+}
+
 // A killed process leaves its temporary file behind: ours are removed once they are ten minutes old.
 void nettoie_temporaires(const QDir& dossier)
 {
+    QStringList motifs {QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")};
+    for (const QString& e : extensions_ecrites)
+        motifs.append(QStringLiteral("*") + e + QStringLiteral(".??????"));
     const auto limite = QDateTime::currentDateTime().addSecs(-600);
-    const auto restes = dossier.entryInfoList(
-        {QStringLiteral("*") + suffixe_temporaire + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
-    const QString fin_ancien = suffixe_temporaire + QStringLiteral("ancien");
-    for (const QFileInfo& f : restes) {
-        const QString chemin = f.absoluteFilePath();
-        // Killed between its two renames, a write left the only copy of the file aside: it goes back.
-        if (chemin.endsWith(fin_ancien) && !QFile::exists(chemin.chopped(fin_ancien.size()))) {
-            QFile::rename(chemin, chemin.chopped(fin_ancien.size()));
+    for (const QFileInfo& f : dossier.entryInfoList(motifs, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString nom = f.fileName();
+        if (nom.endsWith(fin_mis_de_cote)
+            && remet_en_place(f.absoluteFilePath().chopped(fin_mis_de_cote.size())))
             continue;
-        }
-        if (f.lastModified() < limite)
-            QFile::remove(chemin);
+        // A set-aside copy still here has its file beside it: a write killed after its second rename.
+        if ((nom.contains(suffixe_temporaire) || temporaire_qsavefile(f)) && f.lastModified() < limite)
+            QFile::remove(f.absoluteFilePath());
     }
+}
+
+// After a rename, the folder itself must reach the disk, or a power cut could bring the old file back.
+void synchronise_dossier(const QString& dossier)
+{
+    const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 QString raison(const QFileDevice& f)
@@ -71,6 +120,7 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(chemin).constData()) == 0) {
         tmp.setAutoRemove(false);
+        synchronise_dossier(info.absolutePath());
         return {};
     }
     const QString ancien = chemin + suffixe_temporaire + QStringLiteral("ancien");
@@ -84,6 +134,7 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
         return {false, QStringLiteral("Impossible de remplacer « %1 ».").arg(chemin)};
     }
     tmp.setAutoRemove(false);
+    synchronise_dossier(info.absolutePath());
     QFile::remove(ancien);
     return {};
 }
@@ -253,6 +304,7 @@ std::optional<QString> texte_utf8(const QByteArray& octets)
 
 std::optional<QByteArray> lit_octets(const QString& chemin)
 {
+    remet_en_place(chemin);
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -264,6 +316,21 @@ std::optional<QByteArray> lit_octets(const QString& chemin)
 }
 
 } // namespace
+
+bool fichier_present(const QString& chemin)
+{
+    remet_en_place(chemin);
+    return QFileInfo::exists(chemin);
+}
+
+void remet_en_place_dans(const QString& dossier)
+{
+    const QDir d(dossier);
+    const auto mis_de_cote
+        = d.entryList({QStringLiteral("*") + fin_mis_de_cote}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& nom : mis_de_cote)
+        remet_en_place(d.filePath(nom.chopped(fin_mis_de_cote.size())));
+}
 
 std::optional<QString> lit_texte(const QString& chemin)
 {
@@ -293,13 +360,20 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
         return {false, QStringLiteral("Le dossier « %1 » n'existe pas.").arg(dossier.path())};
     if (info.isDir())
         return {false, QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(chemin)};
+    // Content computed while the file was set aside would replace it: the caller must read it first.
+    if (remet_en_place(chemin))
+        return {false,
+            QStringLiteral("« %1 » a été retrouvé après une écriture interrompue : il n'a pas été remplacé.")
+                .arg(chemin)};
     nettoie_temporaires(dossier);
 
     QSaveFile f(chemin);
     f.setDirectWriteFallback(false);
     if (f.open(QIODevice::WriteOnly)) {
-        if (f.write(octets) == octets.size() && synchronise(f) && f.commit())
+        if (f.write(octets) == octets.size() && synchronise(f) && f.commit()) {
+            synchronise_dossier(dossier.path());
             return {};
+        }
         const QString erreur = raison(f);
         f.cancelWriting();
         return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};

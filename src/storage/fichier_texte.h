@@ -9,7 +9,7 @@
 
 QString depuis_cp1252(const QByteArray& octets);
 QByteArray vers_cp1252(const QString& texte); // characters outside Windows-1252 become "?"
-unsigned char octet_cp1252(QChar c);          // "?" for characters outside Windows-1252
+unsigned char octet_cp1252(QChar c); // "?" for characters outside Windows-1252
 QChar car_cp1252(unsigned char octet);
 
 // Splits text on CR LF, LF or lone CR. A final line break does not make an empty last line.
@@ -20,6 +20,12 @@ QStringList decoupe_lignes(const QString& texte);
 std::optional<QStringList> lit_lignes(const QString& chemin);
 std::optional<QString> lit_texte(const QString& chemin);
 
+// Whether the file exists, once the copy a killed write set aside is back in its place. Every check made
+// before reading a file the program writes goes through here, never through QFile::exists.
+bool fichier_present(const QString& chemin);
+// The same for every set-aside copy of a folder, before its files are listed.
+void remet_en_place_dans(const QString& dossier);
+
 struct Ecriture
 {
     bool ok = true;
@@ -28,7 +34,8 @@ struct Ecriture
     explicit operator bool() const { return ok; }
 };
 
-// Replaces the file with these bytes, or leaves the previous one untouched and says why.
+// Replaces the file with these bytes, or leaves the previous one untouched and says why. A file found set
+// aside by a killed write is put back and not replaced: the bytes were computed without it.
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets);
 // Lines joined and ended by CR LF, in Windows-1252.
 Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes);

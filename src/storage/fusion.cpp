@@ -1,4 +1,5 @@
 #include "storage/fusion.h"
+#include "storage/fichier_texte.h"
 
 #include "storage/dossiers.h"
 #include "storage/historique_lignes.h"
@@ -65,7 +66,7 @@ bool meme_seance(const QString& a, const QString& b)
 // Missing: empty. Present but unreadable: nullopt.
 std::optional<QStringList> lit_copie(const QString& chemin)
 {
-    if (!QFile::exists(chemin))
+    if (!fichier_present(chemin))
         return QStringList();
     return lit_lignes(chemin);
 }

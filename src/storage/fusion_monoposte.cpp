@@ -14,7 +14,7 @@ namespace {
 // Copies or merges one history into the server; true when the server holds all its lines.
 bool ramene_historique(const QString& local, const QString& serveur, QStringList& erreurs)
 {
-    if (QFile::exists(serveur)) {
+    if (fichier_present(serveur)) {
         if (auto e = fusionne_historiques(local, serveur); !e) {
             erreurs.append(e.erreur);
             return false;
@@ -76,7 +76,7 @@ ResultatNettoyage nettoie_doublons_monoposte_serveur(
         const QString nom = QFileInfo(f).completeBaseName();
         for (const auto& [ici, la_bas] : paires) {
             const QString raccourci = chemin_raccourci(ici, nom);
-            if (!QFile::exists(raccourci))
+            if (!fichier_present(raccourci))
                 continue;
             if (!QDir().mkpath(la_bas)) {
                 r.erreurs.append(QStringLiteral("Impossible de créer le dossier « %1 ».").arg(la_bas));

@@ -18,7 +18,7 @@ inline QString titre_information_corbeille()
 }
 inline QString texte_information_corbeille()
 {
-    return QStringLiteral("des fichiers inutiles\n\ront été envoyés à la corbeille");
+    return QStringLiteral("des fichiers inutiles\nont été envoyés à la corbeille");
 }
 
 // Brings the histories and class shortcuts written on this machine while the server could not be reached

@@ -19,6 +19,9 @@ namespace {
 const QString message_repli
     = QStringLiteral("Le serveur ne répond pas : ton travail est enregistré sur cet "
                      "ordinateur et sera recopié sur le serveur au prochain démarrage.");
+const QString message_raccourci
+    = QStringLiteral("Ton travail est enregistré, mais ton nom n'a pas pu être "
+                     "ajouté à ta classe : ce sera refait au prochain enregistrement.");
 
 // Puts the séance block, with its header ended now, at the end of historique. A block added by an earlier
 // recording of the same séance is the tail of historique equal to the start of seance_en_cours: it is
@@ -59,8 +62,10 @@ QString debut_entete_seance(const EtatEleve& eleve)
 // lines are kept, before the séance block, rather than overwritten by the copy loaded at identification.
 void reprend_lignes_d_ailleurs(EtatEleve& eleve, const QString& chemin)
 {
+    // A history found set aside by a killed write is back in place here, and so taken for a changed one.
+    const bool present = fichier_present(chemin);
     const QFileInfo info(chemin);
-    if (!info.exists()
+    if (!present
         || (info.size() == eleve.taille_historique_vue
             && info.lastModified().toMSecsSinceEpoch() == eleve.date_historique_vue))
         return;
@@ -80,24 +85,24 @@ void reprend_lignes_d_ailleurs(EtatEleve& eleve, const QString& chemin)
         eleve.historique.insert(place + i, nouvelles[i]);
 }
 
-// Writes the history and the class shortcut (or, without a class in school mode, the "Hors classe" one).
-// The history just reached the establishment's folder, so a class folder missing beside it is made.
-Ecriture ecrit_dans(
-    const QString& chemin_historique, const QString& dossier_raccourci, const EtatEleve& eleve)
+// Creates the class shortcut (or, without a class in school mode, the "Hors classe" one) of a history just
+// written, and makes the class folder missing beside it. A shortcut that fails is only told: the history
+// holds the séance, and the next recording tries the shortcut again.
+void cree_raccourci_de(const QString& dossier_raccourci, const QString& nom_fichier, const QString& cible,
+    ResultatEnregistrement& r)
 {
-    if (auto e = ecrit_lignes(chemin_historique, eleve.historique); !e)
-        return e;
     if (dossier_raccourci.isEmpty())
-        return {};
+        return;
     QDir().mkpath(dossier_raccourci);
-    return cree_raccourci(dossier_raccourci, eleve.identite.nom_fichier, chemin_historique);
+    if (const Ecriture e = cree_raccourci(dossier_raccourci, nom_fichier, cible); !e)
+        r.avertissement = message_raccourci;
 }
 
 // The single-machine copy may already hold séances that never reached the server, and an earlier version
 // of this séance (same header up to its end time): both are kept once, merged with the lines of now.
 std::optional<QStringList> contenu_de_repli(const QString& chemin, const EtatEleve& eleve)
 {
-    if (!QFile::exists(chemin))
+    if (!fichier_present(chemin))
         return eleve.historique;
     const auto anciennes = lit_lignes(chemin);
     if (!anciennes)
@@ -143,9 +148,10 @@ ResultatEnregistrement EnregistrementSeance(
     // A history that could not be read is never replaced by the séance alone.
     const Ecriture e = eleve.historique_illisible
         ? Ecriture {false, QStringLiteral("L'historique « %1 » n'a pas pu être lu.").arg(chemin)}
-        : ecrit_dans(chemin, dossier_raccourci, eleve);
+        : ecrit_lignes(chemin, eleve.historique);
     if (e) {
         note_fichier_historique(eleve, chemin);
+        cree_raccourci_de(dossier_raccourci, id.nom_fichier, chemin, r);
         return r;
     }
 
@@ -166,10 +172,9 @@ ResultatEnregistrement EnregistrementSeance(
         return r;
     }
     const auto lignes = contenu_de_repli(chemin_repli, eleve);
-    Ecriture e2 = lignes ? ecrit_lignes(chemin_repli, *lignes)
-                         : Ecriture {false, QStringLiteral("Impossible de lire « %1 ».").arg(chemin_repli)};
-    if (e2)
-        e2 = cree_raccourci(raccourci_repli, id.nom_fichier, chemin_repli);
+    const Ecriture e2 = lignes
+        ? ecrit_lignes(chemin_repli, *lignes)
+        : Ecriture {false, QStringLiteral("Impossible de lire « %1 ».").arg(chemin_repli)};
     if (!e2) {
         r.ok = false;
         r.erreur = QStringLiteral("Ton travail n'a pas pu être enregistré.\n") + e.erreur + QLatin1Char('\n')
@@ -178,6 +183,7 @@ ResultatEnregistrement EnregistrementSeance(
     }
     r.repli_monoposte = true;
     r.message = message_repli;
+    cree_raccourci_de(raccourci_repli, id.nom_fichier, chemin_repli, r);
     return r;
 }
 

@@ -11,6 +11,7 @@ struct ResultatEnregistrement
     QString erreur; // French, for a message box, when the work could be written nowhere
     bool repli_monoposte = false; // the server could not be written: the séance went to this machine
     QString message; // one sentence telling the pupil so
+    QString avertissement; // the séance is recorded, but not its class shortcut: one sentence for the pupil
 
     explicit operator bool() const { return ok; }
 };

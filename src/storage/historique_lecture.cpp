@@ -74,9 +74,9 @@ ChargementHistorique charge_historique(EtatEleve& eleve)
     const QString chemin = chemin_normalise(eleve.identite.chemin_historique);
     eleve.historique.clear();
     eleve.historique_illisible = false;
+    eleve.nouvel_eleve = !fichier_present(chemin);
     // Noted before reading: a change made meanwhile is then seen at the next recording.
     note_fichier_historique(eleve, chemin);
-    eleve.nouvel_eleve = !QFile::exists(chemin);
     if (eleve.nouvel_eleve)
         return ChargementHistorique::absent;
     auto lignes = lit_lignes(chemin);

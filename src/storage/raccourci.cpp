@@ -1,4 +1,5 @@
 #include "storage/raccourci.h"
+#include "storage/fichier_texte.h"
 
 #include "storage/dossiers.h"
 
@@ -12,7 +13,7 @@ QString chemin_raccourci(const QString& dossier, const QString& nom_fichier)
 Ecriture cree_raccourci(const QString& dossier, const QString& nom_fichier, const QString& cible)
 {
     const QString chemin = chemin_raccourci(dossier, nom_fichier);
-    if (QFile::exists(chemin))
+    if (fichier_present(chemin))
         return {};
     return ecrit_lignes(chemin, {chemin_normalise(cible)});
 }

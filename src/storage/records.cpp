@@ -1,4 +1,5 @@
 #include "storage/records.h"
+#include "storage/fichier_texte.h"
 
 #include "core/faits.h"
 #include "storage/dossiers.h"
@@ -20,7 +21,7 @@ bool avant(const QString& a, const QString& b)
 
 bool existe(const QString& chemin)
 {
-    return !chemin.isEmpty() && QFile::exists(chemin);
+    return !chemin.isEmpty() && fichier_present(chemin);
 }
 
 QString nombre_aligne(const QString& texte, int largeur)

@@ -12,10 +12,12 @@
 namespace {
 const QString texte_clavier = QStringLiteral("Tu dois répondre avec le clavier.\r La vitesse compte!");
 const QString texte_pret = QStringLiteral("PRÊT?");
+constexpr int hauteur_titre = 20;
 } // namespace
 
 Tboite_message::Tboite_message(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    // Frameless, its title drawn in a strip of its own: a window manager's title bar would let it be dragged.
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_panel1(new QFrame(this))
     , m_commentaire(new QLabel(m_panel1))
     , m_bouton(new QPushButton(this))
@@ -60,6 +62,7 @@ Tboite_message::Tboite_message(QWidget* parent)
 void Tboite_message::prepare(const QString& titre, const QString& texte, const QString& bouton)
 {
     setWindowTitle(titre);
+    update();
     fixe_texte(texte);
     fixe_bouton(bouton);
     m_position_fixe = false;
@@ -120,10 +123,10 @@ void Tboite_message::ajuste_dimensions()
     const int hauteur_panel = c.height() + 32;
     m_commentaire->move((largeur_panel - c.width()) / 2, 16);
     const int largeur = largeur_panel + 68;
-    setFixedSize(largeur, hauteur_panel + 132);
-    m_panel1->setGeometry((largeur - largeur_panel) / 2, 24, largeur_panel, hauteur_panel);
+    setFixedSize(largeur, hauteur_titre + hauteur_panel + 132);
+    m_panel1->setGeometry((largeur - largeur_panel) / 2, hauteur_titre + 24, largeur_panel, hauteur_panel);
     m_bouton->adjustSize();
-    m_bouton->move((largeur - m_bouton->width()) / 2, c.height() + 80);
+    m_bouton->move((largeur - m_bouton->width()) / 2, hauteur_titre + c.height() + 80);
 }
 
 void Tboite_message::button_OKClick()
@@ -184,8 +187,20 @@ void Tboite_message::closeEvent(QCloseEvent* evenement)
 void Tboite_message::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QLinearGradient degrade(0, 0, 0, height());
+    QLinearGradient degrade(0, hauteur_titre, 0, height());
     degrade.setColorAt(0, QColor(255, 128, 0));
     degrade.setColorAt(1, QColor(255, 255, 0));
-    p.fillRect(rect(), degrade);
+    p.fillRect(rect().adjusted(0, hauteur_titre, 0, 0), degrade);
+    const QRect titre(0, 0, width(), hauteur_titre);
+    QLinearGradient bandeau(0, 0, width(), 0);
+    bandeau.setColorAt(0, QColor(0, 0, 128));
+    bandeau.setColorAt(1, QColor(16, 132, 208));
+    p.fillRect(titre, bandeau);
+    QFont police = font();
+    police.setBold(true);
+    p.setFont(police);
+    p.setPen(Qt::white);
+    p.drawText(titre.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+    p.setPen(QColor(128, 64, 0));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -53,11 +53,13 @@ TEST(Lancement, un_premier_demarrage_ecrit_la_configuration_et_le_marqueur_puis_
 
     // The program waits for a pupil: its files are there once the start is over.
     const QString marqueur = dossier.chemin(QStringLiteral("travail/PREMIER DEMARRAGE.TXT"));
+    const QString configuration = dossier.chemin(QStringLiteral("travail/Tabrix.ini"));
     QDeadlineTimer limite(20000);
-    while (!QFile::exists(marqueur) && !limite.hasExpired() && programme.state() == QProcess::Running)
+    while (!(QFile::exists(marqueur) && QFile::exists(configuration)) && !limite.hasExpired()
+        && programme.state() == QProcess::Running)
         programme.waitForFinished(50);
     EXPECT_TRUE(QFile::exists(marqueur));
-    EXPECT_TRUE(QFile::exists(dossier.chemin(QStringLiteral("travail/Tabrix.ini"))));
+    EXPECT_TRUE(QFile::exists(configuration));
     EXPECT_EQ(programme.state(), QProcess::Running);
 
     InstanceUnique pendant(dossier.chemin(QStringLiteral("tmp")));

@@ -1,5 +1,6 @@
 #include "app/graphique_jours_barre.h"
 #include "app/tgeneral.h"
+#include "app/tgeneral_bulles.h"
 #include "app/tident.h"
 #include "core/faits.h"
 #include "platform/fenetre_aide.h"
@@ -8,10 +9,12 @@
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
 #include "ui/boite_message.h"
+#include "ui/bulle_aide.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -288,6 +291,34 @@ TEST_F(FenetreTableau, rien_a_apprendre_est_dit_au_lieu_d_ouvrir_l_apprentissage
     EXPECT_EQ(boite->texte(), QStringLiteral("Tu sais déjà tes tables!!"));
     EXPECT_TRUE(m_boites.vues.isEmpty());
     boite->close();
+}
+
+// A fixed border: shown maximised, the window cannot be resized; its hint balloons are the program's own.
+TEST_F(FenetreTableau, la_fenetre_maximisee_garde_sa_taille_et_ses_bulles_sont_arrondies)
+{
+    m_fenetre->showMaximized();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_fenetre.get()));
+    QCoreApplication::processEvents();
+    const QSize taille = m_fenetre->size();
+    m_fenetre->resize(taille / 2);
+    EXPECT_EQ(m_fenetre->size(), taille);
+
+    TgeneralBulles::installe();
+    QWidget* bouton = controle(QStringLiteral("SpeedButton_trous"));
+    bouton->setToolTip(QStringLiteral("Une bulle assez longue pour tenir sur plusieurs lignes de la bulle"));
+    QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), bouton->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(bouton, &aide);
+    BulleAide* bulle = BulleAide::instance();
+    ASSERT_NE(bulle, nullptr);
+    EXPECT_EQ(bulle->width(), BulleAide::largeur);
+    EXPECT_TRUE(bulle->font().italic());
+    const QImage image = bulle->grab().toImage();
+    // Rounded: the corner is left transparent; the text wraps onto more than one line.
+    EXPECT_EQ(qAlpha(image.pixel(1, 1)), 0);
+    EXPECT_GT(bulle->height(), 2 * bulle->fontMetrics().height());
+    QEvent sortie(QEvent::Leave);
+    QApplication::sendEvent(bouton, &sortie);
+    EXPECT_EQ(BulleAide::instance(), nullptr);
 }
 
 TEST_F(FenetreTableau, l_aide_et_la_boite_a_propos_s_ouvrent)

@@ -195,7 +195,7 @@ TEST(MoteurTest, effacer_puis_retaper_mesure_au_nouveau_premier_chiffre)
     p.ms += 1000;
     p.moteur.saisie_change(QStringLiteral("5"), p.ms);
     p.ms += 2000;
-    p.moteur.efface();
+    p.moteur.efface(p.ms);
     EXPECT_EQ(p.moteur.reponse(), QString());
     p.ms += 1000;
     p.moteur.saisie_change(QStringLiteral("5"), p.ms);
@@ -210,7 +210,7 @@ TEST(MoteurTest, effacer_pendant_le_delai_de_correction_annule_la_correction)
     p.ms += 1000;
     p.moteur.saisie_change(QStringLiteral("5"), p.ms);
     p.moteur.saisie_change(QStringLiteral("57"), p.ms);
-    p.moteur.efface();
+    p.moteur.efface(p.ms);
     EXPECT_FALSE(p.moteur.affiche().active);
     p.moteur.corrige_reponse(p.ms + 300); // a stale timer does nothing
     EXPECT_EQ(p.moteur.resultats_test(), QString());
@@ -229,6 +229,37 @@ TEST(MoteurTest, un_chiffre_tape_dans_la_derniere_seconde_arrete_la_limite)
     q.ms += 8900;
     q.moteur.saisie_change(QStringLiteral("6"), q.ms);
     EXPECT_TRUE(q.moteur.chrono().active);
+}
+
+// The last digit typed 200 ms before a 10 s limit: the answer is corrected, never taken for a time-out.
+TEST(MoteurTest, une_reponse_complete_juste_avant_la_limite_est_corrigee)
+{
+    Passation p({QStringLiteral("0709")}, 10);
+    p.ms += 8500;
+    p.moteur.saisie_change(QStringLiteral("6"), p.ms);
+    ASSERT_TRUE(p.moteur.chrono().active);
+    p.ms += 1300;
+    p.moteur.saisie_change(QStringLiteral("63"), p.ms);
+    EXPECT_FALSE(p.moteur.chrono().active);
+    EXPECT_TRUE(p.moteur.affiche().active);
+    p.moteur.corrige_reponse(p.ms + MoteurTest::delai_correction_ms);
+    EXPECT_EQ(p.moteur.resultats_test(), QStringLiteral("P07090850063"));
+
+    // A digit taken back runs against what is left of the limit, whether deleted or cleared.
+    for (const bool par_effacer : {false, true}) {
+        SCOPED_TRACE(par_effacer);
+        Passation q({QStringLiteral("0709"), QStringLiteral("0809")}, 10);
+        q.ms += 3000;
+        q.moteur.saisie_change(QStringLiteral("6"), q.ms);
+        q.moteur.saisie_change(QStringLiteral("62"), q.ms + 500);
+        ASSERT_FALSE(q.moteur.chrono().active);
+        if (par_effacer)
+            q.moteur.efface(q.ms + 1000);
+        else
+            q.moteur.saisie_change(QStringLiteral("6"), q.ms + 1000);
+        EXPECT_TRUE(q.moteur.chrono().active);
+        EXPECT_EQ(q.moteur.chrono().intervalle_ms, 6000);
+    }
 }
 
 TEST(MoteurTest, le_temps_maximum_reste_entre_1_et_99_secondes)

@@ -94,6 +94,9 @@ TEST_F(BancTtest, la_pause_blanchit_la_question_et_continuer_la_repose)
     EXPECT_EQ(code_pose(), code);
     EXPECT_TRUE(trouve<QTimer>("chrono")->isActive());
     EXPECT_EQ(trouve<QTimer>("chrono")->interval(), 10000);
+    // A coarse timer may fire half a second early at 10 s.
+    EXPECT_EQ(trouve<QTimer>("chrono")->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(trouve<QTimer>("affiche")->timerType(), Qt::PreciseTimer);
     repond(valeur_produit(code), 2000);
     EXPECT_EQ(fenetre->moteur().resultats_test(),
         QLatin1Char('P') + code + QStringLiteral("020") + valeur_produit_4(code));
@@ -211,6 +214,12 @@ TEST_F(BancTtest, imprimer_le_test_se_bloque_trois_secondes)
     EXPECT_EQ(imprimees.size(), 1);
     declenche("inhibe_impression");
     EXPECT_TRUE(imprimer->isEnabled());
+
+    // The printed page knows the classic tables only: a test of squares has nothing to print.
+    etudie(QStringLiteral("table_carres"));
+    fenetre->demarre();
+    passe_le_test(&BancTtest::juste);
+    EXPECT_FALSE(imprimer->isEnabled());
 }
 
 TEST_F(BancTtest, recommencer_tout_repart_d_un_test_neuf_et_les_verrous_restent_allumes)

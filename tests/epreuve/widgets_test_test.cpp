@@ -70,6 +70,10 @@ TEST(BoiteMessage, un_autre_texte_ferme_la_boite_et_le_dit)
         QStringLiteral("OK"));
     QSignalSpy fermee(&boite, &Tboite_message::fermee);
     boite.montre();
+    // No title bar of the window manager to drag it by: the box draws its title strip itself.
+    EXPECT_TRUE(boite.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QColor bandeau = boite.grab().toImage().pixelColor(3, 10);
+    EXPECT_TRUE(bandeau.red() < 40 && bandeau.blue() > 100) << bandeau.name().toStdString();
     QTest::mouseClick(boite.findChild<QPushButton*>(QStringLiteral("Button_OK")), Qt::LeftButton);
     EXPECT_FALSE(boite.isVisible());
     ASSERT_EQ(fermee.size(), 1);

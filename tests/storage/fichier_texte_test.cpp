@@ -133,3 +133,50 @@ TEST(FichierTexte, l_ancien_fichier_laisse_de_cote_par_une_ecriture_tuee_reprend
     ASSERT_TRUE(ecrit_lignes(d.chemin("autre.txt"), {QStringLiteral("x")}));
     EXPECT_EQ(lit_lignes(d.chemin("h.txt")), QStringList {QStringLiteral("Séance")});
 }
+
+TEST(FichierTexte, une_ecriture_ne_remplace_pas_un_fichier_retrouve_de_cote)
+{
+    DossierTest d;
+    ASSERT_TRUE(ecrit_lignes(d.chemin("h.txt"), {QStringLiteral("1000 lignes")}));
+    ASSERT_TRUE(QFile::rename(d.chemin("h.txt"), d.chemin("h.txt.tabrix-tmp-ancien")));
+    // Bytes computed while the file seemed missing would replace it: the write is refused and says so.
+    const Ecriture e = ecrit_lignes(d.chemin("h.txt"), {QStringLiteral("1 ligne")});
+    EXPECT_FALSE(e.ok);
+    EXPECT_FALSE(e.erreur.isEmpty());
+    EXPECT_EQ(lit_lignes(d.chemin("h.txt")), QStringList {QStringLiteral("1000 lignes")});
+    EXPECT_TRUE(fichier_present(d.chemin("h.txt")));
+}
+
+// A kill or a failed rename leaves QSaveFile's temporary, a full copy of the file, beside it.
+TEST(FichierTexte, les_temporaires_oublies_des_fichiers_ecrits_partent_et_rien_d_autre)
+{
+    DossierTest d;
+    ASSERT_TRUE(ecrit_lignes(d.chemin("Dupont_Marie.txt"), {QStringLiteral("x")}));
+    ASSERT_TRUE(ecrit_lignes(d.chemin("Tabrix.ini"), {QStringLiteral("x")}));
+    const auto cree = [&](const char* nom, int age_min) {
+        QFile f(d.chemin(nom));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("copie");
+        f.flush();
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * age_min), QFileDevice::FileModificationTime);
+    };
+    const struct
+    {
+        const char* nom;
+        int age_min;
+        bool reste;
+    } cas[] = {
+        {"Dupont_Marie.txt.aB3xYz", 60 * 24, false},
+        {"Tabrix.ini.Q7kLm2", 11, false},
+        {"Dupont_Marie.txt.Zx9Yw1", 2, true}, // perhaps a write in progress
+        {"Dupont_Marie.txt.backup", 60 * 24, true}, // a name of somebody's, not random
+        {"photo.jpg.aB3xYz", 60 * 24, true},
+        {"Absent_Eleve.txt.aB3xYz", 60 * 24, true}, // no file of ours beside it
+        {"Dupont_Marie.txt.aB3xY", 60 * 24, true},
+    };
+    for (const auto& c : cas)
+        cree(c.nom, c.age_min);
+    ASSERT_TRUE(ecrit_lignes(d.chemin("autre.txt"), {QStringLiteral("x")}));
+    for (const auto& c : cas)
+        EXPECT_EQ(QFile::exists(d.chemin(c.nom)), c.reste) << c.nom;
+}

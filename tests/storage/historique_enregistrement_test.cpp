@@ -308,3 +308,53 @@ TEST_F(Ecole, en_mode_monoposte_le_dossier_de_classe_manquant_est_cree)
     EXPECT_EQ(cible_raccourci(chemin_raccourci(e.identite.dossier_classe, QStringLiteral("Dupont_Marie"))),
         e.identite.chemin_historique);
 }
+
+// A write killed between its two renames left the history only as its set-aside copy. Whether the pupil
+// identifies before or after that, his next recording keeps every earlier séance.
+TEST_F(Ecole, un_historique_laisse_de_cote_par_une_ecriture_tuee_n_est_jamais_ecrase)
+{
+    const QString chemin = e.identite.chemin_historique;
+    for (const bool identifie_apres : {true, false}) {
+        SCOPED_TRACE(identifie_apres ? "identifié après" : "identifié avant");
+        ASSERT_TRUE(ecrit_lignes(chemin, anciennes));
+        EtatEleve eleve;
+        eleve.identite = e.identite;
+        eleve.jour_seance = e.jour_seance;
+        eleve.date_seance = e.date_seance;
+        eleve.heure_debut = e.heure_debut;
+        if (!identifie_apres) {
+            ASSERT_EQ(charge_historique(eleve), ChargementHistorique::lu);
+        }
+        ASSERT_TRUE(QFile::rename(chemin, chemin + QStringLiteral(".tabrix-tmp-ancien")));
+        if (identifie_apres) {
+            EXPECT_EQ(charge_historique(eleve), ChargementHistorique::lu);
+            EXPECT_FALSE(eleve.nouvel_eleve);
+        }
+        const QString t = test_ligne(QStringLiteral("14:03:02"));
+        ASSERT_TRUE(ajoute_activite(eleve, r, a(14, 6, 41), poste, t));
+        EXPECT_EQ(fichier(), anciennes + QStringList({entete(QStringLiteral("14:06:41")), t}));
+        EXPECT_FALSE(QFile::exists(chemin + QStringLiteral(".tabrix-tmp-ancien")));
+    }
+}
+
+// The history is what matters: a class shortcut that cannot be written is told, not taken for a lost séance,
+// and the next recording makes it.
+TEST_F(Ecole, un_raccourci_impossible_n_empeche_pas_l_enregistrement_et_se_refait_ensuite)
+{
+    const QString dossier_classe = e.identite.dossier_classe;
+    ASSERT_TRUE(QDir(dossier_classe).removeRecursively());
+    ASSERT_TRUE(ecrit_lignes(dossier_classe, {QStringLiteral("un fichier à la place du dossier")}));
+    const QString t = test_ligne(QStringLiteral("14:03:02"));
+    const ResultatEnregistrement res = ajoute_activite(e, r, a(14, 6, 41), poste, t);
+    EXPECT_TRUE(res.ok);
+    EXPECT_FALSE(res.repli_monoposte);
+    EXPECT_FALSE(res.avertissement.isEmpty());
+    EXPECT_EQ(fichier(), anciennes + QStringList({entete(QStringLiteral("14:06:41")), t}));
+    EXPECT_FALSE(QFile::exists(dossier_monoposte_etablissement(r) + QStringLiteral("/Dupont_Marie.txt")));
+
+    ASSERT_TRUE(QFile::remove(dossier_classe));
+    const ResultatEnregistrement ensuite = EnregistrementSeance(e, r, a(14, 20, 0), poste);
+    EXPECT_TRUE(ensuite.ok);
+    EXPECT_TRUE(ensuite.avertissement.isEmpty());
+    EXPECT_TRUE(QFile::exists(chemin_raccourci(dossier_classe, e.identite.nom_fichier)));
+}

@@ -143,3 +143,17 @@ TEST_F(Records, une_liste_illisible_n_est_pas_ecrasee)
     EXPECT_FALSE(r.ecriture);
     EXPECT_TRUE(QFileInfo(c.serveur).isDir());
 }
+
+TEST_F(Records, une_liste_laissee_de_cote_par_une_ecriture_tuee_garde_ses_lignes)
+{
+    QStringList trente;
+    for (int i = 0; i < 30; ++i)
+        trente.append(ligne_record(50 + i, 100, QStringLiteral("Eleve_%1").arg(i)));
+    ASSERT_TRUE(ecrit_lignes(c.serveur, trie_records(trente)));
+    ASSERT_TRUE(QFile::rename(c.serveur, c.serveur + QStringLiteral(".tabrix-tmp-ancien")));
+    // Set aside after the start had loaded nothing: the recording itself must find the list again.
+    QStringList liste;
+    mise_a_jour_records(liste, 100, 10, QStringLiteral("Nouveau_Venu"), c);
+    EXPECT_EQ(lit_lignes(c.serveur).value_or(QStringList()).size(), 31);
+    EXPECT_EQ(liste.size(), 31);
+}

@@ -1,4 +1,5 @@
 #include "app/logique/identification_eleve.h"
+#include "storage/fichier_texte.h"
 
 #include "app/logique/identification.h"
 
@@ -112,9 +113,9 @@ QString IdentificationEleve::chemin_historique_de(const QString& nom_fichier) co
     if (!m_reglages.mode_ecole)
         return joint(m_reglages.dossier_eleves, fichier);
     const QString commun = joint(m_reglages.dossier_etablissement, fichier);
-    if (m_hors_classe && !QFileInfo::exists(commun)) {
+    if (m_hors_classe && !fichier_present(commun)) {
         const QString ancien = joint(m_dossier_liste, fichier);
-        if (QFileInfo::exists(ancien))
+        if (fichier_present(ancien))
             return ancien;
     }
     return commun;
@@ -125,9 +126,9 @@ QString IdentificationEleve::chemin_pour_entree(const QString& entree) const
     const QString chemin = chemin_historique_de(entree.chopped(4));
     // A history listed under another letter case of ".txt" is read where it lies.
     const bool historique_liste = !m_reglages.mode_ecole || m_hors_classe;
-    if (historique_liste && !QFileInfo::exists(chemin)
+    if (historique_liste && !fichier_present(chemin)
         && entree.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)
-        && QFileInfo::exists(joint(m_dossier_liste, entree)))
+        && fichier_present(joint(m_dossier_liste, entree)))
         return joint(m_dossier_liste, entree);
     return chemin;
 }
@@ -182,7 +183,7 @@ QString IdentificationEleve::nom_fichier_inscription(const QString& nom, const Q
 
 bool IdentificationEleve::recherche_ancien_eleve_utile(const QString& nom_fichier) const
 {
-    return m_reglages.mode_ecole && !QFileInfo::exists(chemin_historique_de(nom_fichier));
+    return m_reglages.mode_ecole && !fichier_present(chemin_historique_de(nom_fichier));
 }
 
 QVector<AncienEleve> IdentificationEleve::anciens_eleves(const QString& nom_fichier) const
@@ -206,7 +207,7 @@ QVector<AncienEleve> IdentificationEleve::anciens_eleves(const QString& nom_fich
             const QStringList classes
                 = QDir(dossier_annee).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
             const auto classe = std::find_if(classes.begin(), classes.end(), [&](const QString& c) {
-                return QFileInfo::exists(joint(joint(dossier_annee, c), o + QStringLiteral(".lnk")));
+                return fichier_present(joint(joint(dossier_annee, c), o + QStringLiteral(".lnk")));
             });
             if (classe != classes.end()) {
                 trouves.append({o, *classe, k});
@@ -223,8 +224,8 @@ Ecriture IdentificationEleve::inscrit(const QString& nom_fichier)
     if (!m_reglages.mode_ecole || !m_hors_classe || m_reglages.dossier_etablissement.isEmpty())
         return {};
     const QString marque = joint(m_dossier_liste, nom_fichier + QStringLiteral(".lnk"));
-    if (QFileInfo::exists(marque)
-        || QFileInfo::exists(joint(m_dossier_liste, nom_fichier + QStringLiteral(".txt"))))
+    if (fichier_present(marque)
+        || fichier_present(joint(m_dossier_liste, nom_fichier + QStringLiteral(".txt"))))
         return {};
     if (!QDir().mkpath(m_dossier_liste))
         return {false, QStringLiteral("Impossible de créer le dossier « %1 ».").arg(m_dossier_liste)};

@@ -71,7 +71,7 @@ QString Session::chemin_configuration() const
 void Session::marque_premier_demarrage()
 {
     const QString chemin = QDir(m_dossier_travail).filePath(titres::premier_demarrage);
-    if (QFile::exists(chemin))
+    if (fichier_present(chemin))
         return;
     // Nothing reads the marker: a folder that refuses it only loses the date of the first launch.
     ecrit_lignes(chemin, {QString::number(horodatage(m_horloge.date_heure()))});
@@ -85,6 +85,7 @@ void Session::initialise_session()
     // A new séance: every list of the previous pupil is released.
     m_eleve = EtatEleve();
     m_repli_annonce = false;
+    m_raccourci_annonce = false;
     m_erreur_annoncee.clear();
     const TamponsSeance tampons = tampons_seance(m_horloge.date_heure());
     m_eleve.date_seance = tampons.date;
@@ -131,7 +132,7 @@ void Session::initialise_session()
 void Session::lit_configuration()
 {
     const QString chemin = chemin_configuration();
-    if (!QFile::exists(chemin)) {
+    if (!fichier_present(chemin)) {
         if (const Ecriture e = ecrit_configuration_par_defaut(m_dossier_travail); !e)
             m_messagerie.avertissement(cles::fichier,
                 QStringLiteral("La configuration par défaut n'a pas pu être écrite :\n") + e.erreur);
@@ -172,7 +173,7 @@ void Session::demande_chemin_serveur()
 bool Session::copie_configuration_serveur()
 {
     const QString chemin_serveur = m_reglages.chemin_serveur + QStringLiteral("/Tabrix/") + cles::fichier;
-    if (!QFile::exists(chemin_serveur))
+    if (!fichier_present(chemin_serveur))
         return false;
     const auto lignes = lit_lignes(chemin_serveur);
     const FichierIni copie = lignes ? FichierIni::depuis_lignes(*lignes) : FichierIni();

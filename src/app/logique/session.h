@@ -121,6 +121,7 @@ private:
     bool m_monoposte = false;
     bool m_remarques_montrees = false;
     bool m_repli_annonce = false;
+    bool m_raccourci_annonce = false;
     QString m_erreur_annoncee;
     bool m_horloge_suspecte = false;
     bool m_nouvelle_annee = false;

@@ -30,6 +30,7 @@ void Session::initialise_session_eleve(const IdentiteEleve& identite)
     if (m_eleve.identite.chemin_historique.isEmpty() && !identite.nom_fichier.isEmpty())
         m_eleve.identite.chemin_historique = chemin_historique_eleve(m_reglages, identite.nom_fichier);
     m_repli_annonce = false;
+    m_raccourci_annonce = false;
     m_erreur_annoncee.clear();
 
     if (!identite.classe.isEmpty()) {
@@ -108,6 +109,10 @@ void Session::signale(const ResultatEnregistrement& resultat)
     if (resultat.repli_monoposte && !m_repli_annonce) {
         m_repli_annonce = true;
         m_messagerie.information(titre_enregistrement, resultat.message);
+    }
+    if (!resultat.avertissement.isEmpty() && !m_raccourci_annonce) {
+        m_raccourci_annonce = true;
+        m_messagerie.information(titre_enregistrement, resultat.avertissement);
     }
 }
 
