@@ -92,6 +92,9 @@ TEST_F(
     d.show();
     for (const char* nom : {"RadioButton4", "CheckBox_11", "CheckBox_13", "RadioGroup1_Ecole"})
         dans(&d, nom)->click();
+    FichierIni ailleurs(chemin_ini()); // changed by the teacher console while the dialog was open
+    ailleurs.ecrit_texte(cles::codes, cles::code_professeur, QStringLiteral("abcd"));
+    ASSERT_TRUE(ailleurs.enregistre().ok);
     dans(&d, "Button_enregistrer_parametres")->click();
     ASSERT_EQ(boites.vues.size(), 1);
     EXPECT_TRUE(boites.vues[0].texte
@@ -101,6 +104,7 @@ TEST_F(
     const FichierIni ini(chemin_ini());
     EXPECT_EQ(ini.lit_texte(cles::parametres, cles::objectifs_etendus_defaut).toStdString(), "table_13");
     EXPECT_EQ(ini.lit_texte(cles::general, cles::mode).toStdString(), "Ecole");
+    EXPECT_EQ(ini.lit_texte(cles::codes, cles::code_professeur).toStdString(), "abcd");
 
     d.hide();
     dans(&d, "RadioGroup1_Maison")->click();
