@@ -5,6 +5,7 @@
 #include "app/tident.h"
 #include "core/dates.h"
 #include "epreuve/ttest.h"
+#include "perfecting/tperfect.h"
 #include "storage/dossiers.h"
 #include "ui/boites.h"
 #include "ui/etiquette_degrade.h"

@@ -25,6 +25,7 @@ class Plateforme;
 class Tident;
 class Treglages;
 class Ttest;
+class Tperfect;
 
 // The main window: the pupil's dashboard, from which every activity starts.
 class Tboite_message;
@@ -111,6 +112,7 @@ private:
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
+    std::unique_ptr<Tperfect> m_perfect; // made at the first perfecting, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     Treglages* m_fenetre_reglages = nullptr; // made when first opened
     bool m_seance_enregistree = false;

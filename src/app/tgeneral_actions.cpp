@@ -3,6 +3,7 @@
 #include "epreuve/evaluation_test.h"
 #include "epreuve/lancement.h"
 #include "epreuve/ttest.h"
+#include "perfecting/tperfect.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
@@ -22,6 +23,16 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
+
+namespace {
+
+// Chance for an activity window, seeded from the clock.
+quint32 graine_du_moment(const Horloge& horloge)
+{
+    return static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
+}
+
+} // namespace
 
 void Tgeneral::affiche_boutons_tables()
 {
@@ -113,9 +124,7 @@ void Tgeneral::button_testClick()
 {
     if (!m_test) {
         const Horloge& horloge = m_session->horloge();
-        const auto graine
-            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ horloge.maintenant_ms());
-        m_test = std::make_unique<Ttest>(*m_session, horloge, graine);
+        m_test = std::make_unique<Ttest>(*m_session, horloge, graine_du_moment(horloge));
         connect(m_test.get(), &Ttest::cache, this, &Tgeneral::etape_session_3);
         connect(m_test.get(), &Ttest::tableau_de_bord_change, this, [this] {
             affiche_graphique();
@@ -152,7 +161,11 @@ void Tgeneral::apprentissage1Click()
 
 void Tgeneral::perfectionnementClick(const QString& niveau)
 {
-    activite_a_venir(QStringLiteral("Le perfectionnement (niveau \"%1\")").arg(niveau));
+    if (!m_perfect) {
+        const Horloge& horloge = m_session->horloge();
+        m_perfect = std::make_unique<Tperfect>(*m_session, horloge, graine_du_moment(horloge), this);
+    }
+    m_perfect->demarre(niveau_de_texte(niveau).value_or(NiveauPerfectionnement::facile));
 }
 
 void Tgeneral::Professeur1Click()

@@ -1,26 +1,11 @@
 #pragma once
 
 #include "core/hasard.h"
+#include "core/minuterie.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-// A window timer as the engine wants it: running or not, and re-armed each time `armements` grows.
-struct Minuterie
-{
-    bool active = false;
-    int intervalle_ms = 0;
-    quint64 armements = 0;
-
-    void arme(int ms)
-    {
-        active = true;
-        intervalle_ms = ms;
-        ++armements;
-    }
-    void arrete() { active = false; }
-};
 
 // One cell of the progress grid.
 struct PanneauProduit

@@ -3,7 +3,6 @@
 #include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
-#include "core/plateforme.h"
 #include "epreuve/evaluation_test.h"
 #include "epreuve/panneau_resultat.h"
 #include "reports/graphique_test.h"
@@ -12,7 +11,7 @@
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
+#include "ui/minuteries.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,23 +25,11 @@ namespace {
 const QString titre_deuxieme_chance = QStringLiteral("DEUXIÈME CHANCE!");
 const QString texte_trop_long = QStringLiteral("Trop long!");
 
-void applique(QTimer& timer, const Minuterie& m, quint64& vu)
-{
-    if (!m.active) {
-        timer.stop();
-        vu = m.armements;
-        return;
-    }
-    if (m.armements != vu) {
-        vu = m.armements;
-        timer.start(m.intervalle_ms);
-    }
-}
-
 } // namespace
 
 Ttest::Ttest(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : FenetreActivite(
+        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
     , m_session(session)
     , m_horloge(horloge)
     , m_hasard(graine)
@@ -106,11 +93,11 @@ void Ttest::initialisation_test()
 void Ttest::synchronise()
 {
     const MoteurTest& m = m_moteur;
-    applique(m_chrono, m.chrono(), m_armements_vus[0]);
-    applique(m_compteur_timer, m.compteur_timer(), m_armements_vus[1]);
-    applique(m_affiche, m.affiche(), m_armements_vus[2]);
-    applique(m_timer_je_passe, m.timer_je_passe(), m_armements_vus[3]);
-    applique(m_timer_label_temps, m.timer_label_temps(), m_armements_vus[4]);
+    applique_minuterie(m_chrono, m.chrono(), m_armements_vus[0]);
+    applique_minuterie(m_compteur_timer, m.compteur_timer(), m_armements_vus[1]);
+    applique_minuterie(m_affiche, m.affiche(), m_armements_vus[2]);
+    applique_minuterie(m_timer_je_passe, m.timer_je_passe(), m_armements_vus[3]);
+    applique_minuterie(m_timer_label_temps, m.timer_label_temps(), m_armements_vus[4]);
 
     const bool question = m.phase() == MoteurTest::Phase::question;
     m_label_quest->setText(m.libelle_question());
@@ -367,34 +354,13 @@ void Ttest::fin_du_test()
     place_plateau();
 }
 
-void Ttest::allume_verrous()
-{
-    Plateforme& plateforme = m_session.plateforme();
-    if (!plateforme.verrouillage_numerique())
-        plateforme.fixe_verrouillage_numerique(true);
-    if (!plateforme.verrouillage_majuscules())
-        plateforme.fixe_verrouillage_majuscules(true);
-    m_verrous_forces = true;
-}
-
-void Ttest::showEvent(QShowEvent* evenement)
-{
-    QWidget::showEvent(evenement);
-    if (!evenement->spontaneous())
-        allume_verrous();
-}
-
 void Ttest::hideEvent(QHideEvent* evenement)
 {
-    QWidget::hideEvent(evenement);
+    FenetreActivite::hideEvent(evenement);
     if (evenement->spontaneous())
         return;
     for (QTimer* t : {&m_compteur_timer, &m_chrono, &m_affiche, &m_timer_je_passe, &m_timer_label_temps})
         t->stop();
-    if (m_verrous_forces) {
-        m_session.restaure_verrous_clavier();
-        m_verrous_forces = false;
-    }
     Q_EMIT cache();
 }
 
@@ -409,25 +375,5 @@ void Ttest::keyPressEvent(QKeyEvent* evenement)
         Button_effacerClick();
         return;
     }
-    QWidget::keyPressEvent(evenement);
-}
-
-void Ttest::keyReleaseEvent(QKeyEvent* evenement)
-{
-    if (evenement->key() == Qt::Key_NumLock || evenement->key() == Qt::Key_CapsLock)
-        allume_verrous();
-    QWidget::keyReleaseEvent(evenement);
-}
-
-void Ttest::resizeEvent(QResizeEvent* evenement)
-{
-    QWidget::resizeEvent(evenement);
-    place_plateau();
-}
-
-void Ttest::place_plateau()
-{
-    m_fond->setGeometry(rect());
-    m_plateau->move(
-        qMax(0, (width() - m_plateau->width()) / 2), qMax(0, (height() - m_plateau->height()) / 2));
+    FenetreActivite::keyPressEvent(evenement);
 }

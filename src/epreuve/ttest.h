@@ -2,16 +2,15 @@
 
 #include "core/hasard.h"
 #include "epreuve/moteur_test.h"
+#include "ui/fenetre_activite.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QVector>
-#include <QWidget>
 #include <functional>
 
 class AfficheurLed;
 class ChampReponse;
-class FondMotif;
 class Horloge;
 class PanneauResultat;
 class QFrame;
@@ -22,7 +21,7 @@ class Tboite_message;
 
 // The test window: asks the studied products against the clock, then shows the result panel. It draws the
 // engine's state and owns the timers; the séance line, the pupil's state and the records go to the Session.
-class Ttest : public QWidget
+class Ttest : public FenetreActivite
 {
     Q_OBJECT
 public:
@@ -68,10 +67,7 @@ Q_SIGNALS:
 
 protected:
     void hideEvent(QHideEvent* evenement) override;
-    void showEvent(QShowEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
-    void keyReleaseEvent(QKeyEvent* evenement) override;
-    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
     void construit();
@@ -83,9 +79,7 @@ private:
     void met_a_jour_records();
     bool garde_boite();
     void boite_fermee(const QString& titre, const QString& texte);
-    void allume_verrous();
     bool impression_possible() const;
-    void place_plateau();
     qint64 maintenant() const;
 
     Session& m_session;
@@ -98,9 +92,7 @@ private:
     MoteurTest::Phase m_phase_vue = MoteurTest::Phase::inactif;
     quint64 m_vidages_vus = 0;
     quint64 m_armements_vus[5] = {};
-    bool m_verrous_forces = false;
 
-    FondMotif* m_fond;
     QWidget* m_plateau;
     QFrame* m_panel1;
     QLabel* m_label_quest;

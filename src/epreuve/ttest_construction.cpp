@@ -5,7 +5,6 @@
 #include "ui/afficheur_led.h"
 #include "ui/boite_message.h"
 #include "ui/champ_reponse.h"
-#include "ui/fond_motif.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,10 +45,7 @@ void colore(QWidget* w, const QColor& fond, const QColor& texte)
 void Ttest::construit()
 {
     setObjectName(QStringLiteral("Ttest"));
-    m_fond = new FondMotif(this);
-    m_plateau = new QWidget(m_fond);
-    m_plateau->setObjectName(QStringLiteral("plateau"));
-    m_plateau->resize(800, 600);
+    m_plateau = plateau();
 
     m_panel1 = new QFrame(m_plateau);
     m_panel1->setObjectName(QStringLiteral("Panel1"));

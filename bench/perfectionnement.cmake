@@ -1,0 +1,1 @@
+tabrix_bench(bench_perfectionnement SOURCES ${CMAKE_CURRENT_LIST_DIR}/perfectionnement_bench.cpp LIENS tabrix_perfectionnement_moteur)
