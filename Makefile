@@ -18,8 +18,7 @@ build: paquets
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	mkdir -p run
-	cd run && ../$(BUILD)/tabrix
+	$(BUILD)/tabrix --dossier run
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

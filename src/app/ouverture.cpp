@@ -1,14 +1,26 @@
 #include "app/ouverture.h"
 
+#include "app/logique/ligne_commande.h"
 #include "app/tgeneral.h"
 #include "app/tgeneral_bulles.h"
+#include "ui/apparence.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 void prepare_application()
 {
     QApplication::setApplicationName(QStringLiteral("Tabrix"));
-    QApplication::setApplicationVersion(QStringLiteral("0.96.04"));
+    QApplication::setApplicationVersion(version_tabrix);
+    QApplication::setDesktopFileName(QStringLiteral("fr.tabrix.Tabrix"));
+    // The installed icon, else the one compiled into the program (run from its build folder).
+    QIcon icone;
+    for (const QString& image : QDir(QStringLiteral(":/icones")).entryList())
+        icone.addFile(QStringLiteral(":/icones/") + image);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabrix"), icone));
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        applique_apparence(*application);
     TgeneralBulles::installe();
 }
 
