@@ -26,7 +26,7 @@ QPalette palette_tabrix()
     p.setColor(QPalette::Mid, QColor(0xb4, 0xb4, 0xb0));
     p.setColor(QPalette::Dark, QColor(0x9a, 0x9a, 0x96));
     p.setColor(QPalette::Shadow, QColor(0x55, 0x55, 0x55));
-    p.setColor(QPalette::Highlight, QColor(0x1f, 0x5f, 0xa8));
+    p.setColor(QPalette::Highlight, QColor(0x1a, 0x4f, 0x8f));
     p.setColor(QPalette::HighlightedText, blanc);
     p.setColor(QPalette::Link, QColor(0x00, 0x3f, 0xbf));
     p.setColor(QPalette::LinkVisited, QColor(0x6a, 0x1b, 0x9a));
