@@ -5,6 +5,7 @@
 #include "app/tident.h"
 #include "core/dates.h"
 #include "epreuve/ttest.h"
+#include "learning/tapprent.h"
 #include "perfecting/tperfect.h"
 #include "storage/dossiers.h"
 #include "ui/boites.h"
@@ -76,6 +77,10 @@ void Tgeneral::fixe_bordure()
 
 void Tgeneral::demarre()
 {
+    // Opened once the event loop runs, like the identification it replaces.
+    m_session->definit_ouverture_rentree([this](const ConfigurationRentree&) {
+        QTimer::singleShot(0, this, &Tgeneral::ouvre_console_rentree);
+    });
     const bool identifier = demarre_session(*m_session);
     applique_session();
     // The identification window lives as long as the program; it is shown again at each change of pupil.

@@ -22,9 +22,11 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class Plateforme;
+class Tapprent;
 class Tident;
 class Ttest;
 class Tperfect;
+class TProfesseur;
 
 // The main window: the pupil's dashboard, from which every activity starts.
 class Tboite_message;
@@ -105,14 +107,20 @@ private:
     // The pupil report of one test line, through the print dialog.
     void imprime_test(const QString& ligne_test);
     void FormClose();
+    TProfesseur& console();
+    // First start of a school year: the console on its new-school-year page, then the program ends.
+    void ouvre_console_rentree();
 
     TgeneralMessagerie m_messagerie;
     Plateforme& m_plateforme;
     std::unique_ptr<Session> m_session;
     Tident* m_ident = nullptr;
     std::unique_ptr<Ttest> m_test; // made at the first test, kept for the run
+    std::unique_ptr<Tapprent> m_apprent; // made at the first learning, kept for the run
     std::unique_ptr<Tperfect> m_perfect; // made at the first perfecting, kept for the run
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
+    TProfesseur* m_professeur = nullptr; // made when first needed, kept for the run
+    bool m_acces_jusqua_fermeture = false; // the teacher's code is not asked again in this run
     bool m_seance_enregistree = false;
 
     // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.

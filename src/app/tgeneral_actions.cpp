@@ -3,11 +3,14 @@
 #include "epreuve/evaluation_test.h"
 #include "epreuve/lancement.h"
 #include "epreuve/ttest.h"
+#include "learning/tapprent.h"
 #include "perfecting/tperfect.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
 #include "reports/graphique_test.h"
 #include "storage/records.h"
+#include "teacher/tacces_prof.h"
+#include "teacher/tprofesseur.h"
 #include "ui/apropos.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
@@ -154,7 +157,15 @@ void Tgeneral::apprentissage1Click()
         m_boite->montre();
         return;
     }
-    activite_a_venir(QStringLiteral("L'apprentissage"));
+    if (!m_apprent) {
+        const Horloge& horloge = m_session->horloge();
+        const auto graine
+            = static_cast<quint32>(horloge.date_heure().toMSecsSinceEpoch() ^ (horloge.maintenant_ms() << 8));
+        m_apprent = std::make_unique<Tapprent>(*m_session, horloge, graine);
+        connect(m_apprent.get(), &Tapprent::etape_suivante, this,
+            [this] { perfectionnementClick(QStringLiteral("facile")); });
+    }
+    m_apprent->ouvre();
 }
 
 void Tgeneral::perfectionnementClick(const QString& niveau)
@@ -166,9 +177,32 @@ void Tgeneral::perfectionnementClick(const QString& niveau)
     m_perfect->demarre(niveau_de_texte(niveau).value_or(NiveauPerfectionnement::facile));
 }
 
+TProfesseur& Tgeneral::console()
+{
+    if (!m_professeur)
+        m_professeur = new TProfesseur(*m_session, this);
+    return *m_professeur;
+}
+
 void Tgeneral::Professeur1Click()
 {
-    activite_a_venir(QStringLiteral("La console de l'enseignant"));
+    Reglages& r = m_session->reglages();
+    // A change of pupil reads the configuration again: the access granted until closing must survive it.
+    if (r.code_prof_requis && !m_acces_jusqua_fermeture) {
+        TAcces_prof acces(r.code_acces_professeur, r.code_prof_requis, this);
+        if (acces.exec() != QDialog::Accepted)
+            return;
+        m_acces_jusqua_fermeture = !r.code_prof_requis;
+    }
+    console().exec();
+}
+
+void Tgeneral::ouvre_console_rentree()
+{
+    TProfesseur& c = console();
+    c.definit_nouvelle_annee_scolaire(true);
+    c.exec();
+    close();
 }
 
 void Tgeneral::Configuration1Click()

@@ -15,7 +15,6 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -294,12 +293,7 @@ void Ttest::Button_fin_du_testClick()
 {
     const int table = table_etape_suivante(m_session.eleve().classement_tables);
     close();
-    if (isSignalConnected(QMetaMethod::fromSignal(&Ttest::etape_suivante)))
-        Q_EMIT etape_suivante(table);
-    else
-        boites::information(parentWidget(), QStringLiteral("Etape suivante"),
-            QStringLiteral("L'apprentissage et le perfectionnement arrivent dans une prochaine version de "
-                           "Tabrix.\nEn attendant, tu peux refaire un test pour t'entraîner."));
+    Q_EMIT etape_suivante(table);
 }
 
 void Ttest::fin_du_test()

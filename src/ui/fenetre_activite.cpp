@@ -4,6 +4,7 @@
 #include "ui/fond_motif.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 FenetreActivite::FenetreActivite(
     Plateforme& plateforme, std::function<void()> restaure_verrous, QWidget* parent)
@@ -62,4 +63,23 @@ void FenetreActivite::resizeEvent(QResizeEvent* evenement)
 {
     QWidget::resizeEvent(evenement);
     place_plateau();
+}
+
+QFont police_activite(int points, bool gras)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+    f.setPointSize(points);
+    f.setBold(gras);
+    return f;
+}
+
+QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
+{
+    auto* b = new QPushButton(libelle, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setAccessibleName(libelle.trimmed());
+    b->setGeometry(zone);
+    b->setFont(police_activite(10));
+    return b;
 }

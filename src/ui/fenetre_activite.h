@@ -5,9 +5,11 @@
 
 class FondMotif;
 class Plateforme;
+class QPushButton;
 
-// An activity window (test, perfecting): a tiled background with the board laid out for 800 × 600 centred on
-// it, and Num Lock and Caps Lock forced on while it is shown, put back by `restaure_verrous` once hidden.
+// An activity window (test, learning, perfecting): a tiled background with the board laid out for 800 × 600
+// centred on it, and Num Lock and Caps Lock forced on while it is shown, put back by `restaure_verrous` once
+// hidden.
 class FenetreActivite : public QWidget
 {
     Q_OBJECT
@@ -34,3 +36,8 @@ private:
     FondMotif* m_fond;
     QWidget* m_plateau;
 };
+
+// Arial (or its metric twin), bold by default: the font of the activity windows.
+QFont police_activite(int points, bool gras = true);
+// A push button of an activity window, named and with its caption as accessible name.
+QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone);

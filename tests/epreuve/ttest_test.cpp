@@ -177,23 +177,17 @@ TEST_F(BancTtest, un_second_test_du_jour_demande_confirmation_annuler_par_defaut
     EXPECT_FALSE(fenetre->boite_message().isVisible());
 }
 
-TEST_F(BancTtest, etape_suivante_sans_apprentissage_le_dit_et_rend_la_main)
+TEST_F(BancTtest, etape_suivante_donne_la_table_la_plus_faible_et_rend_la_main)
 {
-    fenetre->demarre();
-    passe_le_test(&BancTtest::juste);
-    RepondeurBoites repondeur;
-    QTest::mouseClick(bouton("BitBtn2"), Qt::LeftButton);
-    EXPECT_FALSE(fenetre->isVisible());
-    ASSERT_EQ(repondeur.vues.size(), 1);
-    EXPECT_EQ(repondeur.vues[0].titre, QStringLiteral("Etape suivante"));
-
-    fenetre->demarre();
-    passe_le_test(&BancTtest::juste);
     int table = -1;
     QObject::connect(fenetre.get(), &Ttest::etape_suivante, [&](int t) { table = t; });
-    QTest::mouseClick(bouton("BitBtn2"), Qt::LeftButton);
-    EXPECT_EQ(table, 7);
-    EXPECT_EQ(repondeur.vues.size(), 1);
+    for (int fois = 0; fois < 2; ++fois) {
+        fenetre->demarre();
+        passe_le_test(&BancTtest::juste);
+        QTest::mouseClick(bouton("BitBtn2"), Qt::LeftButton);
+        EXPECT_FALSE(fenetre->isVisible());
+        EXPECT_EQ(table, 7);
+    }
     // Two tests the same day: both in the séance, one day on the chart.
     EXPECT_EQ(session->eleve().jours_tests.size(), 1);
 }

@@ -1,0 +1,4 @@
+tabrix_bench(bench_apprentissage SOURCES ${CMAKE_CURRENT_LIST_DIR}/apprentissage_bench.cpp
+    LIENS tabrix_apprentissage_moteur)
+add_executable(apprentissage_simulation ${CMAKE_CURRENT_LIST_DIR}/apprentissage_simulation.cpp)
+target_link_libraries(apprentissage_simulation PRIVATE tabrix_apprentissage_moteur)

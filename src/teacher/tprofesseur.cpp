@@ -1,0 +1,209 @@
+#include "teacher/tprofesseur.h"
+
+#include "app/logique/session.h"
+#include "storage/configuration.h"
+#include "teacher/cases_classes.h"
+#include "teacher/enregistrement_configuration.h"
+#include "teacher/page_etablissement.h"
+#include "teacher/page_objectifs.h"
+#include "teacher/page_parametres.h"
+#include "ui/boites.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const QString texte_redemarrage
+    = QStringLiteral("Le logiciel doit être redémarré\npour prendre en compte les changements");
+
+// A page whose content comes with a later version; it already holds what other pages fill.
+QWidget* page_a_venir(const QString& nom, const QString& titre)
+{
+    auto* page = new QWidget;
+    page->setObjectName(nom);
+    auto* l = new QLabel(
+        QStringLiteral("La page « %1 » arrive dans une prochaine version de Tabrix.").arg(titre), page);
+    l->setGeometry(20, 500, 880, 24);
+    return page;
+}
+
+} // namespace
+
+TProfesseur::TProfesseur(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("TProfesseur"));
+    setWindowTitle(QStringLiteral("Enseignant"));
+    setFixedSize(largeur, hauteur);
+    m_classeur = new QTabWidget(this);
+    m_classeur->setObjectName(QStringLiteral("Classeur"));
+    m_classeur->setGeometry(6, 6, largeur - 12, hauteur - 12);
+
+    m_bahut = new PageEtablissement;
+    m_parametres = new PageParametres;
+    m_objectifs = new PageObjectifs;
+    m_classeur->addTab(m_bahut, QStringLiteral("Etablissement"));
+    m_classeur->addTab(m_parametres, QStringLiteral("Paramètres"));
+    m_classeur->addTab(m_objectifs, QStringLiteral("Objectifs à atteindre"));
+    m_classeur->addTab(page_a_venir(QStringLiteral("Bilans"), QStringLiteral("Suivi de classes")),
+        QStringLiteral("Suivi de classes"));
+    QWidget* stat_prod = page_a_venir(QStringLiteral("Stat_prod"), QStringLiteral("Statistiques produits"));
+    m_classeur->addTab(stat_prod, QStringLiteral("Statistiques produits"));
+    QWidget* stat_eleves = page_a_venir(QStringLiteral("stat_class"), QStringLiteral("Statistiques élèves"));
+    m_classeur->addTab(stat_eleves, QStringLiteral("Statistiques élèves"));
+    m_classeur->addTab(page_a_venir(QStringLiteral("maintenance_fichiers"), QStringLiteral("Maintenance")),
+        QStringLiteral("Maintenance"));
+    m_classes_produits = new CasesClasses(QStringLiteral("CheckBox_"), stat_prod);
+    m_classes_produits->move(10, 10);
+    m_classes_eleves = new CasesClasses(QStringLiteral("CheckBox_el_"), stat_eleves);
+    m_classes_eleves->move(10, 10);
+
+    connect(m_bahut, &PageEtablissement::enregistrement_demande, this,
+        &TProfesseur::Button_enregistrer_etablissementClick);
+    connect(m_objectifs, &PageObjectifs::enregistrement_demande, this,
+        &TProfesseur::Button_enregistrer_objectifsClick);
+    connect(m_parametres, &PageParametres::enregistrement_demande, this,
+        &TProfesseur::Button_enregistrer_parametresClick);
+}
+
+QString TProfesseur::chemin_configuration() const
+{
+    return m_session.configuration().chemin();
+}
+
+void TProfesseur::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    FormShow();
+    // Once the console is on screen, so that its box shows over it.
+    QTimer::singleShot(0, this, &TProfesseur::FormActivate);
+}
+
+void TProfesseur::FormShow()
+{
+    m_session.restaure_verrous_clavier();
+    const Reglages& r = m_session.reglages();
+    const FichierIni ini(chemin_configuration());
+    const OuvertureEtablissement o = etablissement_a_l_ouverture(ini, r.annee_scolaire);
+    m_bahut->montre(o.etablissement, r.annee_scolaire);
+    if (!o.remarques.isEmpty())
+        boites::avertissement(
+            this, cles::niveaux_et_classes(o.annee_trouvee), o.remarques.join(QLatin1Char('\n')));
+
+    m_parametres->charge(ini);
+
+    m_objectifs->Redimensionne_objectifs(noms_des_niveaux(o.etablissement.niveaux));
+    m_objectifs->charge(ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
+        ini.lit_texte(cles::etablissement, cles::objectifs_etendus_niveaux, QString()));
+    Actualise_CheckBox_classes();
+}
+
+void TProfesseur::FormActivate()
+{
+    if (!isVisible())
+        return;
+    if (m_nouvelle_annee_scolaire) {
+        m_classeur->setCurrentIndex(Bahut);
+        boites::information(this, QStringLiteral("Nouvelle année scolaire"),
+            QStringLiteral("Vous devez effectuer la répartition\ndes classes pour l'année ")
+                + m_session.reglages().annee_scolaire);
+        return;
+    }
+    // The class follow-up page comes with a later version: the console opens on the establishment.
+    m_classeur->setCurrentIndex(Bahut);
+}
+
+void TProfesseur::done(int resultat)
+{
+    FormClose();
+    QDialog::done(resultat);
+}
+
+void TProfesseur::FormClose()
+{
+    if (m_nouvelle_annee_scolaire)
+        boites::information(this, QStringLiteral("Fermeture du programme"), texte_redemarrage);
+}
+
+void TProfesseur::Actualise_CheckBox_classes()
+{
+    m_classes_produits->actualise(m_session.reglages().niveaux);
+    m_classes_eleves->actualise(m_session.reglages().niveaux);
+}
+
+bool TProfesseur::enregistre(const std::function<void(FichierIni&)>& ecrit)
+{
+    const BilanEnregistrement bilan
+        = enregistre_configuration(chemin_configuration(), ecrit, m_session.plateforme());
+    if (!bilan.message.isEmpty())
+        boites::avertissement(this, cles::fichier, bilan.message);
+    return bilan.local;
+}
+
+void TProfesseur::annonce_redemarrage()
+{
+    boites::avertissement(this, QStringLiteral("ATTENTION!"), QStringLiteral("OK.\n") + texte_redemarrage);
+}
+
+void TProfesseur::Button_enregistrer_etablissementClick()
+{
+    const Etablissement e = etablissement_coupe(m_bahut->saisie());
+    if (const QStringList erreurs = erreurs_etablissement(e); !erreurs.isEmpty()) {
+        boites::avertissement(this, QStringLiteral("Etablissement"),
+            QStringLiteral("L'établissement n'est pas enregistré :\n") + erreurs.join(QLatin1Char('\n')));
+        return;
+    }
+    const QString ancien_nom
+        = FichierIni(chemin_configuration()).lit_texte(cles::etablissement, cles::nom, QString());
+    if (const int n = historiques_laisses(m_session.reglages().dossier_eleves, ancien_nom, e.nom); n > 0) {
+        const auto reponse = boites::question(this, QStringLiteral("Nom de l'établissement"),
+            QStringLiteral("Les historiques de %1 élève(s) sont dans le dossier « %2 ».\nAvec le nom « %3 », "
+                           "Tabrix cherchera les élèves dans un autre dossier et ne les trouvera plus.\n"
+                           "Changer le nom quand même ?")
+                .arg(n)
+                .arg(ancien_nom, e.nom));
+        if (reponse != QMessageBox::Ok)
+            return;
+    }
+    const QStringList noms = noms_des_niveaux(e.niveaux);
+    // The objectives of the family shown go back to their starting states for the new levels.
+    GrilleObjectifs grille;
+    grille.redimensionne(noms);
+    const Famille famille = m_objectifs->famille();
+    const QString annee = m_session.reglages().annee_scolaire;
+    const bool ok = enregistre([&](FichierIni& ini) {
+        ecrit_etablissement(ini, annee, e);
+        ini.ecrit_texte(cles::etablissement, m_objectifs->cle(), grille.valeur(famille));
+    });
+    if (!ok)
+        return;
+    m_session.reglages().niveaux = e.niveaux;
+    m_bahut->montre(e, annee);
+    m_objectifs->Redimensionne_objectifs(noms);
+    Actualise_CheckBox_classes();
+    annonce_redemarrage();
+    m_classeur->setCurrentIndex(Obj_niveaux);
+}
+
+void TProfesseur::Button_enregistrer_objectifsClick()
+{
+    const QString cle = m_objectifs->cle();
+    const QString valeur = m_objectifs->valeur();
+    if (enregistre([&](FichierIni& ini) { ini.ecrit_texte(cles::etablissement, cle, valeur); }))
+        annonce_redemarrage();
+}
+
+void TProfesseur::Button_enregistrer_parametresClick()
+{
+    if (const QString refus = m_parametres->refus(); !refus.isEmpty()) {
+        boites::avertissement(this, QStringLiteral("Paramètres"), refus);
+        m_parametres->montre_refus();
+        return;
+    }
+    m_parametres->corrige_chemin_serveur();
+    if (enregistre([this](FichierIni& ini) { m_parametres->ecrit(ini); }))
+        annonce_redemarrage();
+}

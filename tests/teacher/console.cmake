@@ -1,0 +1,4 @@
+# The access window and the console's pages, offscreen; the first start of a school year through the program.
+tabrix_test(tests_professeur_console GUI
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/console_test.cpp ${CMAKE_CURRENT_LIST_DIR}/rentree_test.cpp
+    LIENS tabrix_gui)

@@ -1,0 +1,179 @@
+#include "app/logique/session.h"
+#include "storage/configuration.h"
+#include "support/dossier_test.h"
+#include "support/gui/repondeur.h"
+#include "support/messagerie_enregistreuse.h"
+#include "support/plateforme_factice.h"
+#include "teacher/aide_console.h"
+#include "teacher/regles_objectifs.h"
+#include "teacher/tprofesseur.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The console of a home-mode machine whose Tabrix.ini holds `texte` (over the default file).
+class Console : public ::testing::Test
+{
+protected:
+    void prepare(const QString& texte)
+    {
+        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        const FichierIni ajout = FichierIni::depuis_texte(texte);
+        for (const QString& section : ajout.sections())
+            for (const QString& ligne : ajout.lit_section(section))
+                ini.ecrit_texte(section, ligne.section(u'=', 0, 0), ligne.section(u'=', 1));
+        ini.change_chemin(chemin_ini());
+        ASSERT_TRUE(ini.enregistre());
+        session = std::make_unique<Session>(m_dossier.chemin(), horloge, messagerie, plateforme);
+        session->initialise_session();
+        console = std::make_unique<TProfesseur>(*session);
+        console->show();
+        QCoreApplication::processEvents();
+    }
+    QString chemin_ini() const { return m_dossier.chemin(QStringLiteral("Tabrix.ini")); }
+    QString lit(const QString& section, const QString& cle) const
+    {
+        return FichierIni(chemin_ini()).lit_texte(section, cle);
+    }
+    QCheckBox* case_obj(int niveau, int table) const
+    {
+        return dans<QCheckBox>(console.get(), QStringLiteral("CheckBox_obj_%1_%2").arg(niveau).arg(table));
+    }
+    // Shown when its page is the current one.
+    bool montree(const QWidget* w) const { return w->isVisibleTo(dans(console.get(), "Obj_niveaux")); }
+    void clique(const char* nom) const
+    {
+        QTest::mouseClick(dans<QAbstractButton>(console.get(), nom), Qt::LeftButton);
+    }
+
+    DossierTest m_dossier;
+    HorlogeManuelle horloge;
+    PlateformeFactice plateforme;
+    MessagerieEnregistreuse messagerie;
+    RepondeurBoites boites;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TProfesseur> console;
+};
+
+} // namespace
+
+TEST_F(Console, ouverture_sur_la_structure_d_une_annee_passee_et_enregistrement_sous_l_annee_courante)
+{
+    prepare(QStringLiteral("[Etablissement]\nNom=\nNiveaux et classes 2022-2023=CM1<CM1-A,CM1-B>CM2<CM2>\n"
+                           "Objectifs tables classiques par niveaux=CM1<table_2>CM2<>\n"));
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "Edit2")->text(), QStringLiteral("Collège de Valbrume"));
+    EXPECT_EQ(
+        dans<QLabel>(console.get(), "Label_annee_scol")->text(), QStringLiteral("Année scolaire 2024-2025:"));
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "edit3_1")->text(), QStringLiteral("CM1-B"));
+    // Different levels: "non"; the level stored "<>" shows its boxes cleared.
+    EXPECT_TRUE(dans<QRadioButton>(console.get(), "RadioButton46")->isChecked());
+    EXPECT_TRUE(case_obj(1, 2)->isChecked());
+    EXPECT_FALSE(case_obj(2, 2)->isChecked());
+
+    // Characters a folder name cannot hold are refused as typed; a name of dots only, at saving.
+    tape(dans(console.get(), "edit3_1"), QStringLiteral("6/B:"));
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "edit3_1")->text(), QStringLiteral("6B"));
+    tape(dans(console.get(), "edit3_1"), QStringLiteral(".."));
+    clique("Button_enregistrer_etablissement");
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("La classe « .. »")))
+        << boites.vues[0].texte.toStdString();
+    EXPECT_EQ(lit(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025"))),
+        FichierIni::texte_absent);
+
+    // Saved while "Tables étendues" is shown: that family goes back to "Carrés" only, the classic one stays.
+    tape(dans(console.get(), "edit3_1"), QStringLiteral("CM1-C"));
+    clique("RadioButton43");
+    EXPECT_TRUE(montree(case_obj(1, 11)));
+    clique("Button_enregistrer_etablissement");
+    ASSERT_EQ(boites.vues.size(), 2);
+    EXPECT_EQ(boites.vues[1].titre, QStringLiteral("ATTENTION!"));
+    EXPECT_EQ(lit(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025"))),
+        QStringLiteral("CM1<CM1-A,CM1-C>CM2<CM2>"));
+    EXPECT_EQ(lit(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2022-2023"))),
+        QStringLiteral("CM1<CM1-A,CM1-B>CM2<CM2>"));
+    EXPECT_EQ(lit(cles::etablissement, cles::objectifs_etendus_niveaux),
+        QStringLiteral("CM1<table_carres>CM2<table_carres>"));
+    EXPECT_EQ(
+        lit(cles::etablissement, cles::objectifs_classiques_niveaux), QStringLiteral("CM1<table_2>CM2<>"));
+    EXPECT_EQ(console->classeur()->currentIndex(), TProfesseur::Obj_niveaux);
+    // The class boxes of the statistics pages follow the new table.
+    EXPECT_EQ(dans<QCheckBox>(console.get(), "CheckBox_el_1_2")->text(), QStringLiteral("CM1-C"));
+    EXPECT_EQ(dans<QCheckBox>(console.get(), "CheckBox_2_1")->text(), QStringLiteral("CM2"));
+    EXPECT_EQ(session->reglages().niveaux.size(), 2);
+}
+
+TEST_F(Console, objectifs_la_colonne_suit_avec_oui_un_niveau_sans_case_donne_des_chevrons_vides)
+{
+    prepare(QStringLiteral("[Etablissement]\nNiveaux et classes 2024-2025=6e<6A>5e<5A>4e<4A>\n"
+                           "Objectifs tables etendues par niveaux=6e<table_12>\n"));
+    EXPECT_TRUE(dans<QRadioButton>(console.get(), "RadioButton45")->isChecked());
+    for (const int t : GrilleObjectifs::tables(Famille::classiques))
+        QTest::mouseClick(case_obj(2, t), Qt::LeftButton);
+    QTest::mouseClick(case_obj(2, 7), Qt::LeftButton);
+    clique("RadioButton46");
+    QTest::mouseClick(case_obj(3, 9), Qt::LeftButton);
+    QTest::mouseClick(case_obj(1, 7), Qt::LeftButton);
+    clique("Button_enregistrer_objectifs");
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues[0].titre, QStringLiteral("ATTENTION!"));
+    EXPECT_EQ(lit(cles::etablissement, cles::objectifs_classiques_niveaux),
+        QStringLiteral("6e<>5e<table_7>4e<table_7,table_9>"));
+    EXPECT_EQ(lit(cles::etablissement, cles::objectifs_etendus_niveaux), QStringLiteral("6e<table_12>"));
+}
+
+TEST_F(Console,
+    parametres_chemin_serveur_sans_barre_finale_dossier_reseau_sans_prefixe_formule_du_fichier_gardee)
+{
+    prepare(QStringLiteral(
+        "[Codes]\nCode d'accès professeur=prof\n[Apprentissage par blocs]\nFormule récursive=1.2.1.3\n"
+        "[Options d'apprentissage]\nOrdre rangement items=premier facteur\n"));
+    console->classeur()->setCurrentIndex(TProfesseur::Parametres);
+    auto* serveur = dans<QLineEdit>(console.get(), "Edit_serveur");
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "Edit_eleves_reseau")->text(), QStringLiteral("Tabrix\\Eleves"));
+    EXPECT_EQ(dans<QLineEdit>(console.get(), "Edit5")->text(), QStringLiteral("prof"));
+    tape(serveur, QStringLiteral("\\\\serveur\\ecole\\"));
+    clique("Button_enregistrer_parametres");
+    EXPECT_EQ(serveur->text(), QStringLiteral("\\\\serveur\\ecole"));
+    EXPECT_EQ(lit(cles::dossiers, cles::chemin_serveur), QStringLiteral("\\\\serveur\\ecole"));
+    EXPECT_EQ(
+        lit(cles::dossiers, cles::dossier_eleves_reseau), QStringLiteral("{Chemin serveur}\\Tabrix\\Eleves"));
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues[0].titre, QStringLiteral("ATTENTION!"));
+    EXPECT_TRUE(dans<QRadioButton>(console.get(), "RadioButton_formule4")->isChecked());
+    EXPECT_EQ(lit(cles::apprentissage_blocs, cles::formule), QStringLiteral("1.2.1.3"));
+    EXPECT_EQ(lit(cles::options_apprentissage, cles::ordre_items), QStringLiteral("par tables"));
+
+    // A newly typed formula that cannot build a plan is refused, and nothing is written.
+    tape(dans(console.get(), "Edit_formule"), QStringLiteral("1.3"));
+    tape(serveur, QStringLiteral("/autre"));
+    clique("Button_enregistrer_parametres");
+    ASSERT_EQ(boites.vues.size(), 2);
+    EXPECT_EQ(boites.vues[1].titre, QStringLiteral("Paramètres"));
+    EXPECT_EQ(lit(cles::dossiers, cles::chemin_serveur), QStringLiteral("\\\\serveur\\ecole"));
+}
+
+TEST_F(Console, renommer_l_etablissement_qui_a_des_eleves_demande_confirmation)
+{
+    prepare(QStringLiteral("[Etablissement]\nNom=Collège A\n"));
+    ASSERT_TRUE(m_dossier.cree(QStringLiteral("Eleves/Collège A")));
+    ASSERT_TRUE(ecrit_lignes(m_dossier.chemin(QStringLiteral("Eleves/Collège A/Dupont_Marie.txt")), {}));
+    dans<QLineEdit>(console.get(), "Edit2")->setText(QStringLiteral("Collège B"));
+    boites.reponses = {QMessageBox::Cancel};
+    clique("Button_enregistrer_etablissement");
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.startsWith(
+        QStringLiteral("Les historiques de 1 élève(s) sont dans le dossier « Collège A »")));
+    EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège A"));
+    clique("Button_enregistrer_etablissement");
+    EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège B"));
+}

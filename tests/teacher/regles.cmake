@@ -1,0 +1,4 @@
+tabrix_test(tests_professeur_regles
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/acces_etablissement_test.cpp ${CMAKE_CURRENT_LIST_DIR}/objectifs_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/enregistrement_test.cpp
+    LIENS tabrix_professeur_regles)
