@@ -40,7 +40,8 @@ desktop-file-validate "$entree"
 # The menu starts the installed program by its name, and that program answers.
 commande=$(sed -n 's/^Exec=//p' "$entree")
 [ -x "$racine/dest/usr/bin/${commande%% *}" ] || { echo "Exec=$commande n'est pas installé"; exit 1; }
-env -u DISPLAY "$racine/dest/usr/bin/tabrix" --version | grep -qx "Tabrix [0-9.]*" \
+# No display at all: a program that started its application before answering would abort here.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$racine/dest/usr/bin/tabrix" --version | grep -qx "Tabrix [0-9.]*" \
     || { echo "tabrix --version ne répond pas"; exit 1; }
 appstreamcli validate --no-net --explain "$racine/dest/usr/share/metainfo/fr.tabrix.Tabrix.metainfo.xml"
 
