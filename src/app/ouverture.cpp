@@ -6,7 +6,7 @@
 #include "ui/apparence.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QDirIterator>
 #include <QIcon>
 
 void prepare_application()
@@ -16,8 +16,9 @@ void prepare_application()
     QApplication::setDesktopFileName(QStringLiteral("fr.tabrix.Tabrix"));
     // The installed icon, else the one compiled into the program (run from its build folder).
     QIcon icone;
-    for (const QString& image : QDir(QStringLiteral(":/icones")).entryList())
-        icone.addFile(QStringLiteral(":/icones/") + image);
+    for (QDirIterator images(QStringLiteral(":/icones"), QDir::Files, QDirIterator::Subdirectories);
+         images.hasNext();)
+        icone.addFile(images.next());
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabrix"), icone));
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
         applique_apparence(*application);
