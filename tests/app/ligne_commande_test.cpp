@@ -2,6 +2,7 @@
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -76,6 +77,8 @@ TEST(LigneCommande, le_dossier_vient_de_l_option_puis_de_la_variable_puis_des_do
         // Relative paths start from the folder the program is started in.
         {QStringLiteral("run"), {}, QStringLiteral("/home/eleve/bureau/run")},
         {{}, QStringLiteral("../partage"), QStringLiteral("/home/eleve/partage")},
+        // A "~" the shell did not expand (quoted, or from a launcher) is the home folder.
+        {QStringLiteral("~/classe"), {}, QDir::homePath() + QStringLiteral("/classe")},
         // A variable set to blanks is not a folder name.
         {{}, QStringLiteral("  "), QStringLiteral("/home/eleve/.local/share/Tabrix")},
     };
