@@ -8,6 +8,7 @@ class FichierIni;
 class PageEtablissement;
 class PageObjectifs;
 class PageParametres;
+class PageStatProduits;
 class QTabWidget;
 class Session;
 
@@ -63,6 +64,7 @@ private:
     PageEtablissement* m_bahut = nullptr;
     PageParametres* m_parametres = nullptr;
     PageObjectifs* m_objectifs = nullptr;
+    PageStatProduits* m_stat_prod = nullptr;
     CasesClasses* m_classes_produits = nullptr;
     CasesClasses* m_classes_eleves = nullptr;
 };
