@@ -128,7 +128,8 @@ QString aide_generale()
         "Outils de Tabrix pour les enseignants et les responsables informatiques des écoles.\n"
         "\n"
         "Commandes :\n"
-        "  bilan     écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  bilan       écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  confusions  statistiques par produits et confusions des classes choisies\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }
