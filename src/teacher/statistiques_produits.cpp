@@ -201,11 +201,12 @@ Calcul calcule(const QStringList& reponses, int N, ModeAffichage mode, const Cat
     QHash<QString, int> compte;
     for (const QString& enregistrements : reponses) {
         for (const QString& entree : dernieres_reponses(enregistrements)) {
+            const QStringView e(entree);
             bool ok_a, ok_b, ok_t, ok_r;
-            const int a = entree.left(2).toInt(&ok_a);
-            const int b = entree.mid(2, 2).toInt(&ok_b);
-            const int t = entree.mid(4, 3).toInt(&ok_t);
-            const int reponse = entree.mid(7, 4).toInt(&ok_r);
+            const int a = e.left(2).toInt(&ok_a);
+            const int b = e.mid(2, 2).toInt(&ok_b);
+            const int t = e.mid(4, 3).toInt(&ok_t);
+            const int reponse = e.mid(7, 4).toInt(&ok_r);
             if (!ok_a || !ok_b || !ok_t || !ok_r)
                 continue;
             const Categorie cat = categorie_reponse(score_produit(entree, T), reponse);
@@ -215,7 +216,8 @@ Calcul calcule(const QStringList& reponses, int N, ModeAffichage mode, const Cat
                 c.temps[int(cat)] += t;
             }
             if (cat == Categorie::fausse && resultat_compte(reponse)) {
-                const QString cle = QStringLiteral("%1×%2=%3").arg(a).arg(b).arg(reponse);
+                const QString cle = QString::number(a) + QChar(0xD7) + QString::number(b) + QLatin1Char('=')
+                    + QString::number(reponse);
                 auto it = compte.find(cle);
                 if (it == compte.end()) {
                     compte.insert(cle, 1);
