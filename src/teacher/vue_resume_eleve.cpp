@@ -2,7 +2,6 @@
 
 #include "reports/graphique_test.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QUrl>
 
@@ -12,7 +11,7 @@ const QString schema_graphique = QStringLiteral("graphique");
 const QString schema_icone = QStringLiteral("icone");
 
 // The small picture before each "Test du …": a bar chart.
-QByteArray icone_test()
+QImage icone_test()
 {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -21,11 +20,7 @@ QByteArray icone_test()
     p.fillRect(6, 5, 3, 10, QColor(255, 0, 0));
     p.fillRect(10, 2, 3, 13, QColor(0, 160, 0));
     p.end();
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return png;
+    return image;
 }
 
 } // namespace
@@ -95,9 +90,5 @@ QVariant VueResumeEleve::loadResource(int type, const QUrl& nom)
     const int i = nom.path().toInt(&ok);
     if (!ok || i < 0 || i >= m_jours.size())
         return {};
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    graphique_test(m_jours[i].ligne, m_temps_acceptable).save(&tampon, "PNG");
-    return png;
+    return graphique_test(m_jours[i].ligne, m_temps_acceptable);
 }

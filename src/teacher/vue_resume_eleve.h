@@ -5,7 +5,8 @@
 #include <QTextBrowser>
 
 // "RichView1": the summary of the selected pupil with the chart of each test day, or the entry of a class or
-// of the top line. Charts are drawn when first shown and kept compressed, so a long history stays light.
+// of the top line. A chart is drawn only when it comes into view, so a history of hundreds of test days opens
+// at once.
 class VueResumeEleve : public QTextBrowser
 {
     Q_OBJECT
