@@ -129,6 +129,7 @@ QString aide_generale()
         "\n"
         "Commandes :\n"
         "  bilan     écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  liste     liste des élèves du suivi de classes, avec moyennes (texte ou tableur)\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }
