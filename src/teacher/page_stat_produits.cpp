@@ -2,70 +2,17 @@
 
 #include "app/logique/session.h"
 #include "storage/configuration.h"
-#include "storage/dossiers.h"
 #include "storage/niveaux.h"
 #include "teacher/cases_classes.h"
+#include "teacher/choix_test_affiche.h"
+#include "teacher/selecteur_etablissement.h"
 #include "teacher/tstats.h"
 #include "ui/boites.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-
-namespace {
-
-const QString format_date = QStringLiteral("dd/MM/yyyy");
-
-QLabel* etiquette(const QString& texte, QWidget* parent, const QRect& place)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setGeometry(place);
-    return l;
-}
-
-} // namespace
-
-ChoixDossiersStats::ChoixDossiersStats(
-    const QString& nom_etablissements, const QString& nom_annees, QWidget* parent)
-    : QWidget(parent)
-{
-    etiquette(QStringLiteral("Etablissement:"), this, QRect(0, 0, 200, 20));
-    m_etablissements = new QComboBox(this);
-    m_etablissements->setObjectName(nom_etablissements);
-    m_etablissements->setAccessibleName(QStringLiteral("Etablissement:"));
-    m_etablissements->setGeometry(0, 20, 200, 26);
-    etiquette(QStringLiteral("Année scolaire:"), this, QRect(0, 52, 200, 20));
-    m_annees = new QComboBox(this);
-    m_annees->setObjectName(nom_annees);
-    m_annees->setAccessibleName(QStringLiteral("Année scolaire:"));
-    m_annees->setGeometry(0, 72, 200, 26);
-    resize(200, 100);
-    connect(m_etablissements, &QComboBox::activated, this, &ChoixDossiersStats::change_etablissement);
-}
-
-void ChoixDossiersStats::remplit(const QString& dossier_eleves)
-{
-    m_dossier_eleves = dossier_eleves;
-    m_etablissements->clear();
-    m_etablissements->addItems(sous_dossiers(dossier_eleves));
-    change_etablissement();
-}
-
-void ChoixDossiersStats::change_etablissement()
-{
-    m_annees->clear();
-    if (m_etablissements->currentText().isEmpty())
-        return;
-    m_annees->addItems(sous_dossiers(
-        QDir(m_dossier_eleves).filePath(m_etablissements->currentText()), QStringLiteral("2*")));
-    m_annees->setCurrentIndex(m_annees->count() - 1);
-}
 
 PageStatProduits::PageStatProduits(Session& session, QWidget* parent)
     : QWidget(parent)
@@ -75,38 +22,19 @@ PageStatProduits::PageStatProduits(Session& session, QWidget* parent)
     m_classes = new CasesClasses(QStringLiteral("CheckBox_"), this);
     m_classes->move(10, 10);
 
-    m_selecteurs = new ChoixDossiersStats(QStringLiteral("ComboBox3"), QStringLiteral("ComboBox4"), this);
-    m_selecteurs->move(10, 330);
-
-    auto* quel_test = new QGroupBox(QStringLiteral("Quel test analyser:"), this);
-    quel_test->setObjectName(QStringLiteral("GroupBox_quel_test"));
-    quel_test->setGeometry(240, 320, 330, 90);
-    m_premier = new QRadioButton(QStringLiteral("le premier à partir du"), quel_test);
-    m_premier->setObjectName(QStringLiteral("RadioButton15"));
-    m_premier->setAccessibleName(m_premier->text());
-    m_premier->setGeometry(10, 24, 180, 24);
-    m_dernier = new QRadioButton(QStringLiteral("le dernier au"), quel_test);
-    m_dernier->setObjectName(QStringLiteral("RadioButton17"));
-    m_dernier->setAccessibleName(m_dernier->text());
-    m_dernier->setGeometry(10, 54, 180, 24);
-    m_dernier->setChecked(true);
-    m_date_premier = new QDateEdit(quel_test);
-    m_date_premier->setObjectName(QStringLiteral("DateTimePicker4"));
-    m_date_premier->setAccessibleName(m_premier->text());
-    m_date_dernier = new QDateEdit(quel_test);
-    m_date_dernier->setObjectName(QStringLiteral("DateTimePicker6"));
-    m_date_dernier->setAccessibleName(m_dernier->text());
-    for (QDateEdit* d : {m_date_premier, m_date_dernier}) {
-        d->setDisplayFormat(format_date);
-        d->setCalendarPopup(true);
-    }
-    m_date_premier->setGeometry(200, 22, 120, 26);
-    m_date_dernier->setGeometry(200, 52, 120, 26);
+    m_selecteurs
+        = new SelecteurEtablissement(QStringLiteral("ComboBox3"), QStringLiteral("ComboBox4"), false, this);
+    m_selecteurs->setGeometry(10, 330, 260, 80);
+    m_quel_test = new ChoixTestAffiche(QStringLiteral("Quel test analyser:"),
+        {QStringLiteral("RadioButton15"), QStringLiteral("DateTimePicker4"), QStringLiteral("RadioButton17"),
+            QStringLiteral("DateTimePicker6")},
+        this);
+    m_quel_test->setGeometry(290, 320, 320, 90);
 
     auto* lancer = new QPushButton(QStringLiteral("Lancer calcul"), this);
     lancer->setObjectName(QStringLiteral("Button_stats"));
     lancer->setAccessibleName(lancer->text());
-    lancer->setGeometry(600, 350, 150, 34);
+    lancer->setGeometry(640, 350, 150, 34);
     connect(lancer, &QPushButton::clicked, this, &PageStatProduits::Button_statsClick);
 
     m_stats = new TStats(this);
@@ -114,21 +42,13 @@ PageStatProduits::PageStatProduits(Session& session, QWidget* parent)
 
 void PageStatProduits::ouvre()
 {
-    const Reglages& r = m_session.reglages();
-    m_selecteurs->remplit(r.dossier_eleves);
-    const QDate aujourdhui = m_session.horloge().date_heure().date();
-    const int debut_annee = r.annee_scolaire.left(4).toInt();
-    m_date_premier->setDate(debut_annee > 0 ? QDate(debut_annee, 9, 1) : aujourdhui);
-    m_date_dernier->setDate(aujourdhui);
+    m_selecteurs->remplit(m_session.reglages().dossier_eleves, m_session.reglages().nom_etablissement);
+    m_quel_test->initialise(m_session.horloge().date_heure().date());
 }
 
 ChoixTestAnalyse PageStatProduits::choix() const
 {
-    ChoixTestAnalyse c;
-    c.mode = m_premier->isChecked() ? ModeChoixTest::premier : ModeChoixTest::dernier;
-    c.date = (m_premier->isChecked() ? m_date_premier : m_date_dernier)->date().toString(format_date);
-    c.masquer_incomplets = m_session.reglages().masquer_tests_incomplets;
-    return c;
+    return {m_quel_test->mode(), m_quel_test->date(), m_session.reglages().masquer_tests_incomplets};
 }
 
 Collecte PageStatProduits::collecte() const

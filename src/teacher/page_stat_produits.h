@@ -5,28 +5,10 @@
 #include <QWidget>
 
 class CasesClasses;
-class QComboBox;
-class QDateEdit;
-class QRadioButton;
+class ChoixTestAffiche;
+class SelecteurEtablissement;
 class Session;
 class TStats;
-
-// The two folder selectors of the page: establishment, then its school years.
-class ChoixDossiersStats : public QWidget
-{
-    Q_OBJECT
-public:
-    ChoixDossiersStats(
-        const QString& nom_etablissements, const QString& nom_annees, QWidget* parent = nullptr);
-    void remplit(const QString& dossier_eleves);
-
-private:
-    void change_etablissement();
-
-    QString m_dossier_eleves;
-    QComboBox* m_etablissements = nullptr;
-    QComboBox* m_annees = nullptr;
-};
 
 // "Statistiques produits": which classes and which test, then "Lancer calcul" opens the per-product
 // statistics of the gathered tests.
@@ -38,7 +20,7 @@ public:
 
     CasesClasses* classes() const { return m_classes; }
     TStats* stats() const { return m_stats; }
-    // On the console's opening: the selectors and the dates (1 September of the school year, today).
+    // On the console's opening: the folder selectors and the dates (1 September of the school year, today).
     void ouvre();
     void Button_statsClick();
     // What "Lancer calcul" gathers, without the window.
@@ -49,10 +31,7 @@ private:
 
     Session& m_session;
     CasesClasses* m_classes = nullptr;
-    ChoixDossiersStats* m_selecteurs = nullptr;
-    QRadioButton* m_premier = nullptr;
-    QRadioButton* m_dernier = nullptr;
-    QDateEdit* m_date_premier = nullptr;
-    QDateEdit* m_date_dernier = nullptr;
+    SelecteurEtablissement* m_selecteurs = nullptr;
+    ChoixTestAffiche* m_quel_test = nullptr;
     TStats* m_stats = nullptr;
 };
