@@ -1,7 +1,7 @@
 // Per-product statistics of a whole school: gathering one test per pupil and computing the grid and the
 // confusions, against reading the same history files raw ("x_brut" = time of the operation / raw read).
 #include "storage/fichier_texte.h"
-#include "storage/historique_exemples.h"
+#include "support/ecole_generee.h"
 #include "teacher/statistiques_collecte.h"
 #include "teacher/statistiques_produits.h"
 
@@ -14,8 +14,6 @@
 namespace {
 
 constexpr int eleves = 1000;
-constexpr int par_classe = 25;
-constexpr int seances_par_eleve = 60;
 
 template <typename F> double secondes(F&& f)
 {
@@ -24,47 +22,45 @@ template <typename F> double secondes(F&& f)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 }
 
-// A school of `eleves` pupils in classes of `par_classe`, each with a long history of tests where a few
-// products are answered wrong.
+// The generated school of the class follow-up: 1,000 pupils in 40 classes, 100 tested séances each.
 struct Ecole
 {
     QTemporaryDir dossier;
+    QString etablissement;
     QVector<ClasseChoisie> classes;
     qint64 octets = 0;
 
     Ecole()
     {
-        const QDir racine(dossier.path());
-        for (int i = 0; i < eleves; ++i) {
-            const QString classe = QStringLiteral("2024-2025/C%1").arg(i / par_classe);
-            if (i % par_classe == 0) {
-                racine.mkpath(classe);
-                classes.append({racine.filePath(classe), QStringLiteral("tables_classiques")});
-            }
-            const QString nom = QStringLiteral("Eleve_%1").arg(i);
-            QStringList lignes = historique_long(seances_par_eleve, i);
-            // One wrong answer per pupil, spread over the products, so that the confusions list fills up.
-            const QString faux = enregistrement_reponse(QStringLiteral("0609"), 40, 48 + i % 9);
-            for (QString& l : lignes)
-                if (est_ligne_test(l))
-                    l += faux;
-            const QString historique = racine.filePath(nom + QStringLiteral(".txt"));
-            ecrit_lignes(historique, lignes);
-            ecrit_lignes(
-                racine.filePath(classe + QLatin1Char('/') + nom + QStringLiteral(".lnk")), {historique});
-            octets += QFile(historique).size();
-        }
+        EcoleGeneree g;
+        g.eleves = eleves;
+        g.classes = 40;
+        g.seances = 100;
+        g.ecrit(dossier.path());
+        etablissement = g.dossier_etablissement(dossier.path());
+        for (int c = 0; c < g.classes; ++c)
+            classes.append(
+                {etablissement + QLatin1Char('/') + g.annee + QLatin1Char('/') + EcoleGeneree::nom_classe(c),
+                    QStringLiteral("tables_classiques")});
+        for (const QString& f : QDir(etablissement).entryList({QStringLiteral("*.txt")}, QDir::Files))
+            octets += QFileInfo(QDir(etablissement).filePath(f)).size();
     }
 };
 
+const Ecole& ecole()
+{
+    static const Ecole e;
+    return e;
+}
+
 void BM_statistiques_produits_ecole(benchmark::State& etat)
 {
-    static Ecole ecole;
+    const Ecole& ecole = ::ecole();
     const ChoixTestAnalyse choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false};
     double total = 0;
     for (auto _ : etat) {
         total += secondes([&] {
-            const Collecte c = collecte_reponses(ecole.classes, ecole.dossier.path(), choix);
+            const Collecte c = collecte_reponses(ecole.classes, ecole.etablissement, choix);
             const Calcul calcul = calcule(c.reponses, c.nombre_eleves, ModeAffichage::pourcentage,
                 {false, false, true, true}, 4, TriConfusions::resultat);
             benchmark::DoNotOptimize(calcul);
@@ -78,7 +74,7 @@ void BM_statistiques_produits_ecole(benchmark::State& etat)
             for (const ClasseChoisie& classe : ecole.classes) {
                 for (const QString& lnk :
                     QDir(classe.dossier).entryList({QStringLiteral("*.lnk")}, QDir::Files)) {
-                    QFile f(QDir(ecole.dossier.path()).filePath(lnk.chopped(4) + QStringLiteral(".txt")));
+                    QFile f(QDir(ecole.etablissement).filePath(lnk.chopped(4) + QStringLiteral(".txt")));
                     f.open(QIODevice::ReadOnly);
                     benchmark::DoNotOptimize(f.readAll());
                 }
@@ -97,7 +93,7 @@ void BM_statistiques_produits_ecole(benchmark::State& etat)
 // The parts: reading every history into lines, then choosing the tests, then computing.
 void BM_parties(benchmark::State& etat)
 {
-    static Ecole ecole;
+    const Ecole& ecole = ::ecole();
     const ChoixTestAnalyse choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false};
     double lecture = 0, choix_tests = 0, calcul = 0;
     for (auto _ : etat) {
@@ -107,7 +103,7 @@ void BM_parties(benchmark::State& etat)
                 for (const QString& lnk :
                     QDir(classe.dossier).entryList({QStringLiteral("*.lnk")}, QDir::Files))
                     historiques << *lit_lignes(
-                        QDir(ecole.dossier.path()).filePath(lnk.chopped(4) + QStringLiteral(".txt")));
+                        QDir(ecole.etablissement).filePath(lnk.chopped(4) + QStringLiteral(".txt")));
         });
         QStringList reponses;
         choix_tests += secondes([&] {
