@@ -36,7 +36,7 @@ TStats::TStats(QWidget* parent)
 {
     setObjectName(QStringLiteral("TStats"));
     setWindowTitle(QStringLiteral("Statistiques par produits"));
-    setFixedSize(800, 480);
+    setFixedSize(880, 480);
     construit();
 }
 
@@ -46,12 +46,12 @@ void TStats::construit()
 
     auto* afficher = nomme(new QGroupBox(QStringLiteral("Afficher:"), this),
         QStringLiteral("GroupBox_afficher"), QStringLiteral("Afficher:"));
-    afficher->setGeometry(320, 10, 270, 122);
+    afficher->setGeometry(320, 10, 330, 122);
     const QStringList modes {QStringLiteral("pourcentage d'élèves"), QStringLiteral("nombre d'élèves"),
         QStringLiteral("temps moyen de réponse"), QStringLiteral("nombre moyen de bonnes réponses par mn")};
     for (int i = 0; i < modes.size(); ++i) {
         auto* b
-            = bouton_radio(QStringLiteral("RadioButton%1").arg(i + 1), modes[i], afficher, 22 + 24 * i, 255);
+            = bouton_radio(QStringLiteral("RadioButton%1").arg(i + 1), modes[i], afficher, 22 + 24 * i, 315);
         connect(b, &QRadioButton::clicked, this, [this, i] { RadioButtonClick(ModeAffichage(i)); });
         m_modes << b;
     }
@@ -59,14 +59,14 @@ void TStats::construit()
 
     auto* concernant = nomme(new QGroupBox(QStringLiteral("concernant:"), this),
         QStringLiteral("GroupBox_concernant"), QStringLiteral("concernant:"));
-    concernant->setGeometry(320, 140, 270, 122);
+    concernant->setGeometry(320, 140, 330, 122);
     const QStringList categories {QStringLiteral("bonnes réponses dans un temps <"),
         QStringLiteral("bonnes réponses dans un temps >=4 s"), QStringLiteral("réponses fausses"),
         QStringLiteral("pas de réponse")};
     for (int i = 0; i < categories.size(); ++i) {
         auto* c = nomme(new QCheckBox(categories[i], concernant), QStringLiteral("CheckBox_rep%1").arg(i + 1),
             categories[i]);
-        c->setGeometry(10, 22 + 24 * i, i == 0 ? 200 : 255, 22);
+        c->setGeometry(10, 22 + 24 * i, i == 0 ? 232 : 315, 22);
         c->setChecked(i >= 2);
         connect(c, &QCheckBox::clicked, this, [this, i] { CheckBox_repClick(i); });
         m_categories << c;
@@ -75,22 +75,22 @@ void TStats::construit()
         = nomme(new QSpinBox(concernant), QStringLiteral("SpinEdit2"), QStringLiteral("temps en secondes"));
     m_spin->setRange(1, 20);
     m_spin->setValue(4);
-    m_spin->setGeometry(205, 21, 42, 24);
+    m_spin->setGeometry(244, 21, 44, 24);
     connect(m_spin, &QSpinBox::valueChanged, this, &TStats::SpinEdit2Change);
     auto* sec = new QLabel(QStringLiteral("sec."), concernant);
-    sec->setGeometry(250, 22, 20, 22);
+    sec->setGeometry(292, 22, 34, 22);
 
     auto* actualiser = nomme(new QPushButton(QStringLiteral("Actualiser"), this),
         QStringLiteral("Button_calculer"), QStringLiteral("Actualiser"));
-    actualiser->setGeometry(320, 272, 130, 30);
+    actualiser->setGeometry(320, 272, 160, 30);
     connect(actualiser, &QPushButton::clicked, this, &TStats::Button_calculerClick);
     auto* enregistrer = nomme(new QPushButton(QStringLiteral("Enregistrer"), this), QStringLiteral("Button4"),
         QStringLiteral("Enregistrer"));
-    enregistrer->setGeometry(460, 272, 130, 30);
+    enregistrer->setGeometry(490, 272, 160, 30);
     connect(enregistrer, &QPushButton::clicked, this, &TStats::Button4Click);
     auto* imprimer = nomme(new QPushButton(QStringLiteral("Imprimer"), this), QStringLiteral("Button2"),
         QStringLiteral("Imprimer"));
-    imprimer->setGeometry(460, 310, 130, 30);
+    imprimer->setGeometry(490, 310, 160, 30);
     connect(imprimer, &QPushButton::clicked, this, &TStats::Button2Click);
 
     m_label_nb_eleves = nomme(new QLabel(this), QStringLiteral("Label_nb_eleves1"));
@@ -131,7 +131,7 @@ void TStats::construit_confusions()
 {
     auto* groupe = nomme(new QGroupBox(QStringLiteral("Fréquence des confusions"), this),
         QStringLiteral("GroupBox_confusions"), QStringLiteral("Fréquence des confusions"));
-    groupe->setGeometry(600, 10, 190, 460);
+    groupe->setGeometry(660, 10, 212, 460);
     m_memo = nomme(
         new QPlainTextEdit(groupe), QStringLiteral("Memo1"), QStringLiteral("Fréquence des confusions"));
     m_memo->setReadOnly(true);
@@ -141,17 +141,17 @@ void TStats::construit_confusions()
         fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_memo->setFont(fixe);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo->setGeometry(8, 22, 174, 314);
+    m_memo->setGeometry(8, 22, 196, 314);
     m_label_confusions = nomme(new QLabel(groupe), QStringLiteral("Label1"));
-    m_label_confusions->setGeometry(8, 340, 174, 20);
+    m_label_confusions->setGeometry(8, 340, 196, 20);
     auto* trier = new QLabel(QStringLiteral("Trier par:"), groupe);
-    trier->setGeometry(8, 362, 174, 20);
+    trier->setGeometry(8, 362, 196, 20);
     const QStringList noms {QStringLiteral("RadioButton_frequence"), QStringLiteral("RadioButton_produit"),
         QStringLiteral("RadioButton_resultat")};
     const QStringList textes {
         QStringLiteral("fréquence"), QStringLiteral("produit"), QStringLiteral("résultat")};
     for (int i = 0; i < noms.size(); ++i) {
-        auto* b = bouton_radio(noms[i], textes[i], groupe, 382 + 24 * i, 170);
+        auto* b = bouton_radio(noms[i], textes[i], groupe, 382 + 24 * i, 190);
         connect(b, &QRadioButton::clicked, this, &TStats::trie_confusions);
         m_tris << b;
     }
