@@ -190,24 +190,25 @@ bool TStats::imprime(QPrinter& imprimante) const
 
 void TStats::dessine(QPainter& p, const QRectF& page) const
 {
+    // Sizes in pixels of the 600-unit page, whatever the printer's resolution.
     QFont titre = QApplication::font();
-    titre.setPointSizeF(12);
+    titre.setPixelSize(16);
     titre.setBold(true);
     p.setFont(titre);
     p.drawText(QRectF(0, 0, page.width(), 20), Qt::AlignLeft, windowTitle());
     QFont normal = QApplication::font();
-    normal.setPointSizeF(8);
+    normal.setPixelSize(10);
     p.setFont(normal);
     QStringList ticks;
-    for (const QCheckBox* c : m_categories)
-        if (c->isChecked())
-            ticks << c->text();
-    p.drawText(QRectF(0, 24, page.width(), 16), Qt::AlignLeft,
-        m_modes[int(mode())]->text() + QStringLiteral(" concernant : ") + ticks.join(QStringLiteral(", ")));
-    p.drawText(QRectF(0, 40, page.width(), 16), Qt::AlignLeft,
-        QString::number(m_N) + QStringLiteral(" élèves au total"));
+    for (int i = 0; i < nombre_categories; ++i)
+        if (m_categories[i]->isChecked())
+            ticks << (i == 0 ? m_categories[0]->text() + m_spin->text() + QStringLiteral(" s")
+                             : m_categories[i]->text());
+    p.drawText(QRectF(0, 22, page.width(), 28), Qt::AlignLeft | Qt::TextWordWrap,
+        m_modes[int(mode())]->text() + QStringLiteral(" concernant : ") + ticks.join(QStringLiteral(", "))
+            + QStringLiteral(". ") + QString::number(m_N) + QStringLiteral(" élèves au total."));
 
-    constexpr qreal gauche = 20, haut = 80, pas = 34;
+    constexpr qreal gauche = 20, haut = 76, pas = 34;
     for (int a = 2; a <= 9; ++a) {
         p.drawText(
             QRectF(gauche + (a - 2) * pas, haut - 18, 32, 16), Qt::AlignCenter, QStringLiteral("%1×").arg(a));
@@ -224,9 +225,9 @@ void TStats::dessine(QPainter& p, const QRectF& page) const
     }
     p.setPen(Qt::black);
 
-    // The confusions in columns to the right of the grid, then across the page below it.
+    // The confusions in columns: first to the right of the grid, then below it.
     QFont fixe = m_memo->font();
-    fixe.setPointSizeF(8);
+    fixe.setPixelSize(10);
     p.setFont(fixe);
     const qreal x0 = gauche + 8 * pas + 40;
     p.drawText(QRectF(x0, haut - 18, page.width() - x0, 16), Qt::AlignLeft, m_label_confusions->text());
@@ -234,21 +235,19 @@ void TStats::dessine(QPainter& p, const QRectF& page) const
     const qreal hauteur_ligne = mesure.height();
     const qreal largeur_colonne = mesure.horizontalAdvance(QStringLiteral("00×00=00....000 fois  "));
     const qreal sous_la_grille = haut + 8 * pas + 16;
-    qreal x = x0, y = haut, haut_colonne = haut;
-    for (const QString& l : m_lignes) {
-        if (y + hauteur_ligne > page.height()) {
-            x += largeur_colonne;
-            y = haut_colonne;
+    QVector<QPointF> colonnes;
+    for (qreal x = x0; x + largeur_colonne <= page.width(); x += largeur_colonne)
+        colonnes << QPointF(x, haut);
+    for (qreal x = 0; x + largeur_colonne <= x0; x += largeur_colonne)
+        colonnes << QPointF(x, sous_la_grille);
+    qsizetype n = 0;
+    for (const QPointF& c : std::as_const(colonnes)) {
+        for (qreal y = c.y(); y + hauteur_ligne <= page.height() && n < m_lignes.size();
+             y += hauteur_ligne, ++n) {
+            const bool coupee
+                = c == colonnes.last() && y + 2 * hauteur_ligne > page.height() && n + 1 < m_lignes.size();
+            p.drawText(QPointF(c.x(), y + hauteur_ligne),
+                coupee ? QStringLiteral("… %1 de plus").arg(m_lignes.size() - n) : m_lignes[n]);
         }
-        if (x + largeur_colonne > page.width()) {
-            if (haut_colonne == sous_la_grille) {
-                p.drawText(QPointF(x - largeur_colonne, y + hauteur_ligne), QStringLiteral("…"));
-                break;
-            }
-            x = 0;
-            y = haut_colonne = sous_la_grille;
-        }
-        p.drawText(QPointF(x, y + hauteur_ligne), l);
-        y += hauteur_ligne;
     }
 }
