@@ -7,7 +7,8 @@
 
 namespace {
 
-// Class 61: 25 pupils, 5 answered 6 × 9 with 56 and 2 did not answer it; class 62: 5 pupils never tested.
+// Class 61: 25 pupils, 5 answered 6 × 9 with 56 and 2 did not answer it; class 62: 5 pupils never tested,
+// one of them with an unreadable history.
 class CommandeConfusions : public ::testing::Test
 {
 protected:
@@ -21,6 +22,8 @@ protected:
         }
         for (int i = 0; i < 5; ++i)
             eleve(QStringLiteral("62"), QStringLiteral("Absent_%1").arg(i), {});
+        // One of them has a history that cannot be read as a file.
+        ASSERT_TRUE(d.cree(QStringLiteral("Valbrume/Absent_0.txt")));
     }
     void eleve(const QString& classe, const QString& nom, const QString& enregistrements)
     {
@@ -68,12 +71,16 @@ TEST_F(CommandeConfusions, grille_et_confusions_comme_la_fenetre)
     {
         QStringList arguments;
         QString case_6x9;
-        QString premiere_confusion;
+        QString premiere_confusion; // none: no confusion at all
     } cas[] = {
         {{QStringLiteral("--classe"), QStringLiteral("61")}, QStringLiteral("28.0"),
             QStringLiteral("6×9=56....5 fois")},
         // Untested pupils of 62 lower the share.
         {{}, QStringLiteral("23.3"), QStringLiteral("6×9=56....5 fois")},
+        // Tested on 02/12 only: from 03/12 nobody is tested.
+        {{QStringLiteral("--classe"), QStringLiteral("61"), QStringLiteral("--premier-a-partir-du"),
+             QStringLiteral("03/12/2024")},
+            QStringLiteral("0.0"), QString()},
         {{QStringLiteral("--classe"), QStringLiteral("61"), QStringLiteral("--mode"),
              QStringLiteral("nombre"), QStringLiteral("--tri"), QStringLiteral("produit")},
             QStringLiteral("7"), QStringLiteral("6×9=56....5 fois")},
@@ -85,8 +92,15 @@ TEST_F(CommandeConfusions, grille_et_confusions_comme_la_fenetre)
         ASSERT_EQ(lance(x.arguments), 0) << m_erreurs.toStdString();
         EXPECT_EQ(case_texte(6, 9), x.case_6x9) << m_sortie.toStdString();
         EXPECT_TRUE(m_sortie.contains(u'\n' + x.premiere_confusion + u'\n')) << m_sortie.toStdString();
-        EXPECT_TRUE(m_sortie.contains(QStringLiteral("2 confusions différentes")));
+        EXPECT_TRUE(
+            m_sortie.contains(x.premiere_confusion.isEmpty() ? QStringLiteral("\n0 confusions différentes")
+                                                             : QStringLiteral("\n2 confusions différentes")));
     }
+    // The unreadable history is named once, and its pupil is counted untested.
+    lance({});
+    EXPECT_EQ(m_erreurs.count(QStringLiteral("historique illisible")), 1);
+    EXPECT_TRUE(m_erreurs.contains(QStringLiteral("Absent_0.txt")));
+    EXPECT_TRUE(m_sortie.contains(QStringLiteral("30 élèves au total, 25 testés")));
 }
 
 TEST_F(CommandeConfusions, csv_dans_un_fichier)

@@ -157,11 +157,8 @@ TEST(StatistiquesProduits, seuils_des_echelles)
     } cas[] = {
         {49, ModeAffichage::pourcentage, fausses_et_sans_reponse, Teinte::blanc},
         {50, ModeAffichage::pourcentage, fausses_et_sans_reponse, Teinte::gris_clair},
-        {399, ModeAffichage::pourcentage, fausses_et_sans_reponse, Teinte::rouge},
         {400, ModeAffichage::pourcentage, fausses_et_sans_reponse, Teinte::rouge_fonce},
         {950, ModeAffichage::nombre, bonnes, Teinte::blanc},
-        {949, ModeAffichage::nombre, bonnes, Teinte::gris_clair},
-        {600, ModeAffichage::nombre, bonnes, Teinte::rouge},
         {599, ModeAffichage::nombre, bonnes, Teinte::rouge_fonce},
         {19, ModeAffichage::temps_moyen, bonnes, Teinte::blanc},
         {60, ModeAffichage::temps_moyen, bonnes, Teinte::rouge_fonce},
