@@ -77,6 +77,10 @@ TEST_F(CommandeConfusions, grille_et_confusions_comme_la_fenetre)
             QStringLiteral("6×9=56....5 fois")},
         // Untested pupils of 62 lower the share.
         {{}, QStringLiteral("23.3"), QStringLiteral("6×9=56....5 fois")},
+        // No test holds every product of the table of 2: all hidden.
+        {{QStringLiteral("--classe"), QStringLiteral("61"), QStringLiteral("--masquer-incomplets"),
+             QStringLiteral("--objectifs"), QStringLiteral("table_2")},
+            QStringLiteral("0.0"), QString()},
         // Tested on 02/12 only: from 03/12 nobody is tested.
         {{QStringLiteral("--classe"), QStringLiteral("61"), QStringLiteral("--premier-a-partir-du"),
              QStringLiteral("03/12/2024")},

@@ -75,8 +75,12 @@ protected:
 
 TEST_F(FenetreStats, la_page_ouvre_la_fenetre_qui_change_de_mode_et_de_tri)
 {
+    session->reglages().temps_reponse_acceptable = 3;
     dans<QAbstractButton>(page.get(), "Button_stats")->click();
     ASSERT_TRUE(stats()->isVisible());
+    // The captions tell where fast right answers end: at the acceptable time.
+    EXPECT_EQ(dans<QCheckBox>(stats(), "CheckBox_rep2")->text(),
+        QStringLiteral("bonnes réponses dans un temps >=3s"));
     EXPECT_EQ(dans<QLabel>(stats(), "Label_nb_eleves1")->text(), QStringLiteral("4"));
     EXPECT_EQ(texte_case(6, 9), QStringLiteral("75.0"));
     EXPECT_EQ(dans<QLabel>(stats(), "Label1")->text(), QStringLiteral("3 confusions différentes"));
