@@ -20,21 +20,22 @@ PageStatProduits::PageStatProduits(Session& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("Stat_prod"));
     m_classes = new CasesClasses(QStringLiteral("CheckBox_"), this);
+    // Room below for 20 classes a level.
     m_classes->move(10, 10);
 
     m_selecteurs
         = new SelecteurEtablissement(QStringLiteral("ComboBox3"), QStringLiteral("ComboBox4"), false, this);
-    m_selecteurs->setGeometry(10, 330, 260, 80);
+    m_selecteurs->setGeometry(10, 455, 260, 80);
     m_quel_test = new ChoixTestAffiche(QStringLiteral("Quel test analyser:"),
         {QStringLiteral("RadioButton15"), QStringLiteral("DateTimePicker4"), QStringLiteral("RadioButton17"),
             QStringLiteral("DateTimePicker6")},
         this);
-    m_quel_test->setGeometry(290, 320, 320, 90);
+    m_quel_test->setGeometry(290, 445, 320, 90);
 
     auto* lancer = new QPushButton(QStringLiteral("Lancer calcul"), this);
     lancer->setObjectName(QStringLiteral("Button_stats"));
     lancer->setAccessibleName(lancer->text());
-    lancer->setGeometry(640, 350, 150, 34);
+    lancer->setGeometry(640, 475, 150, 34);
     connect(lancer, &QPushButton::clicked, this, &PageStatProduits::Button_statsClick);
 
     m_stats = new TStats(this);

@@ -76,8 +76,11 @@ protected:
 TEST_F(FenetreStats, la_page_ouvre_la_fenetre_qui_change_de_mode_et_de_tri)
 {
     session->reglages().temps_reponse_acceptable = 3;
+    ASSERT_TRUE(d.cree(QStringLiteral("eleves/Valbrume/Dupont_Eva.txt"))); // a history that cannot be read
     dans<QAbstractButton>(page.get(), "Button_stats")->click();
     ASSERT_TRUE(stats()->isVisible());
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues.first().texte.endsWith(QStringLiteral("/eleves/Valbrume/Dupont_Eva.txt")));
     // The captions tell where fast right answers end: at the acceptable time.
     EXPECT_EQ(dans<QCheckBox>(stats(), "CheckBox_rep2")->text(),
         QStringLiteral("bonnes réponses dans un temps >=3s"));
