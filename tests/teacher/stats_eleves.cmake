@@ -1,0 +1,3 @@
+# The class statistics: the data of the chart and its geometry.
+tabrix_test(tests_stats_eleves_regles SOURCES ${CMAKE_CURRENT_LIST_DIR}/stats_eleves_test.cpp
+    LIENS tabrix_professeur_regles)
