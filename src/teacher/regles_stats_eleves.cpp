@@ -187,16 +187,16 @@ QString DonneesStats::texte() const
     return champs.join(tab);
 }
 
-QStringList DonneesStats::lignes_csv(const QString& abscisse) const
+QStringList DonneesStats::lignes_csv() const
 {
     const auto champ = [](QString t) {
         if (!t.contains(QLatin1Char(';')) && !t.contains(QLatin1Char('"')))
             return t;
         return QLatin1Char('"') + t.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
     };
-    QString ordonnee = titre;
-    if (const int par = ordonnee.lastIndexOf(QStringLiteral(" par ")); par >= 0)
-        ordonnee.truncate(par);
+    const int par = titre.indexOf(QStringLiteral(" par "));
+    const QString ordonnee = par < 0 ? titre : titre.left(par);
+    const QString abscisse = par < 0 ? QString() : titre.mid(par + 5);
     QStringList lignes {champ(abscisse) + QLatin1Char(';') + champ(ordonnee)};
     for (const auto& b : barres)
         lignes << champ(b.first) + QLatin1Char(';') + QString::number(b.second);

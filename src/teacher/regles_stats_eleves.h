@@ -53,8 +53,8 @@ struct DonneesStats
     QString texte_eleves() const { return QString::number(nb_eleves) + QStringLiteral(" élèves"); }
     // Title, top, N élèves, then label and value of each bar, separated by tabs.
     QString texte() const;
-    // Semicolon-separated, one bar per line after a heading line.
-    QStringList lignes_csv(const QString& abscisse) const;
+    // Semicolon-separated: the two axes, one bar per line, then the pupil count.
+    QStringList lignes_csv() const;
 };
 
 // Whether the two keys make a chart: a class or level abscissa shows a mean score or speed, a score or

@@ -7,6 +7,7 @@
 #include "teacher/page_etablissement.h"
 #include "teacher/page_objectifs.h"
 #include "teacher/page_parametres.h"
+#include "teacher/page_stats_eleves.h"
 #include "ui/boites.h"
 
 #include <QLabel>
@@ -52,14 +53,13 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
         QStringLiteral("Suivi de classes"));
     QWidget* stat_prod = page_a_venir(QStringLiteral("Stat_prod"), QStringLiteral("Statistiques produits"));
     m_classeur->addTab(stat_prod, QStringLiteral("Statistiques produits"));
-    QWidget* stat_eleves = page_a_venir(QStringLiteral("stat_class"), QStringLiteral("Statistiques élèves"));
-    m_classeur->addTab(stat_eleves, QStringLiteral("Statistiques élèves"));
+    m_stats_eleves = new PageStatsEleves(session);
+    m_classeur->addTab(m_stats_eleves, QStringLiteral("Statistiques élèves"));
     m_classeur->addTab(page_a_venir(QStringLiteral("maintenance_fichiers"), QStringLiteral("Maintenance")),
         QStringLiteral("Maintenance"));
     m_classes_produits = new CasesClasses(QStringLiteral("CheckBox_"), stat_prod);
     m_classes_produits->move(10, 10);
-    m_classes_eleves = new CasesClasses(QStringLiteral("CheckBox_el_"), stat_eleves);
-    m_classes_eleves->move(10, 10);
+    m_classes_eleves = m_stats_eleves->cases_classes();
 
     connect(m_bahut, &PageEtablissement::enregistrement_demande, this,
         &TProfesseur::Button_enregistrer_etablissementClick);
@@ -99,6 +99,7 @@ void TProfesseur::FormShow()
     m_objectifs->charge(ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
         ini.lit_texte(cles::etablissement, cles::objectifs_etendus_niveaux, QString()));
     Actualise_CheckBox_classes();
+    m_stats_eleves->montre();
 }
 
 void TProfesseur::FormActivate()

@@ -8,6 +8,7 @@ class FichierIni;
 class PageEtablissement;
 class PageObjectifs;
 class PageParametres;
+class PageStatsEleves;
 class QTabWidget;
 class Session;
 
@@ -38,6 +39,7 @@ public:
     bool nouvelle_annee_scolaire() const { return m_nouvelle_annee_scolaire; }
 
     QTabWidget* classeur() const { return m_classeur; }
+    PageStatsEleves* page_stats_eleves() const { return m_stats_eleves; }
     void Actualise_CheckBox_classes();
 
     void Button_enregistrer_etablissementClick();
@@ -65,4 +67,5 @@ private:
     PageObjectifs* m_objectifs = nullptr;
     CasesClasses* m_classes_produits = nullptr;
     CasesClasses* m_classes_eleves = nullptr;
+    PageStatsEleves* m_stats_eleves = nullptr;
 };

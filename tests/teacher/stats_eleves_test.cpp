@@ -209,7 +209,7 @@ TEST(StatsEleves, texte_relu_et_csv)
         {QString(), QStringLiteral("t\tx\t3 élèves"), QStringLiteral("t\t8\t3 élèves\tseul")})
         EXPECT_FALSE(lit_donnees_stats(faux)) << faux.toStdString();
     d.barres[0].first = QStringLiteral("6;\"A\"");
-    EXPECT_EQ(d.lignes_csv(rapidite),
+    EXPECT_EQ(d.lignes_csv(),
         (QStringList {QStringLiteral("nb bonnes rép/mn;Nombre d'élèves"), QStringLiteral("\"6;\"\"A\"\"\";7"),
             QStringLiteral(";1"), QStringLiteral("9 élèves;")}));
 }
