@@ -129,6 +129,7 @@ QString aide_generale()
         "\n"
         "Commandes :\n"
         "  bilan     écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  stats     compare les classes ou les niveaux sur un test (données et graphique)\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }

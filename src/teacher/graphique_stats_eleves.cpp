@@ -1,7 +1,9 @@
 #include "teacher/graphique_stats_eleves.h"
 
+#include "storage/fichier_texte.h"
 #include "teacher/regles_graphique_stats.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -88,4 +90,16 @@ bool imprime_graphique(QPrinter& imprimante, const QImage& image)
     const QSize taille(int(image.width() * echelle), int(image.height() * echelle));
     p.drawImage(QRect(QPoint((page.width() - taille.width()) / 2, 0), taille), image);
     return p.end();
+}
+
+QString enregistre_png(const QImage& image, const QString& chemin)
+{
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&tampon, "PNG"))
+        return QStringLiteral("L'image n'a pas pu être composée.");
+    if (const Ecriture e = ecrit_octets(chemin, png); !e)
+        return QStringLiteral("%1 n'a pas pu être écrit. %2").arg(chemin, e.erreur);
+    return {};
 }

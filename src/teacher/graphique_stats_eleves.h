@@ -10,5 +10,8 @@ class QPrinter;
 // in red and the title in bold italic.
 QImage graphique_stats_eleves(const DonneesStats& d);
 
+// Replaces the file with the picture as PNG; "" when written, else why not (French).
+QString enregistre_png(const QImage& image, const QString& chemin);
+
 // The picture across the page's width (never enlarged past twice its size), at the top of the page.
 bool imprime_graphique(QPrinter& imprimante, const QImage& image);

@@ -5,7 +5,6 @@
 #include "teacher/graphique_stats_eleves.h"
 #include "ui/boites.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -113,13 +112,8 @@ QString enregistre_graphique(const QString& chemin_png, const QImage& image, con
     if (QFileInfo(chemin_png).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
         return QStringLiteral(
             "Choisissez un nom d'image (.png) : les données sont enregistrées à côté, en .csv.");
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    if (!image.save(&tampon, "PNG"))
-        return QStringLiteral("L'image n'a pas pu être composée.");
-    if (const Ecriture e = ecrit_octets(chemin_png, png); !e)
-        return QStringLiteral("%1 n'a pas pu être écrit. %2").arg(chemin_png, e.erreur);
+    if (const QString erreur = enregistre_png(image, chemin_png); !erreur.isEmpty())
+        return erreur;
     const QFileInfo info(chemin_png);
     const QString chemin_csv = info.dir().filePath(info.completeBaseName() + QStringLiteral(".csv"));
     if (const Ecriture e = ecrit_lignes(chemin_csv, d.lignes_csv()); !e)
