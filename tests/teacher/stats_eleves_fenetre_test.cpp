@@ -6,6 +6,7 @@
 #include "teacher/cases_classes.h"
 #include "teacher/dialogues_fichiers.h"
 #include "teacher/ecole_stats.h"
+#include "teacher/export_bilans.h"
 #include "teacher/page_stats_eleves.h"
 #include "teacher/tstats_el.h"
 
@@ -147,6 +148,36 @@ TEST_F(PageStats, graphique_enregistre_en_png_et_csv_et_imprime)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     f->close();
+}
+
+TEST_F(PageStats, bilans_d_une_classe_exportes_en_pdf_et_imprimes)
+{
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(reponses_score(40)));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Absent_Paul"), std::nullopt);
+    ContexteExport c;
+    c.date = QStringLiteral("03/12/2024");
+    c.dossier_etablissement = ecole.dossier_etablissement();
+    const NoeudExporte classe {ecole.dossier_annee() + QStringLiteral("/61"), QStringLiteral("61: 2 élèves"),
+        QStringLiteral("Total: 2 élèves")};
+
+    fichier_choisi = sortie.chemin(QStringLiteral("Classe de 61.pdf"));
+    EXPECT_EQ(ButtonEnregistrerClick(&page, classe, c, sortie.chemin(), horloge), fichier_choisi);
+    ASSERT_EQ(demandes.size(), 1);
+    EXPECT_EQ(demandes[0].nom, QStringLiteral("Classe de 61"));
+    EXPECT_EQ(demandes[0].filtre, QStringLiteral("Document Adobe Acrobat (*.pdf)"));
+    EXPECT_TRUE(QFile::exists(fichier_choisi));
+    // The pupil without a history is left out, and said.
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("Absent_Paul")));
+
+    EXPECT_EQ(ImprimerBilan(&page, classe, c), 1);
+    EXPECT_TRUE(QFile::exists(sortie.chemin(QStringLiteral("impression.pdf"))));
+
+    // The summary line exports nothing and asks nothing.
+    EXPECT_EQ(ButtonEnregistrerClick(
+                  &page, {QStringLiteral(" "), QStringLiteral("Total"), {}}, c, sortie.chemin(), horloge),
+        QString());
+    EXPECT_EQ(demandes.size(), 1);
 }
 
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "teacher/regles_exports.h"
+
+class Horloge;
+class QWidget;
+
+// The exports of "Suivi de classes": the reports of the selected pupil, or of every pupil of the selected
+// class, to a PDF file or to the printer. Nothing happens for the summary line or no selection.
+
+// "Enregistrer": the save dialog opens in `dossier` on the proposed name. Returns the file written, or "".
+QString ButtonEnregistrerClick(QWidget* parent, const NoeudExporte& noeud, const ContexteExport& contexte,
+    const QString& dossier, const Horloge& horloge);
+// "Imprimer": one page per report after the print dialog. Returns the number of pages printed.
+int ImprimerBilan(QWidget* parent, const NoeudExporte& noeud, const ContexteExport& contexte);
