@@ -3,7 +3,7 @@
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 #include "storage/niveaux.h"
-#include "teacher/regles_exports.h"
+#include "teacher/regles_selecteurs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -125,8 +125,7 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
     if (!o.date_donnee)
         o.p.date = aujourdhui.toString(QStringLiteral("dd/MM/yyyy"));
     if (o.annee.isEmpty()) {
-        const int debut
-            = rentree_scolaire(QString(), QDate::fromString(o.p.date, QStringLiteral("dd/MM/yyyy"))).year();
+        const int debut = premier_septembre(QDate::fromString(o.p.date, QStringLiteral("dd/MM/yyyy"))).year();
         o.annee = QStringLiteral("%1-%2").arg(debut).arg(debut + 1);
     }
     if (o.ordonnee.isEmpty())

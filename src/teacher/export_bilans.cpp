@@ -1,11 +1,15 @@
 #include "teacher/export_bilans.h"
 
+#include "app/logique/session.h"
 #include "reports/bilan_impression.h"
+#include "teacher/arbre_eleves.h"
 #include "teacher/dialogues_fichiers.h"
+#include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
 #include <QApplication>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -80,4 +84,45 @@ int ImprimerBilan(QWidget* parent, const NoeudExporte& noeud, const ContexteExpo
     }
     signale_ignores(parent, *b);
     return int(b->bilans.size());
+}
+
+NoeudExporte noeud_selectionne(const ArbreEleves& arbre)
+{
+    NoeudExporte n;
+    const int index = arbre.index_selection();
+    if (index < 0)
+        return n;
+    n.chemin = arbre.entree(index);
+    n.texte = arbre.lignes().value(index);
+    const QTreeWidgetItem* noeud = arbre.noeud(index);
+    const int parent = noeud ? arbre.index_de(noeud->parent()) : -1;
+    n.texte_parent = parent >= 0 ? arbre.lignes().value(parent) : QString();
+    // Without class folders the pupils hang from the top line, one tab deep.
+    n.hors_classe = parent == 0 && !n.texte.startsWith(QStringLiteral("\t\t"));
+    return n;
+}
+
+void branche_exports(PageSuivi& page, Session& session)
+{
+    // The test shown and the establishment of the tree, as the list was built.
+    const auto contexte = [&page, &session] {
+        const OptionsListeEleves o = page.options();
+        ContexteExport c;
+        c.mode = o.mode;
+        c.date = o.date;
+        c.masquer_incomplets = o.masquer_incomplets;
+        c.objectifs = objectifs_des_tests_complets(o.objectifs);
+        c.temps_acceptable = o.temps_acceptable;
+        c.etablissement = session.reglages().nom_etablissement;
+        c.dossier_etablissement = o.dossier_etablissement();
+        return c;
+    };
+    QObject::connect(page.bouton_enregistrer(), &QPushButton::clicked, &page, [&page, &session, contexte] {
+        ButtonEnregistrerClick(&page, noeud_selectionne(*page.arbre()), contexte(),
+            dossier_des_exports(session.reglages().dossier_programme), session.horloge());
+    });
+    QObject::connect(page.bouton_imprimer(), &QPushButton::clicked, &page,
+        [&page, contexte] { ImprimerBilan(&page, noeud_selectionne(*page.arbre()), contexte()); });
+    page.bouton_enregistrer()->setEnabled(true);
+    page.bouton_imprimer()->setEnabled(true);
 }

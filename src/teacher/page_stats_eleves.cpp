@@ -1,17 +1,15 @@
 #include "teacher/page_stats_eleves.h"
 
 #include "app/logique/session.h"
-#include "storage/dossiers.h"
 #include "teacher/cases_classes.h"
+#include "teacher/choix_test_affiche.h"
 #include "teacher/regles_exports.h"
+#include "teacher/selecteur_etablissement.h"
 #include "teacher/tstats_el.h"
 #include "ui/boites.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,29 +24,6 @@ QRadioButton* choix(QWidget* parent, const char* nom, const QString& texte, int 
     r->setAccessibleName(texte);
     r->setGeometry(12, y, 190, 22);
     return r;
-}
-
-QDateEdit* date(QWidget* parent, const char* nom, const QString& invite, int y)
-{
-    auto* d = new QDateEdit(parent);
-    d->setObjectName(QLatin1String(nom));
-    d->setAccessibleName(invite);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setGeometry(200, y, 110, 24);
-    return d;
-}
-
-QComboBox* liste(QWidget* parent, const char* nom, const QString& invite, int y)
-{
-    auto* etiquette = new QLabel(invite, parent);
-    etiquette->setGeometry(560, y, 120, 24);
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(nom));
-    c->setAccessibleName(invite);
-    c->setGeometry(680, y, 210, 24);
-    etiquette->setBuddy(c);
-    return c;
 }
 
 } // namespace
@@ -84,16 +59,16 @@ PageStatsEleves::PageStatsEleves(Session& session, QWidget* parent)
     m_nb_eleves = choix(ordonnees, "RadioButton18", QStringLiteral("Nb élèves"), 76);
     m_pourcentage = choix(ordonnees, "RadioButton19", QStringLiteral("% élèves"), 102);
 
-    auto* test = new QGroupBox(QStringLiteral("Quel test analyser:"), this);
-    test->setGeometry(10, 160, 330, 84);
-    m_premier = choix(test, "RadioButton1", QStringLiteral("le premier à partir du"), 22);
-    m_dernier = choix(test, "RadioButton3", QStringLiteral("le dernier au"), 52);
-    m_date_premier = date(test, "DateTimePicker1", m_premier->text(), 21);
-    m_date_dernier = date(test, "DateTimePicker3", m_dernier->text(), 51);
+    m_test = new ChoixTestAffiche(QStringLiteral("Quel test analyser:"),
+        {QStringLiteral("RadioButton1"), QStringLiteral("DateTimePicker1"), QStringLiteral("RadioButton3"),
+            QStringLiteral("DateTimePicker3")},
+        this);
+    m_test->setGeometry(10, 160, 500, 84);
 
-    m_etablissements = liste(this, "ComboBox5", QStringLiteral("Etablissement:"), 20);
-    m_annees = liste(this, "ComboBox6", QStringLiteral("Année scolaire:"), 50);
-    connect(m_etablissements, &QComboBox::currentTextChanged, this, &PageStatsEleves::remplit_annees);
+    // The computation reads the school year in progress; these lists are there as on the other pages.
+    m_selecteur
+        = new SelecteurEtablissement(QStringLiteral("ComboBox5"), QStringLiteral("ComboBox6"), false, this);
+    m_selecteur->setGeometry(540, 10, 360, 70);
 
     m_classes = new CasesClasses(QStringLiteral("CheckBox_el_"), this);
     m_classes->move(10, 256);
@@ -105,8 +80,6 @@ PageStatsEleves::PageStatsEleves(Session& session, QWidget* parent)
     connect(calculer, &QPushButton::clicked, this, &PageStatsEleves::Button1Click);
 
     m_niveau->setChecked(true);
-    m_rapidite_y->setChecked(true);
-    m_dernier->setChecked(true);
     desactive_nb_el();
     m_rapidite_y->setChecked(true);
     for (QRadioButton* r : {m_classe, m_niveau})
@@ -137,24 +110,8 @@ void PageStatsEleves::desactive_nb_el()
 
 void PageStatsEleves::montre()
 {
-    const QDate aujourdhui = m_session.horloge().date_heure().date();
-    m_date_premier->setDate(rentree_scolaire(m_session.reglages().annee_scolaire, aujourdhui));
-    m_date_dernier->setDate(aujourdhui);
-    const QSignalBlocker bloque(m_etablissements);
-    m_etablissements->clear();
-    m_etablissements->addItems(sous_dossiers(m_session.reglages().dossier_eleves));
-    remplit_annees();
-}
-
-void PageStatsEleves::remplit_annees()
-{
-    m_annees->clear();
-    if (m_etablissements->currentText().isEmpty())
-        return;
-    m_annees->addItems(
-        sous_dossiers(QDir(m_session.reglages().dossier_eleves).filePath(m_etablissements->currentText()),
-            QStringLiteral("2*")));
-    m_annees->setCurrentIndex(m_annees->count() - 1);
+    m_test->initialise(m_session.horloge().date_heure().date());
+    m_selecteur->remplit(m_session.reglages().dossier_eleves, m_session.reglages().nom_etablissement);
 }
 
 QString PageStatsEleves::cle_abscisse() const
@@ -185,15 +142,10 @@ ParametresStats PageStatsEleves::parametres() const
     ParametresStats p;
     p.abscisse = cle_abscisse();
     p.ordonnee = cle_ordonnee();
-    p.mode = m_premier->isChecked() ? ModeChoixTest::premier : ModeChoixTest::dernier;
-    p.date = (p.mode == ModeChoixTest::premier ? m_date_premier : m_date_dernier)
-                 ->date()
-                 .toString(QStringLiteral("dd/MM/yyyy"));
+    p.mode = m_test->mode();
+    p.date = m_test->date();
     p.masquer_incomplets = r.masquer_tests_incomplets;
-    // Without a pupil identified there are no objectives to hold: a complete test is one of the tables 2
-    // to 9.
-    p.objectifs = m_session.eleve().objectifs.isEmpty() ? QStringLiteral("tables_classiques")
-                                                        : m_session.eleve().objectifs;
+    p.objectifs = objectifs_des_tests_complets(m_session.eleve().objectifs);
     p.temps_acceptable = r.temps_reponse_acceptable;
     p.niveaux = r.niveaux;
     for (const QCheckBox* c : m_classes->cases())

@@ -5,10 +5,9 @@
 #include <QWidget>
 
 class CasesClasses;
-class QComboBox;
-class QDateEdit;
-class QGroupBox;
+class ChoixTestAffiche;
 class QRadioButton;
+class SelecteurEtablissement;
 class Session;
 class Tstats_el;
 
@@ -34,7 +33,6 @@ public:
 private:
     void active_nb_el();
     void desactive_nb_el();
-    void remplit_annees();
 
     Session& m_session;
     QRadioButton* m_classe = nullptr;
@@ -45,12 +43,8 @@ private:
     QRadioButton* m_rapidite_y = nullptr;
     QRadioButton* m_nb_eleves = nullptr;
     QRadioButton* m_pourcentage = nullptr;
-    QRadioButton* m_premier = nullptr;
-    QRadioButton* m_dernier = nullptr;
-    QDateEdit* m_date_premier = nullptr;
-    QDateEdit* m_date_dernier = nullptr;
-    QComboBox* m_etablissements = nullptr;
-    QComboBox* m_annees = nullptr;
+    ChoixTestAffiche* m_test = nullptr;
+    SelecteurEtablissement* m_selecteur = nullptr;
     CasesClasses* m_classes = nullptr;
     Tstats_el* m_stats_el = nullptr;
 };

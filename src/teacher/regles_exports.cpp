@@ -58,13 +58,9 @@ QString dossier_des_exports(const QString& dossier_programme)
     return QFileInfo(stats).isDir() ? stats : QDir(dossier_programme).path();
 }
 
-QDate rentree_scolaire(const QString& annee_scolaire, const QDate& aujourdhui)
+QString objectifs_des_tests_complets(const QString& objectifs_eleve)
 {
-    bool ok = false;
-    const int annee = annee_scolaire.left(4).toInt(&ok);
-    if (ok && annee_scolaire.size() == 9 && annee_scolaire.at(4) == QLatin1Char('-'))
-        return QDate(annee, 9, 1);
-    return QDate(aujourdhui.month() >= 9 ? aujourdhui.year() : aujourdhui.year() - 1, 9, 1);
+    return objectifs_eleve.trimmed().isEmpty() ? QStringLiteral("tables_classiques") : objectifs_eleve;
 }
 
 BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& contexte)

@@ -4,7 +4,6 @@
 #include "reports/bilan_contenu.h"
 #include "storage/fichier_texte.h"
 
-#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,9 +14,9 @@ class Horloge;
 // otherwise the working folder itself.
 QString dossier_des_exports(const QString& dossier_programme);
 
-// 1 September of the school year ("2024-2025"), or of the one in progress on `aujourdhui` when the text is
-// no school year.
-QDate rentree_scolaire(const QString& annee_scolaire, const QDate& aujourdhui);
+// The tables a test must hold when incomplete tests are hidden: the identified pupil's objectives, or the
+// tables 2 to 9 when the console is opened without a pupil (no test would qualify against none).
+QString objectifs_des_tests_complets(const QString& objectifs_eleve);
 
 // The node of the class follow-up tree whose reports are exported: its entry in the list of paths, its text
 // and its parent's text.

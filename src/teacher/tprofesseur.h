@@ -7,7 +7,9 @@ class CasesClasses;
 class FichierIni;
 class PageEtablissement;
 class PageObjectifs;
+class PageMaintenance;
 class PageParametres;
+class PageSuivi;
 class PageStatsEleves;
 class QTabWidget;
 class Session;
@@ -40,6 +42,8 @@ public:
 
     QTabWidget* classeur() const { return m_classeur; }
     PageStatsEleves* page_stats_eleves() const { return m_stats_eleves; }
+    PageSuivi* suivi() const { return m_suivi; }
+    PageMaintenance* maintenance() const { return m_maintenance; }
     void Actualise_CheckBox_classes();
 
     void Button_enregistrer_etablissementClick();
@@ -65,6 +69,8 @@ private:
     PageEtablissement* m_bahut = nullptr;
     PageParametres* m_parametres = nullptr;
     PageObjectifs* m_objectifs = nullptr;
+    PageSuivi* m_suivi = nullptr;
+    PageMaintenance* m_maintenance = nullptr;
     CasesClasses* m_classes_produits = nullptr;
     CasesClasses* m_classes_eleves = nullptr;
     PageStatsEleves* m_stats_eleves = nullptr;

@@ -112,15 +112,12 @@ TEST_F(ExportsBilans, document_impossible_a_ecrire_ne_laisse_rien)
     EXPECT_FALSE(QFileInfo::exists(impossible));
 }
 
-TEST(DossierExports, stats_quand_il_existe_et_rentree_de_l_annee)
+TEST(DossierExports, stats_quand_il_existe)
 {
     DossierTest d;
     EXPECT_EQ(dossier_des_exports(d.chemin() + QLatin1Char('/')), d.chemin());
     d.cree(QStringLiteral("stats"));
     EXPECT_EQ(dossier_des_exports(d.chemin() + QLatin1Char('/')), d.chemin(QStringLiteral("stats")));
-    EXPECT_EQ(rentree_scolaire(QStringLiteral("2024-2025"), QDate(2026, 1, 1)), QDate(2024, 9, 1));
-    EXPECT_EQ(rentree_scolaire(QString(), QDate(2025, 3, 1)), QDate(2024, 9, 1));
-    EXPECT_EQ(rentree_scolaire(QStringLiteral("n'importe"), QDate(2025, 9, 1)), QDate(2025, 9, 1));
 }
 
 } // namespace
