@@ -47,8 +47,9 @@ QString libelle_rapidite(int seau)
 std::optional<int> valeur_eleve(const ParametresStats& p, const TestChoisi& test)
 {
     if (p.abscisse == axes_stats::score || p.ordonnee == axes_stats::score) {
-        const int s = pourcentage_tables(
-            test.enregistrements(), QStringLiteral("tables_classiques"), p.temps_acceptable);
+        // Expanded once for every pupil of the school.
+        static const ObjectifsTables classiques(QStringLiteral("tables_classiques"));
+        const int s = classiques.pourcentage(QStringView(test.ligne).mid(29), p.temps_acceptable);
         return s < 0 ? std::nullopt : std::optional<int>(s);
     }
     return vitesse_test(test.ligne);
