@@ -2,6 +2,7 @@
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_stats_eleves docs/images
 // With QT_SCALE_FACTOR=1.5 and a second argument "_150", the names end in "_150".
 #include "app/logique/session.h"
+#include "storage/historique_lignes.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
 #include "teacher/cases_classes.h"
@@ -66,14 +67,16 @@ int main(int argc, char** argv)
             for (int e = 0; e < 24; ++e) {
                 const QString base = QStringLiteral("Eleve%1_%2").arg(c).arg(e);
                 if (e >= 21) {
-                    ecole.ajoute(c, base, std::nullopt);
+                    ecole.ajoute(c, base, {});
                     continue;
                 }
                 const int justes = std::clamp(
                     int(34 + 6 * rang_niveau + std::normal_distribution<>(0, 9)(hasard)), 10, 64);
                 const int dixiemes
                     = std::clamp(int(30 - 3 * rang_niveau + std::normal_distribution<>(0, 6)(hasard)), 8, 60);
-                ecole.ajoute(c, base, historique_test(reponses(justes, dixiemes)));
+                ecole.ajoute(c, base,
+                    {ecole_suivi::entete(QStringLiteral("Mardi"), QStringLiteral("03/12/2024")),
+                        ecole_suivi::test(reponses(justes, dixiemes))});
             }
         }
         ++rang_niveau;

@@ -63,7 +63,7 @@ PageStatsEleves::PageStatsEleves(Session& session, QWidget* parent)
         {QStringLiteral("RadioButton1"), QStringLiteral("DateTimePicker1"), QStringLiteral("RadioButton3"),
             QStringLiteral("DateTimePicker3")},
         this);
-    m_test->setGeometry(10, 160, 500, 84);
+    m_test->setGeometry(10, 160, 360, 84);
 
     // The computation reads the school year in progress; these lists are there as on the other pages.
     m_selecteur

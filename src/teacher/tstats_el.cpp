@@ -83,7 +83,7 @@ void Tstats_el::EnregistrerClick()
     dialogues::DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer le graphique");
     demande.dossier = m_dossier;
-    demande.nom = QStringLiteral("Statistiques élèves.png");
+    demande.nom = QStringLiteral("Statistiques élèves");
     demande.filtre = QStringLiteral("Image PNG (*.png)");
     demande.extension = QStringLiteral("png");
     const QString chemin = dialogues::fichier_a_enregistrer(this, demande);

@@ -9,112 +9,86 @@
 
 namespace {
 
-// A class of two pupils (scores 64 and 65, speeds 19 and 20) and a level with an untested pupil.
+// Class 61: two pupils of scores 64 and 65 (speed 30); class 51: a pupil without history.
 class CommandeStats : public ::testing::Test
 {
 protected:
     CommandeStats()
     {
-        ecole.ajoute(QStringLiteral("61"), QStringLiteral("A_a"), historique_test(reponses_score(41)));
-        ecole.ajoute(QStringLiteral("61"), QStringLiteral("B_b"), historique_test(reponses_score(42)));
-        ecole.ajoute(QStringLiteral("51"), QStringLiteral("C_c"), std::nullopt);
+        ecole.ajoute(QStringLiteral("61"), QStringLiteral("A_a"), historique_test(41));
+        ecole.ajoute(QStringLiteral("61"), QStringLiteral("B_b"), historique_test(42));
+        ecole.ajoute(QStringLiteral("51"), QStringLiteral("C_c"), {});
     }
-    int lance(QStringList arguments)
+    int lance(const QString& arguments)
     {
         sortie.clear();
         erreurs.clear();
-        arguments << ecole.dossier_etablissement();
         QTextStream s(&sortie);
         QTextStream e(&erreurs);
-        return commande_stats(arguments, s, e, horloge, [this](const DonneesStats& d, const QString& chemin) {
-            dessins << chemin + QLatin1Char(':') + d.titre;
-            return chemin.contains(QStringLiteral("interdit")) ? QStringLiteral("refusé") : QString();
-        });
+        QStringList a = arguments.split(u' ', Qt::SkipEmptyParts);
+        if (!a.contains(QStringLiteral("--ini")))
+            a << QStringLiteral("--niveaux") << QStringLiteral("sixième<61,62>cinquième<51>");
+        return commande_stats(a << ecole.dossier_etablissement(), s, e, horloge,
+            [this](const DonneesStats& d, const QString& chemin) {
+                dessins << chemin + QLatin1Char(':') + d.titre;
+                return chemin == QLatin1String("interdit.png") ? QStringLiteral("refusé") : QString();
+            });
     }
 
     EcoleStats ecole;
     HorlogeManuelle horloge; // Tuesday 3 December 2024: school year 2024-2025
     QString sortie, erreurs;
     QStringList dessins;
-    const QStringList niveaux {QStringLiteral("--niveaux"), QStringLiteral("sixième<61,62>cinquième<51>")};
 };
 
-TEST_F(CommandeStats, memes_donnees_que_la_console)
+TEST_F(CommandeStats, memes_donnees_que_la_console_en_texte_csv_ou_image)
 {
-    ASSERT_EQ(lance(niveaux
-                  + QStringList {QStringLiteral("--abscisse"), QStringLiteral("classe"),
-                      QStringLiteral("--ordonnee"), QStringLiteral("score")}),
-        0)
-        << erreurs.toStdString();
+    ASSERT_EQ(lance(QStringLiteral("--abscisse classe --ordonnee score")), 0) << erreurs.toStdString();
     EXPECT_EQ(sortie, QStringLiteral("Score par classe\t100\t3 élèves\t61\t65\n"));
-
-    ASSERT_EQ(lance(niveaux + QStringList {QStringLiteral("--csv")}), 0);
-    EXPECT_EQ(sortie, QStringLiteral("niveau;Rapidité (nb br/mn)\nsixième;20\n3 élèves;\n"));
-
-    ASSERT_EQ(lance(niveaux
-                  + QStringList {QStringLiteral("--abscisse"), QStringLiteral("score"),
-                      QStringLiteral("--ordonnee"), QStringLiteral("pourcentage"), QStringLiteral("--png"),
-                      QStringLiteral("g.png")}),
-        0);
+    ASSERT_EQ(lance(QStringLiteral("--csv")), 0);
+    EXPECT_EQ(sortie, QStringLiteral("niveau;Rapidité (nb br/mn)\nsixième;30\n3 élèves;\n"));
+    ASSERT_EQ(lance(QStringLiteral("--abscisse score --ordonnee pourcentage --png g.png")), 0);
     EXPECT_TRUE(sortie.startsWith(QStringLiteral("Répartition (%) par score\t70\t3 élèves\t0..9%\t0\t")));
     EXPECT_EQ(dessins, QStringList {QStringLiteral("g.png:Répartition (%) par score")});
-    EXPECT_EQ(lance(niveaux + QStringList {QStringLiteral("--png"), QStringLiteral("interdit.png")}), 1);
+    EXPECT_EQ(lance(QStringLiteral("--png interdit.png")), 1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("refusé")));
-
-    // Before every test: all counted, none retained.
-    ASSERT_EQ(lance(niveaux + QStringList {QStringLiteral("--dernier-au"), QStringLiteral("01/12/2024")}), 0);
+    ASSERT_EQ(lance(QStringLiteral("--dernier-au 01/12/2024")), 0);
     EXPECT_EQ(sortie, QStringLiteral("Rapidité (nb br/mn) par niveau\t1\t3 élèves\n"));
 }
 
 TEST_F(CommandeStats, niveaux_du_fichier_de_configuration_et_classes_choisies)
 {
-    DossierTest dossier;
     FichierIni ini;
     ini.ecrit_texte(QStringLiteral("Etablissement"), QStringLiteral("Niveaux et classes 2024-2025"),
         QStringLiteral("CM<51,61>"));
-    ini.change_chemin(dossier.chemin(QStringLiteral("Tabrix.ini")));
+    ini.change_chemin(ecole.m_dossier.chemin(QStringLiteral("Tabrix.ini")));
     ASSERT_TRUE(ini.enregistre());
-    ASSERT_EQ(lance({QStringLiteral("--ini"), ini.chemin(), QStringLiteral("--abscisse"),
-                  QStringLiteral("classe"), QStringLiteral("--classes"), QStringLiteral("61,99")}),
-        0);
-    EXPECT_EQ(sortie, QStringLiteral("Rapidité (nb br/mn) par classe\t30\t2 élèves\t61\t20\n"));
-    EXPECT_TRUE(erreurs.contains(QStringLiteral("99"))) << erreurs.toStdString();
-
-    EXPECT_EQ(lance({QStringLiteral("--ini"), ini.chemin(), QStringLiteral("--annee"),
-                  QStringLiteral("2023-2024")}),
-        2);
+    ASSERT_EQ(lance(QStringLiteral("--abscisse classe --classes 61,99 --ini ") + ini.chemin()), 0);
+    EXPECT_EQ(sortie, QStringLiteral("Rapidité (nb br/mn) par classe\t40\t2 élèves\t61\t30\n"));
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("inconnues, ignorées : 99"))) << erreurs.toStdString();
+    EXPECT_EQ(lance(QStringLiteral("--annee 2023-2024 --ini ") + ini.chemin()), 2);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("2023-2024")));
 }
 
 TEST_F(CommandeStats, arguments_refuses)
 {
-    const QList<QStringList> refus {
-        {QStringLiteral("--abscisse"), QStringLiteral("score"), QStringLiteral("--ordonnee"),
-            QStringLiteral("score")},
-        {QStringLiteral("--abscisse"), QStringLiteral("age")},
-        {QStringLiteral("--dernier-au"), QStringLiteral("31/02/2024")},
-        {QStringLiteral("--ini"), QStringLiteral("Tabrix.ini")},
-        {QStringLiteral("--inconnue")},
-        {QStringLiteral("autre_dossier")},
-    };
-    for (const QStringList& r : refus) {
-        EXPECT_EQ(lance(niveaux + r), 2) << r.join(u' ').toStdString();
+    for (const char* refus : {"--abscisse score --ordonnee score", "--abscisse age",
+             "--dernier-au 31/02/2024", "--ini Tabrix.ini", "--inconnue", "autre_dossier"}) {
+        EXPECT_EQ(lance(QString::fromUtf8(refus)), 2) << refus;
         EXPECT_TRUE(sortie.isEmpty());
         EXPECT_TRUE(erreurs.contains(QStringLiteral("--help")));
     }
-    EXPECT_EQ(lance({}), 2); // no levels
-    EXPECT_EQ(lance({QStringLiteral("--help")}), 0);
+    EXPECT_EQ(lance(QStringLiteral("--help")), 0);
     EXPECT_TRUE(sortie.contains(QStringLiteral("Usage : tabrix-outils stats")));
 }
 
 TEST_F(CommandeStats, programme_dessine_le_graphique_en_png)
 {
-    DossierTest dossier;
-    const QString png = dossier.chemin(QStringLiteral("graphique.png"));
+    const QString png = ecole.m_dossier.chemin(QStringLiteral("graphique.png"));
     QProcess p;
     p.start(QStringLiteral(PROGRAMME_OUTILS),
-        QStringList {QStringLiteral("stats")} + niveaux
-            + QStringList {QStringLiteral("--png"), png, ecole.dossier_etablissement()});
+        {QStringLiteral("stats"), QStringLiteral("--niveaux"), QStringLiteral("sixième<61>"),
+            QStringLiteral("--png"), png, ecole.dossier_etablissement()});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     QFile f(png);

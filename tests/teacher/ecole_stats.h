@@ -1,70 +1,39 @@
 #pragma once
 
 #include "core/etat.h"
-#include "storage/fichier_texte.h"
-#include "storage/historique_lignes.h"
 #include "support/dossier_test.h"
+#include "teacher/ecole_suivi.h"
 
-#include <QDir>
-#include <QString>
-#include <QStringList>
-#include <optional>
-
-// A school year for the class statistics: class folders of shortcuts and the establishment's histories.
-class EcoleStats
+// The class statistics' school: "Collège Test", school year 2024-2025, classes 61 and 62 (sixième) and 51
+// (cinquième). A pupil's history is written unless empty.
+struct EcoleStats
 {
-public:
-    QString dossier_etablissement() const { return m_dossier.chemin(QStringLiteral("Collège")); }
-    QString dossier_annee() const { return dossier_etablissement() + QStringLiteral("/2024-2025"); }
-
-    // A pupil of the class; his history holds these lines, or is missing when nullopt.
-    void ajoute(const QString& classe, const QString& base, const std::optional<QStringList>& historique)
+    QString dossier_etablissement() const { return m_dossier.chemin(ecole_suivi::etablissement); }
+    QString dossier_annee() const { return dossier_etablissement() + QLatin1Char('/') + ecole_suivi::annee; }
+    void ajoute(const QString& classe, const QString& base, const QStringList& historique) const
     {
-        QDir().mkpath(dossier_annee() + QLatin1Char('/') + classe);
-        const QString historique_txt
-            = dossier_etablissement() + QLatin1Char('/') + base + QStringLiteral(".txt");
-        ecrit_lignes(
-            dossier_annee() + QLatin1Char('/') + classe + QLatin1Char('/') + base + QStringLiteral(".lnk"),
-            {historique_txt});
-        if (historique)
-            ecrit_lignes(historique_txt, *historique);
+        ecole_suivi::ajoute(m_dossier.chemin(), classe, base, historique);
     }
-
-private:
     DossierTest m_dossier;
 };
 
-// `justes` of the 64 classic products right in 2 s, the others wrong: the score is justes × 100 div 64.
-inline QString reponses_score(int justes)
+// A test on the date: `justes` classic products right in 2 s (score justes × 100 div 64, speed 30).
+inline QStringList historique_test(int justes, const QString& date = QStringLiteral("03/12/2024"))
 {
-    QString r;
-    int n = 0;
-    for (int a = 2; a <= 9; ++a)
-        for (int b = 2; b <= 9; ++b, ++n)
-            r += enregistrement_reponse(
-                QStringLiteral("%1%2").arg(a, 2, 10, QLatin1Char('0')).arg(b, 2, 10, QLatin1Char('0')), 20,
-                n < justes ? a * b : a * b + 1);
-    return r;
+    return ecole_suivi::un_test(QStringLiteral("Mardi"), date, justes);
 }
 
 // The table of 2 answered right in about 4800 ÷ `vitesse` tenths: that many correct answers a minute.
-inline QString reponses_vitesse(int vitesse)
+inline QStringList historique_vitesse(int vitesse)
 {
     const int total = std::max(8, 4800 / vitesse);
     QString r;
     for (int b = 2; b <= 9; ++b)
-        r += enregistrement_reponse(
-            QStringLiteral("020%1").arg(b), total / 8 + (b == 9 ? total % 8 : 0), 2 * b);
-    return r;
-}
-
-// One séance on the date with one test of these records.
-inline QStringList historique_test(
-    const QString& enregistrements, const QString& date = QStringLiteral("03/12/2024"))
-{
-    return {ligne_entete_seance(QStringLiteral("Mardi"), date, QStringLiteral("14:02:10"),
-                QStringLiteral("14:20:47"), QStringLiteral("SALLE-1")),
-        ligne_test(QStringLiteral("14:03:02"), QStringLiteral("14:06:40"), enregistrements)};
+        r += QStringLiteral("P020%1%2%3")
+                 .arg(b)
+                 .arg(total / 8 + (b == 9 ? total % 8 : 0), 3, 10, QLatin1Char('0'))
+                 .arg(2 * b, 4, 10, QLatin1Char('0'));
+    return {ecole_suivi::entete(QStringLiteral("Mardi"), QStringLiteral("03/12/2024")), ecole_suivi::test(r)};
 }
 
 inline QVector<Niveau> niveaux_stats()

@@ -12,112 +12,89 @@ namespace {
 class ExportsBilans : public ::testing::Test
 {
 protected:
-    ExportsBilans()
+    BilansExportes bilans(const QString& chemin, const QString& texte, const QString& parent)
     {
-        contexte.date = QStringLiteral("31/12/2024");
-        contexte.etablissement = QStringLiteral("Collège Jean Moulin");
-        contexte.dossier_etablissement = ecole.dossier_etablissement();
+        ContexteExport c;
+        c.date = QStringLiteral("31/12/2024");
+        c.dossier_etablissement = ecole.dossier_etablissement();
+        return bilans_du_noeud({chemin, texte, parent}, c);
     }
     QString classe(const QString& nom) const { return ecole.dossier_annee() + QLatin1Char('/') + nom; }
-    QString historique(const QString& base) const
-    {
-        return ecole.dossier_etablissement() + QLatin1Char('/') + base + QStringLiteral(".txt");
-    }
 
     EcoleStats ecole;
-    ContexteExport contexte;
     HorlogeManuelle horloge;
-    DossierTest sortie;
 };
 
-TEST_F(ExportsBilans, classe_de_trois_eleves_en_trois_pages_par_ordre_alphabetique)
+TEST_F(ExportsBilans, classe_de_trois_eleves_en_trois_pages_par_ordre_alphabetique_sans_la_casse)
 {
-    ecole.ajoute(QStringLiteral("61"), QStringLiteral("martin_Zoé"), historique_test(reponses_score(64)));
-    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(reponses_score(40)));
-    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Bernard_Léo"), historique_test(reponses_score(20)));
-    const BilansExportes b
-        = bilans_du_noeud({classe(QStringLiteral("61")), QStringLiteral("61: 3 élèves.........66%"),
-                              QStringLiteral("Total: 3 élèves")},
-            contexte);
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("martin_Zoé"), historique_test(64));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Bernard_Léo"), historique_test(20));
+    const BilansExportes b = bilans(
+        classe(QStringLiteral("61")), QStringLiteral("\t61: 3 élèves....66%"), QStringLiteral("Total"));
     ASSERT_EQ(b.bilans.size(), 3);
     EXPECT_EQ(b.nom_propose, QStringLiteral("Classe de 61"));
-    EXPECT_EQ(b.bilans[0].nom, QStringLiteral("Bernard"));
-    EXPECT_EQ(b.bilans[2].prenom, QStringLiteral("Zoé"));
     EXPECT_EQ(b.bilans[1].classe, QStringLiteral("61"));
     EXPECT_EQ(b.bilans[1].titre_date, QStringLiteral("Mardi 03/12/2024"));
 
-    const QString pdf = sortie.chemin(QStringLiteral("Classe de 61.pdf"));
+    const QString pdf = ecole.m_dossier.chemin(QStringLiteral("Classe de 61.pdf"));
     ASSERT_TRUE(ecrit_bilans_pdf(b.bilans, pdf, horloge));
     EXPECT_EQ(lance_outil(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).statut, 0);
-    const SortieOutil info = lance_outil(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.sortie.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))))
-        << info.sortie.toStdString();
-    EXPECT_TRUE(info.sortie.contains(QStringLiteral("généré automatiquement par \"Tabrix\"")));
+    const QString info = lance_outil(QStringLiteral("pdfinfo"), {pdf}).sortie;
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("généré automatiquement par \"Tabrix\"")));
     const QString texte = texte_du_pdf(pdf);
-    const qsizetype bernard = texte.indexOf(QStringLiteral("BERNARD")),
-                    dupont = texte.indexOf(QStringLiteral("DUPONT")),
-                    martin = texte.indexOf(QStringLiteral("MARTIN"));
-    EXPECT_TRUE(bernard >= 0 && bernard < dupont && dupont < martin) << texte.left(300).toStdString();
+    const qsizetype b1 = texte.indexOf(QStringLiteral("BERNARD")),
+                    d = texte.indexOf(QStringLiteral("DUPONT")), m = texte.indexOf(QStringLiteral("MARTIN"));
+    EXPECT_TRUE(b1 >= 0 && b1 < d && d < m);
 }
 
-TEST_F(ExportsBilans, eleve_seul_et_noeuds_sans_export)
+TEST_F(ExportsBilans, eleve_seul_eleves_sans_bilan_nommes_et_noeuds_sans_export)
 {
-    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(reponses_score(40)));
-    NoeudExporte eleve {historique(QStringLiteral("Dupont_Marie")), QStringLiteral("Dupont Marie.......62"),
-        QStringLiteral("61: 1 élève..........62%")};
-    BilansExportes b = bilans_du_noeud(eleve, contexte);
-    ASSERT_EQ(b.bilans.size(), 1);
-    EXPECT_EQ(b.nom_propose, QStringLiteral("Dupont_Marie"));
-    EXPECT_EQ(b.bilans[0].classe, QStringLiteral("61"));
-    eleve.hors_classe = true;
-    EXPECT_EQ(bilans_du_noeud(eleve, contexte).bilans[0].classe, QString());
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    const QString dupont = ecole.dossier_etablissement() + QStringLiteral("/Dupont_Marie.txt");
+    const BilansExportes seul
+        = bilans(dupont, QStringLiteral("\t\tDupont Marie...62"), QStringLiteral("\t61: 1 élève"));
+    ASSERT_EQ(seul.bilans.size(), 1);
+    EXPECT_EQ(seul.nom_propose, QStringLiteral("Dupont_Marie"));
+    EXPECT_EQ(seul.bilans[0].classe, QStringLiteral("61"));
 
-    for (const NoeudExporte& rien :
-        {NoeudExporte {QStringLiteral(" "), QStringLiteral("Total: 1 élève le …"), {}}, NoeudExporte {},
-            NoeudExporte {ecole.dossier_etablissement(), QStringLiteral("1 élève: score"), {}}})
-        EXPECT_FALSE(bilans_du_noeud(rien, contexte).noeud_exportable) << rien.texte.toStdString();
-}
-
-TEST_F(ExportsBilans, eleves_sans_bilan_nommes)
-{
     QString carres;
     for (int a = 11; a <= 19; ++a)
-        carres += enregistrement_reponse(QStringLiteral("%1%1").arg(a), 20, a * a);
-    ecole.ajoute(QStringLiteral("62"), QStringLiteral("A_sans_fichier"), std::nullopt);
+        carres += QStringLiteral("P%1%1020%2").arg(a).arg(a * a, 4, 10, QLatin1Char('0'));
+    ecole.ajoute(QStringLiteral("62"), QStringLiteral("A_sans_fichier"), {});
     ecole.ajoute(QStringLiteral("62"), QStringLiteral("B_plus_tard"),
-        historique_test(reponses_score(64), QStringLiteral("02/01/2025")));
-    ecole.ajoute(QStringLiteral("62"), QStringLiteral("C_carres"), historique_test(carres));
-    ecole.ajoute(QStringLiteral("62"), QStringLiteral("D_ok"), historique_test(reponses_score(64)));
-    const BilansExportes b = bilans_du_noeud(
-        {classe(QStringLiteral("62")), QStringLiteral("62: 4 élèves"), QStringLiteral("x")}, contexte);
-    ASSERT_EQ(b.bilans.size(), 1);
+        historique_test(64, QStringLiteral("02/01/2025")));
+    ecole.ajoute(QStringLiteral("62"), QStringLiteral("C_carres"),
+        {ecole_suivi::entete(QStringLiteral("Mardi"), QStringLiteral("03/12/2024")),
+            ecole_suivi::test(carres)});
+    const BilansExportes b
+        = bilans(classe(QStringLiteral("62")), QStringLiteral("\t62: 3 élèves"), QStringLiteral("Total"));
+    EXPECT_TRUE(b.bilans.isEmpty());
     ASSERT_EQ(b.ignores.size(), 3);
     EXPECT_TRUE(b.ignores[0].startsWith(QStringLiteral("A_sans_fichier : pas d'historique")));
     EXPECT_TRUE(b.ignores[1].contains(QStringLiteral("pas de test retenu")));
     EXPECT_TRUE(b.ignores[2].contains(QStringLiteral("tables de 2 à 9")));
-    EXPECT_TRUE(message_ignores(b.ignores).startsWith(QStringLiteral("3 élèves n'ont pas de bilan")));
+
+    // The summary line (" ") and the top line of pupils without class (a folder, no parent).
+    EXPECT_FALSE(bilans(QStringLiteral(" "), QStringLiteral("Total: 1 élève"), {}).noeud_exportable);
+    EXPECT_FALSE(
+        bilans(ecole.dossier_etablissement(), QStringLiteral("1 élève: score"), {}).noeud_exportable);
 }
 
 TEST_F(ExportsBilans, document_impossible_a_ecrire_ne_laisse_rien)
 {
-    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(reponses_score(40)));
-    const BilansExportes b = bilans_du_noeud(
-        {historique(QStringLiteral("Dupont_Marie")), QStringLiteral("x"), QStringLiteral("61: 1 élève")},
-        contexte);
-    ASSERT_TRUE(ecrit_lignes(sortie.chemin(QStringLiteral("fichier")), {QStringLiteral("x")}));
-    const QString impossible = sortie.chemin(QStringLiteral("fichier/bilans.pdf"));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    const BilansExportes b
+        = bilans(classe(QStringLiteral("61")), QStringLiteral("\t61"), QStringLiteral("Total"));
+    // A folder of that name stands where the file should go.
+    const QString impossible = ecole.m_dossier.chemin(QStringLiteral("bilans.pdf"));
+    QDir().mkpath(impossible);
     const Ecriture e = ecrit_bilans_pdf(b.bilans, impossible, horloge);
     EXPECT_FALSE(e);
     EXPECT_FALSE(e.erreur.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(impossible));
-}
-
-TEST(DossierExports, stats_quand_il_existe)
-{
-    DossierTest d;
-    EXPECT_EQ(dossier_des_exports(d.chemin() + QLatin1Char('/')), d.chemin());
-    d.cree(QStringLiteral("stats"));
-    EXPECT_EQ(dossier_des_exports(d.chemin() + QLatin1Char('/')), d.chemin(QStringLiteral("stats")));
+    EXPECT_TRUE(QDir(impossible).isEmpty());
+    EXPECT_TRUE(QDir(ecole.m_dossier.chemin()).entryList({QStringLiteral("*.pdf*")}, QDir::Files).isEmpty());
 }
 
 } // namespace
