@@ -1,4 +1,5 @@
 #include "outils/commande_stats.h"
+#include "outils/commande_options.h"
 
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
@@ -65,15 +66,10 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
             positionnels << a;
             continue;
         }
-        if (!avec_valeur.contains(a)) {
-            erreur = QStringLiteral("option inconnue : %1").arg(a);
+        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
+        if (!valeur)
             return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            erreur = QStringLiteral("l'option %1 attend une valeur").arg(a);
-            return std::nullopt;
-        }
-        const QString v = args[++i];
+        const QString& v = *valeur;
         if (a == QLatin1String("--abscisse") || a == QLatin1String("--ordonnee")) {
             const QString cle = cle_axe(v);
             if (cle.isEmpty()) {
