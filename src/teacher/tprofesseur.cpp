@@ -15,7 +15,6 @@
 #include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
-#include <QLabel>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidgetItem>
