@@ -104,8 +104,8 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     m_resume = new VueResumeEleve;
     partage->addWidget(m_arbre);
     partage->addWidget(m_resume);
-    partage->setStretchFactor(0, 1);
-    partage->setStretchFactor(1, 1);
+    // The pupil's charts are 503 pixels wide: the summary gets the larger part.
+    partage->setSizes({350, 560});
     colonne->addWidget(partage, 1);
 
     connect(m_creer, &QPushButton::clicked, this, &PageSuivi::creation_liste_eleves);
