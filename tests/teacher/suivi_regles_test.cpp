@@ -72,7 +72,14 @@ TEST_F(ListeSuivi, les_mises_en_page_sont_celles_des_fichiers_attendus)
 
 TEST_F(ListeSuivi, chaque_ligne_garde_son_chemin_apres_le_tri)
 {
-    const ListeEleves liste = creation_liste_eleves(options(TriListe::resultat), maintenant);
+    // The window shows how far the reading is: one call per pupil, up to the total.
+    QVector<int> faits;
+    const ListeEleves liste
+        = creation_liste_eleves(options(TriListe::resultat), maintenant, [&](int f, int total) {
+              EXPECT_EQ(total, 7);
+              faits << f;
+          });
+    EXPECT_EQ(faits, (QVector<int> {1, 2, 3, 4, 5, 6, 7}));
     const QString etab = dossier.chemin() + QLatin1Char('/') + ecole_suivi::etablissement;
     EXPECT_EQ(liste.chemins.at(0), QStringLiteral(" "));
     for (int i = 1; i < liste.lignes.size(); ++i) {
