@@ -1,4 +1,5 @@
 #include "outils/commande_bilan.h"
+#include "outils/commande_confusions.h"
 #include "outils/commande_liste.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,10 @@ int main(int argc, char** argv)
     if (commande == QLatin1String("bilan")) {
         const HorlogeSysteme horloge;
         return commande_bilan(arguments, sortie, erreurs, horloge);
+    }
+    if (commande == QLatin1String("confusions")) {
+        const HorlogeSysteme horloge;
+        return commande_confusions(arguments, sortie, erreurs, horloge);
     }
     if (commande == QLatin1String("liste")) {
         const HorlogeSysteme horloge;

@@ -9,6 +9,7 @@
 #include "teacher/page_maintenance.h"
 #include "teacher/page_objectifs.h"
 #include "teacher/page_parametres.h"
+#include "teacher/page_stat_produits.h"
 #include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
@@ -54,14 +55,13 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
     m_classeur->addTab(m_objectifs, QStringLiteral("Objectifs à atteindre"));
     m_suivi = new PageSuivi(m_session);
     m_classeur->addTab(m_suivi, QStringLiteral("Suivi de classes"));
-    QWidget* stat_prod = page_a_venir(QStringLiteral("Stat_prod"), QStringLiteral("Statistiques produits"));
-    m_classeur->addTab(stat_prod, QStringLiteral("Statistiques produits"));
+    m_stat_prod = new PageStatProduits(session);
+    m_classeur->addTab(m_stat_prod, QStringLiteral("Statistiques produits"));
     QWidget* stat_eleves = page_a_venir(QStringLiteral("stat_class"), QStringLiteral("Statistiques élèves"));
     m_classeur->addTab(stat_eleves, QStringLiteral("Statistiques élèves"));
     m_maintenance = new PageMaintenance(m_session);
     m_classeur->addTab(m_maintenance, QStringLiteral("Maintenance"));
-    m_classes_produits = new CasesClasses(QStringLiteral("CheckBox_"), stat_prod);
-    m_classes_produits->move(10, 10);
+    m_classes_produits = m_stat_prod->classes();
     m_classes_eleves = new CasesClasses(QStringLiteral("CheckBox_el_"), stat_eleves);
     m_classes_eleves->move(10, 10);
 
@@ -103,6 +103,7 @@ void TProfesseur::FormShow()
     m_objectifs->charge(ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
         ini.lit_texte(cles::etablissement, cles::objectifs_etendus_niveaux, QString()));
     Actualise_CheckBox_classes();
+    m_stat_prod->ouvre();
     m_suivi->remplit();
 }
 

@@ -9,6 +9,7 @@ class PageEtablissement;
 class PageObjectifs;
 class PageMaintenance;
 class PageParametres;
+class PageStatProduits;
 class PageSuivi;
 class QTabWidget;
 class Session;
@@ -67,6 +68,7 @@ private:
     PageEtablissement* m_bahut = nullptr;
     PageParametres* m_parametres = nullptr;
     PageObjectifs* m_objectifs = nullptr;
+    PageStatProduits* m_stat_prod = nullptr;
     PageSuivi* m_suivi = nullptr;
     PageMaintenance* m_maintenance = nullptr;
     CasesClasses* m_classes_produits = nullptr;
