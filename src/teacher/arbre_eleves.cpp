@@ -12,6 +12,10 @@ ArbreEleves::ArbreEleves(QWidget* parent)
     setHeaderHidden(true);
     setColumnCount(1);
     setUniformRowHeights(true);
+    // Long lines scroll rather than lose their end.
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     // Dots and values line up only in a fixed-width font.
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::Monospace);

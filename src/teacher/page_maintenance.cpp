@@ -2,6 +2,7 @@
 
 #include "app/logique/session.h"
 #include "storage/fusion.h"
+#include "teacher/bouton_nomme.h"
 #include "ui/boites.h"
 
 #include <QDir>
@@ -20,14 +21,6 @@ QString choix_fichier_standard(QWidget* parent, const QString& dossier)
         QStringLiteral("Historiques (*.txt);;tous (*)"));
 }
 
-QPushButton* bouton(const char* nom, const QString& texte)
-{
-    auto* b = new QPushButton(texte);
-    b->setObjectName(QLatin1String(nom));
-    b->setAccessibleName(texte);
-    return b;
-}
-
 } // namespace
 
 PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
@@ -41,15 +34,16 @@ PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
         new QLabel(QStringLiteral("Deux copies de l'historique d'un même élève : leurs séances sont "
                                   "réunies, sans doublon, dans l'une et l'autre.")),
         0, 0, 1, 2);
-    auto* choix1 = bouton("Button_ChoixFichier1", QStringLiteral("Choix fichier1"));
-    auto* choix2 = bouton("Button_ChoixFichier2", QStringLiteral("Choix fichier2"));
+    auto* choix1 = bouton_nomme("Button_ChoixFichier1", QStringLiteral("Choix fichier1"));
+    auto* choix2 = bouton_nomme("Button_ChoixFichier2", QStringLiteral("Choix fichier2"));
     m_fichier1 = new QLineEdit;
     m_fichier1->setObjectName(QStringLiteral("Edit_fichier1"));
     m_fichier1->setAccessibleName(QStringLiteral("fichier1"));
     m_fichier2 = new QLineEdit;
     m_fichier2->setObjectName(QStringLiteral("Edit_fichier2"));
     m_fichier2->setAccessibleName(QStringLiteral("fichier2"));
-    auto* fusionne = bouton("Button_fusionne", QStringLiteral("fusionner contenus fichier1 et fichier2"));
+    auto* fusionne
+        = bouton_nomme("Button_fusionne", QStringLiteral("fusionner contenus fichier1 et fichier2"));
     grille->addWidget(choix1, 1, 0);
     grille->addWidget(m_fichier1, 1, 1);
     grille->addWidget(choix2, 2, 0);

@@ -4,6 +4,7 @@
 #include "storage/dossiers.h"
 #include "storage/records.h"
 #include "teacher/arbre_eleves.h"
+#include "teacher/bouton_nomme.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/enregistrement_liste_eleves.h"
 #include "teacher/selecteur_etablissement.h"
@@ -26,14 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* bouton(const char* nom, const QString& texte)
-{
-    auto* b = new QPushButton(texte);
-    b->setObjectName(QLatin1String(nom));
-    b->setAccessibleName(texte);
-    return b;
-}
 
 bool dialogue_impression_standard(QPrinter& imprimante, QWidget* parent)
 {
@@ -63,8 +56,8 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
 
     auto* affiche = new QGroupBox(QStringLiteral("Résultat affiché:"));
     auto* la = new QVBoxLayout(affiche);
-    m_score = bouton_radio("RadioButton7", QStringLiteral("Score"));
-    m_rapidite = bouton_radio("RadioButton9", QStringLiteral("Rapidité"));
+    m_score = bouton_nomme<QRadioButton>("RadioButton7", QStringLiteral("Score"));
+    m_rapidite = bouton_nomme<QRadioButton>("RadioButton9", QStringLiteral("Rapidité"));
     la->addWidget(m_score);
     la->addWidget(m_rapidite);
     m_score->setChecked(true);
@@ -72,9 +65,9 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
 
     auto* tri = new QGroupBox(QStringLiteral("Trier par:"));
     auto* lt = new QVBoxLayout(tri);
-    m_tri_nom = bouton_radio("RadioButton25", QStringLiteral("Nom"));
-    m_tri_resultat = bouton_radio("RadioButton26", QStringLiteral("Résultat"));
-    m_tri_date = bouton_radio("RadioButton37", QStringLiteral("Date"));
+    m_tri_nom = bouton_nomme<QRadioButton>("RadioButton25", QStringLiteral("Nom"));
+    m_tri_resultat = bouton_nomme<QRadioButton>("RadioButton26", QStringLiteral("Résultat"));
+    m_tri_date = bouton_nomme<QRadioButton>("RadioButton37", QStringLiteral("Date"));
     for (QRadioButton* b : {m_tri_nom, m_tri_resultat, m_tri_date})
         lt->addWidget(b);
     m_tri_resultat->setChecked(true);
@@ -83,12 +76,12 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
 
     auto* boutons = new QHBoxLayout;
     colonne->addLayout(boutons);
-    m_creer = bouton("Button3", QStringLiteral("Créer liste élèves"));
-    m_developper = bouton("Button_dev", QStringLiteral("Développer"));
-    m_reduire = bouton("Button_red", QStringLiteral("Réduire"));
-    m_imprimer_liste = bouton("Button_impr_list", QStringLiteral("Imprimer liste"));
-    m_enregistrer = bouton("ButtonEnregistrer", QStringLiteral("Enregistrer"));
-    m_imprimer = bouton("ButtonImprimer", QStringLiteral("Imprimer"));
+    m_creer = bouton_nomme("Button3", QStringLiteral("Créer liste élèves"));
+    m_developper = bouton_nomme("Button_dev", QStringLiteral("Développer"));
+    m_reduire = bouton_nomme("Button_red", QStringLiteral("Réduire"));
+    m_imprimer_liste = bouton_nomme("Button_impr_list", QStringLiteral("Imprimer liste"));
+    m_enregistrer = bouton_nomme("ButtonEnregistrer", QStringLiteral("Enregistrer"));
+    m_imprimer = bouton_nomme("ButtonImprimer", QStringLiteral("Imprimer"));
     m_enregistrer->setEnabled(false);
     m_imprimer->setEnabled(false);
     for (QPushButton* b : {m_creer, m_developper, m_reduire, m_imprimer_liste})
@@ -104,8 +97,8 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     m_resume = new VueResumeEleve;
     partage->addWidget(m_arbre);
     partage->addWidget(m_resume);
-    partage->setStretchFactor(0, 1);
-    partage->setStretchFactor(1, 1);
+    // The pupil's charts are 503 pixels wide: the summary gets the larger part.
+    partage->setSizes({350, 560});
     colonne->addWidget(partage, 1);
 
     connect(m_creer, &QPushButton::clicked, this, &PageSuivi::creation_liste_eleves);
@@ -113,14 +106,6 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     connect(m_reduire, &QPushButton::clicked, this, &PageSuivi::Button_redClick);
     connect(m_imprimer_liste, &QPushButton::clicked, this, &PageSuivi::Button_impr_listClick);
     connect(m_arbre, &ArbreEleves::selection, this, &PageSuivi::TreeView1Changing);
-}
-
-QRadioButton* PageSuivi::bouton_radio(const char* nom, const QString& texte)
-{
-    auto* b = new QRadioButton(texte);
-    b->setObjectName(QLatin1String(nom));
-    b->setAccessibleName(texte);
-    return b;
 }
 
 void PageSuivi::remplit()

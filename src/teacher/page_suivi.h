@@ -47,7 +47,6 @@ public:
 
 private:
     void TreeView1Changing(int index);
-    QRadioButton* bouton_radio(const char* nom, const QString& texte);
 
     Session& m_session;
     ListeEleves m_liste;

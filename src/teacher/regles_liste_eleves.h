@@ -67,6 +67,8 @@ struct ResultatEleve
     bool teste() const { return test.trouve(); }
 };
 ResultatEleve evalue_historique(const QStringList& historique, const OptionsListeEleves& options);
+// The bytes of a history file (Windows-1252, or UTF-8 with its mark): the same result as the lines.
+ResultatEleve evalue_octets(const QByteArray& octets, const OptionsListeEleves& options);
 ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options);
 
 // One pupil as a spreadsheet row.

@@ -88,10 +88,6 @@ TEST_F(CommandeListe, arguments_refuses_avec_un_message_en_francais)
         {{QStringLiteral("--etablissement"), QStringLiteral("X"), QStringLiteral("--dernier-au"),
              QStringLiteral("31/02/2024")},
             "date invalide : 31/02/2024"},
-        {{QStringLiteral("--etablissement"), QStringLiteral("X"), QStringLiteral("--dernier-au"),
-             QStringLiteral("01/12/2024"), QStringLiteral("--premier-a-partir-du"),
-             QStringLiteral("01/12/2024")},
-            "une seule date"},
         {{QStringLiteral("--vite")}, "option inconnue : --vite"},
     };
     for (const auto& c : cas) {

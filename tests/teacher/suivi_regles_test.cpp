@@ -72,7 +72,14 @@ TEST_F(ListeSuivi, les_mises_en_page_sont_celles_des_fichiers_attendus)
 
 TEST_F(ListeSuivi, chaque_ligne_garde_son_chemin_apres_le_tri)
 {
-    const ListeEleves liste = creation_liste_eleves(options(TriListe::resultat), maintenant);
+    // The window shows how far the reading is: one call per pupil, up to the total.
+    QVector<int> faits;
+    const ListeEleves liste
+        = creation_liste_eleves(options(TriListe::resultat), maintenant, [&](int f, int total) {
+              EXPECT_EQ(total, 7);
+              faits << f;
+          });
+    EXPECT_EQ(faits, (QVector<int> {1, 2, 3, 4, 5, 6, 7}));
     const QString etab = dossier.chemin() + QLatin1Char('/') + ecole_suivi::etablissement;
     EXPECT_EQ(liste.chemins.at(0), QStringLiteral(" "));
     for (int i = 1; i < liste.lignes.size(); ++i) {
@@ -270,4 +277,38 @@ TEST(ResumeEleve, nom_prenom_et_classe)
         (QStringList {QStringLiteral("Le Goff"), QStringLiteral("Anne-Marie")}));
     EXPECT_EQ(nom_et_prenom(QStringLiteral("C:\\e\\Dupont_Marie.txt")).value(1), QStringLiteral("Marie"));
     EXPECT_EQ(classe_de_ligne(QStringLiteral("\t6A: 2 élèves.......67%")), QStringLiteral("6A"));
+}
+
+// Read from bytes the history gives what its lines give, whatever its line ends or encoding.
+TEST(EvaluationOctets, les_octets_donnent_le_meme_test_que_les_lignes)
+{
+    using namespace ecole_suivi;
+    const QStringList historique = QStringList {entete(QStringLiteral("Lundi"), QStringLiteral("02/12/2024")),
+                                       test(enregistrements(20)), test(enregistrements(64))}
+        + QStringList {
+            QStringLiteral("Séance du Mardi 03/12/2024 de 14:00:00 à 14:20:00 sur le poste \"TEST\""),
+            apprentissage, test(enregistrements(30))};
+    const struct
+    {
+        const char* cas;
+        QByteArray octets;
+    } fichiers[] = {
+        {"CR LF", vers_cp1252(historique.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))},
+        {"LF", vers_cp1252(historique.join(QLatin1Char('\n')))},
+        {"CR seul", vers_cp1252(historique.join(QLatin1Char('\r')))},
+        {"UTF-8", "\xEF\xBB\xBF" + historique.join(QStringLiteral("\r\n")).toUtf8()},
+    };
+    for (const auto& f : fichiers)
+        for (const bool masquer : {false, true})
+            for (const char* date : {"02/12/2024", "03/12/2024", "01/12/2024"}) {
+                OptionsListeEleves o;
+                o.date = QString::fromLatin1(date);
+                o.masquer_incomplets = masquer;
+                o.objectifs = QStringLiteral("tables_classiques");
+                const ResultatEleve attendu = evalue_historique(historique, o);
+                const ResultatEleve lu = evalue_octets(f.octets, o);
+                EXPECT_EQ(lu.test.ligne, attendu.test.ligne) << f.cas << " " << date << " " << masquer;
+                EXPECT_EQ(lu.test.date, attendu.test.date) << f.cas << " " << date;
+                EXPECT_EQ(lu.score, attendu.score) << f.cas << " " << date;
+            }
 }

@@ -1,0 +1,136 @@
+// The class follow-up list over a generated school (1,000 pupils, 40 classes, 100 séances of a 64-product
+// test each), set against the raw read of the same files, page cache warm. Run: build/bench_suivi  (counter
+// "x_brut" = time of the build / time of the raw read)
+#include "support/ecole_generee.h"
+#include "teacher/regles_liste_eleves.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+struct Ecole
+{
+    QTemporaryDir dossier;
+    EcoleGeneree generee;
+    OptionsListeEleves options;
+    QStringList chemins;
+    qint64 octets = 0;
+
+    Ecole()
+    {
+        generee.eleves = 1000;
+        generee.classes = 40;
+        generee.seances = 100;
+        if (!generee.ecrit(dossier.path()))
+            std::abort();
+        options.dossier_eleves = dossier.path();
+        options.etablissement = generee.etablissement;
+        options.annee = generee.annee;
+        options.date = QStringLiteral("15/10/2024");
+        for (const ClasseInventoriee& c : inventaire_eleves(options).classes)
+            for (const EleveInventorie& e : c.eleves) {
+                chemins << e.chemin;
+                octets += QFileInfo(e.chemin).size();
+            }
+    }
+};
+
+Ecole& ecole()
+{
+    static Ecole e;
+    return e;
+}
+
+const QDateTime maintenant(QDate(2024, 12, 7), QTime(10, 15, 0));
+
+double lecture_brute()
+{
+    const auto debut = std::chrono::steady_clock::now();
+    qint64 total = 0;
+    for (const QString& c : ecole().chemins) {
+        QFile f(c);
+        f.open(QIODevice::ReadOnly);
+        total += f.readAll().size();
+    }
+    benchmark::DoNotOptimize(total);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+}
+
+void BM_lecture_brute(benchmark::State& etat)
+{
+    ecole();
+    for (auto _ : etat)
+        lecture_brute();
+    etat.SetBytesProcessed(etat.iterations() * ecole().octets);
+    etat.SetLabel(QStringLiteral("%1 historiques, %2 Ko en moyenne")
+                      .arg(ecole().chemins.size())
+                      .arg(ecole().octets / ecole().chemins.size() / 1024)
+                      .toStdString());
+}
+
+void BM_creation_liste_eleves(benchmark::State& etat)
+{
+    double brut = 0, liste = 0;
+    for (auto _ : etat) {
+        brut += lecture_brute();
+        const auto debut = std::chrono::steady_clock::now();
+        const ListeEleves l = creation_liste_eleves(ecole().options, maintenant);
+        liste += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+        benchmark::DoNotOptimize(l.lignes.size());
+    }
+    etat.counters["x_brut"] = liste / brut;
+    etat.counters["liste_ms"] = 1000 * liste / double(etat.iterations());
+    etat.counters["brut_ms"] = 1000 * brut / double(etat.iterations());
+}
+
+// The parts of the build: listing the class folders, then reading and evaluating every history.
+void BM_inventaire(benchmark::State& etat)
+{
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(inventaire_eleves(ecole().options).classes.size());
+}
+
+void BM_evaluation_des_historiques(benchmark::State& etat)
+{
+    for (auto _ : etat)
+        for (const QString& c : ecole().chemins)
+            benchmark::DoNotOptimize(evalue_eleve(c, ecole().options).score);
+}
+
+// The same build with the histories read and evaluated on every core, results kept in listing order.
+void BM_creation_liste_eleves_parallele(benchmark::State& etat)
+{
+    const unsigned fils = std::max(2u, std::thread::hardware_concurrency());
+    for (auto _ : etat) {
+        const Inventaire inv = inventaire_eleves(ecole().options);
+        QVector<const EleveInventorie*> eleves;
+        for (const ClasseInventoriee& c : inv.classes)
+            for (const EleveInventorie& e : c.eleves)
+                eleves << &e;
+        QVector<ResultatEleve> resultats(eleves.size());
+        std::vector<std::thread> groupe;
+        for (unsigned f = 0; f < fils; ++f)
+            groupe.emplace_back([&, f] {
+                for (qsizetype i = f; i < eleves.size(); i += fils)
+                    resultats[i] = evalue_eleve(eleves[i]->chemin, ecole().options);
+            });
+        for (std::thread& t : groupe)
+            t.join();
+        const ListeEleves l = assemble_liste(inv, resultats, ecole().options, maintenant);
+        benchmark::DoNotOptimize(l.lignes.size());
+    }
+    etat.SetLabel(QStringLiteral("%1 fils").arg(fils).toStdString());
+}
+
+} // namespace
+
+BENCHMARK(BM_lecture_brute)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_creation_liste_eleves)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_inventaire)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_evaluation_des_historiques)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_creation_liste_eleves_parallele)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
