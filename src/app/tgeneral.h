@@ -12,7 +12,6 @@ class EtiquetteDegrade;
 class QImage;
 class GraphiqueJours;
 class QAction;
-class QButtonGroup;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -99,6 +98,8 @@ private:
     void construit_menus();
     void affiche_boutons_tables();
     void affiche_choix_apprentissage();
+    // Names and descriptions of the chart for screen readers.
+    void decrit_graphique();
     void eleve_present(bool present);
     void activite_a_venir(const QString& activite);
     void barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& position);

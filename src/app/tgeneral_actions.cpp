@@ -7,10 +7,12 @@
 #include "perfecting/tperfect.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
+#include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
 #include "storage/records.h"
 #include "teacher/tacces_prof.h"
 #include "teacher/tprofesseur.h"
+#include "ui/accessibilite.h"
 #include "ui/apropos.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
@@ -265,6 +267,9 @@ void Tgeneral::barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& pos
     const int x = std::clamp(m_scrollbox->x() + gauche, 0, std::max(0, largeur_client - taille.width()));
     const int y = std::clamp(m_scrollbox->y() + 20, 0, std::max(0, hauteur_client - taille.height()));
     m_image1->setPixmap(QPixmap::fromImage(image));
+    nomme(m_image1, QStringLiteral("Résultat du test"),
+        description_graphique_test(
+            e.lignes_tests_retenues.at(jour - 1), m_session->reglages().temps_reponse_acceptable));
     m_image1->setGeometry(QRect(QPoint(x, y), taille));
     m_image1->raise();
     m_image1->show();
