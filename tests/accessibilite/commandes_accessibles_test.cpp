@@ -1,9 +1,11 @@
+#include "app/graphique_jours_barre.h"
 #include "app/identification_ecole.h"
 #include "app/tgeneral.h"
 #include "app/tident.h"
 #include "core/faits.h"
 #include "core/horloge.h"
 #include "epreuve/ttest.h"
+#include "regles_accessibilite.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
@@ -271,6 +273,18 @@ TEST_F(CommandesAccessibles, la_rangee_du_haut_francaise_repond_juste_dans_le_te
     EXPECT_TRUE(description.contains(
         QStringLiteral("8 réponses OK, 0 réponse trop lente, 0 réponse fausse ou absente")))
         << description.toStdString();
+    EXPECT_EQ(fautes_accessibilite(test), QStringList());
+
+    // Back on the dashboard, the day's bar tells the same in words, and so does the picture its press shows.
+    test->close();
+    m_fenetre->show();
+    const auto barres = m_fenetre->findChildren<GraphiqueJoursBarre*>();
+    ASSERT_EQ(barres.size(), 1);
+    EXPECT_EQ(barres[0]->accessibleDescription(), description);
+    QTest::mousePress(barres[0], Qt::LeftButton);
+    EXPECT_EQ(controle(m_fenetre.get(), QStringLiteral("Image1"))->accessibleDescription(), description);
+    QTest::mouseRelease(barres[0], Qt::LeftButton);
+    EXPECT_EQ(fautes_accessibilite(m_fenetre.get()), QStringList());
 }
 
 } // namespace
