@@ -284,6 +284,13 @@ TEST_F(CommandesAccessibles, la_rangee_du_haut_francaise_repond_juste_dans_le_te
     QTest::mousePress(barres[0], Qt::LeftButton);
     EXPECT_EQ(controle(m_fenetre.get(), QStringLiteral("Image1"))->accessibleDescription(), description);
     QTest::mouseRelease(barres[0], Qt::LeftButton);
+    // The same from the keyboard: Space held on the bar shows the picture.
+    QWidget* image = controle(m_fenetre.get(), QStringLiteral("Image1"));
+    QTest::keyPress(barres[0], Qt::Key_Space);
+    EXPECT_TRUE(image->isVisible());
+    QTest::keyRelease(barres[0], Qt::Key_Space);
+    EXPECT_FALSE(image->isVisible());
+    EXPECT_TRUE(barres[0]->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(fautes_accessibilite(m_fenetre.get()), QStringList());
 }
 
