@@ -23,6 +23,7 @@ class QWidget;
 class Plateforme;
 class Tapprent;
 class Tident;
+class Treglages;
 class Ttest;
 class Tperfect;
 class TProfesseur;
@@ -101,7 +102,6 @@ private:
     // Names and descriptions of the chart for screen readers.
     void decrit_graphique();
     void eleve_present(bool present);
-    void activite_a_venir(const QString& activite);
     void barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& position);
     void barre_relachee();
     QImage image_du_test(const QString& ligne_test) const;
@@ -122,6 +122,7 @@ private:
     Tboite_message* m_boite = nullptr; // the timed box of the dashboard's own notices, made when first needed
     TProfesseur* m_professeur = nullptr; // made when first needed, kept for the run
     bool m_acces_jusqua_fermeture = false; // the teacher's code is not asked again in this run
+    Treglages* m_fenetre_reglages = nullptr; // made when first opened
     bool m_seance_enregistree = false;
 
     // Records the séance; on failure asks whether to try again, stay, or (closing only) give it up.

@@ -9,6 +9,7 @@
 #include "reports/bilan_impression.h"
 #include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
+#include "settings/treglages.h"
 #include "storage/records.h"
 #include "teacher/tacces_prof.h"
 #include "teacher/tprofesseur.h"
@@ -18,6 +19,7 @@
 #include "ui/boites.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -117,12 +119,6 @@ void Tgeneral::SpeedButton10Click()
     affiche_choix_apprentissage();
 }
 
-void Tgeneral::activite_a_venir(const QString& activite)
-{
-    boites::information(this, QStringLiteral("Tabrix"),
-        activite + QStringLiteral(" arrive dans une prochaine version de Tabrix."));
-}
-
 void Tgeneral::button_testClick()
 {
     if (!m_test) {
@@ -209,7 +205,11 @@ void Tgeneral::ouvre_console_rentree()
 
 void Tgeneral::Configuration1Click()
 {
-    activite_a_venir(QStringLiteral("La fenêtre des réglages"));
+    if (!m_fenetre_reglages)
+        m_fenetre_reglages = new Treglages(
+            QDir(m_session->reglages().dossier_programme).filePath(cles::fichier),
+            [this] { m_session->restaure_verrous_clavier(); }, this);
+    m_fenetre_reglages->exec();
 }
 
 void Tgeneral::aide1Click()

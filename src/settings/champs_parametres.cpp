@@ -48,7 +48,7 @@ QString libelle(Disposition d, const QString& texte)
     return d == Disposition::console && !texte.endsWith(QLatin1Char(':')) ? texte + QLatin1Char(':') : texte;
 }
 
-QGridLayout* grille_de(QGroupBox* groupe)
+QGridLayout* grille_de(QWidget* groupe)
 {
     auto* g = new QGridLayout(groupe);
     g->setColumnStretch(3, 1);
@@ -86,7 +86,7 @@ bool ChoixOuiNon::oui() const
 }
 
 GroupeTemps::GroupeTemps(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Temps de réponse"), parent)
+    : GroupeParametres(QStringLiteral("Temps de réponse"), parent)
 {
     setObjectName(QStringLiteral("GroupeTemps"));
     QGridLayout* g = grille_de(this);
@@ -120,11 +120,10 @@ void GroupeTemps::recopie(ParametresGeneraux& p) const
 }
 
 GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Apprentissage"), parent)
+    : GroupeParametres(QStringLiteral("Apprentissage"), parent)
 {
     setObjectName(QStringLiteral("GroupeApprentissage"));
-    auto* g = new QGridLayout(this);
-    g->setColumnStretch(3, 1);
+    QGridLayout* g = grille_de(this);
 
     g->addWidget(etiquette(QStringLiteral("Ordre de rangement des items:"), this), 0, 0);
     m_par_tables = radio(QStringLiteral("RadioButton_ordclass"), QStringLiteral("par tables"), this);
@@ -194,8 +193,11 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     connect(m_formules, &QButtonGroup::idToggled, this, [this] { actualise_formule(); });
     connect(m_edit_formule, &QLineEdit::textChanged, this, [this] { actualise_formule(); });
 
+    // Its own grid, so that "oui" and "non" stay side by side.
+    auto* go = grille_de(nullptr);
+    g->addLayout(go, 4, 0, 1, 4);
     m_obligatoire
-        = ChoixOuiNon(g, 4, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
+        = ChoixOuiNon(go, 0, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
             QStringLiteral("RadioButton22"), QStringLiteral("RadioButton21"), this);
     m_boutons_formule.first()->setChecked(true);
 }
@@ -247,13 +249,14 @@ void GroupeApprentissage::actualise_formule()
     QPalette pal = m_avis_formule->palette();
     pal.setColor(QPalette::WindowText, refus.isEmpty() ? QColor(0, 100, 0) : QColor(180, 0, 0));
     m_avis_formule->setPalette(pal);
-    m_avis_formule->setText(refus.isEmpty() ? QStringLiteral("Un groupe de blocs s'apprend ainsi : %1.")
-                                                  .arg(lecture_formule(formule_choisie()))
-                                            : QStringLiteral("Formule refusée : %1").arg(refus));
+    const QString lecture = lecture_formule(formule_choisie());
+    m_avis_formule->setText(!refus.isEmpty() ? QStringLiteral("Formule refusée : %1").arg(refus)
+            : lecture.isEmpty()              ? QStringLiteral("Formule utilisable.")
+                                : QStringLiteral("Un groupe de blocs s'apprend ainsi : %1.").arg(lecture));
 }
 
 GroupeApparence::GroupeApparence(Disposition d, QWidget* parent)
-    : QGroupBox(QStringLiteral("Options"), parent)
+    : GroupeParametres(QStringLiteral("Options"), parent)
 {
     setObjectName(QStringLiteral("GroupeApparence"));
     QGridLayout* g = grille_de(this);
@@ -287,7 +290,7 @@ void GroupeApparence::recopie(ParametresGeneraux& p) const
 }
 
 GroupeObjectifs::GroupeObjectifs(QWidget* parent)
-    : QGroupBox(QStringLiteral("Objectifs à atteindre:"), parent)
+    : GroupeParametres(QStringLiteral("Objectifs à atteindre:"), parent)
     , m_cases(20, nullptr)
 {
     setObjectName(QStringLiteral("GroupeObjectifs"));
@@ -311,9 +314,8 @@ GroupeObjectifs::GroupeObjectifs(QWidget* parent)
                                      : QString::number(n);
         auto* c = new QCheckBox(texte, this);
         c->setObjectName(QStringLiteral("CheckBox_%1").arg(n));
-        c->setAccessibleName(n <= 9 ? QStringLiteral("table de %1").arg(n)
-                : n == 11           ? QStringLiteral("table des carrés")
-                                    : QStringLiteral("table de %1").arg(n));
+        c->setAccessibleName(
+            n == 11 ? QStringLiteral("table des carrés") : QStringLiteral("table de %1").arg(n));
         m_cases[n] = c;
         g->addWidget(c, n <= 9 ? 1 : 3, n <= 9 ? n - 2 : n - 11);
     }

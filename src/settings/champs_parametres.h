@@ -45,14 +45,25 @@ private:
     QRadioButton* m_non = nullptr;
 };
 
+// One group of controls over some fields of ParametresGeneraux.
+class GroupeParametres : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+    virtual void affiche(const ParametresGeneraux& p) = 0;
+    // Puts the user's choices into `p`, touching only this group's fields.
+    virtual void recopie(ParametresGeneraux& p) const = 0;
+};
+
 // Response times of the test and of perfecting, 1 to 99 seconds.
-class GroupeTemps : public QGroupBox
+class GroupeTemps : public GroupeParametres
 {
     Q_OBJECT
 public:
     explicit GroupeTemps(Disposition disposition, QWidget* parent = nullptr);
-    void affiche(const ParametresGeneraux& p);
-    void recopie(ParametresGeneraux& p) const;
+    void affiche(const ParametresGeneraux& p) override;
+    void recopie(ParametresGeneraux& p) const override;
 
 private:
     QSpinBox* m_acceptable;
@@ -62,13 +73,13 @@ private:
 };
 
 // Order of the items, block size, learning formula, learning required before perfecting.
-class GroupeApprentissage : public QGroupBox
+class GroupeApprentissage : public GroupeParametres
 {
     Q_OBJECT
 public:
     explicit GroupeApprentissage(Disposition disposition, QWidget* parent = nullptr);
-    void affiche(const ParametresGeneraux& p);
-    void recopie(ParametresGeneraux& p) const;
+    void affiche(const ParametresGeneraux& p) override;
+    void recopie(ParametresGeneraux& p) const override;
     // Why the chosen formula cannot build a plan; empty when it can.
     QString refus() const;
     // Puts the focus in the free formula field.
@@ -89,13 +100,13 @@ private:
 };
 
 // Test display options and the per-pupil configuration switch.
-class GroupeApparence : public QGroupBox
+class GroupeApparence : public GroupeParametres
 {
     Q_OBJECT
 public:
     explicit GroupeApparence(Disposition disposition, QWidget* parent = nullptr);
-    void affiche(const ParametresGeneraux& p);
-    void recopie(ParametresGeneraux& p) const;
+    void affiche(const ParametresGeneraux& p) override;
+    void recopie(ParametresGeneraux& p) const override;
 
 private:
     ChoixOuiNon m_chrono;
@@ -105,13 +116,13 @@ private:
 };
 
 // "Objectifs à atteindre:": the default objectives, classic or extended family.
-class GroupeObjectifs : public QGroupBox
+class GroupeObjectifs : public GroupeParametres
 {
     Q_OBJECT
 public:
     explicit GroupeObjectifs(QWidget* parent = nullptr);
-    void affiche(const ParametresGeneraux& p);
-    void recopie(ParametresGeneraux& p) const;
+    void affiche(const ParametresGeneraux& p) override;
+    void recopie(ParametresGeneraux& p) const override;
 
     void RadioButton3Click(); // classic boxes enabled, extended ones disabled
     void RadioButton4Click();

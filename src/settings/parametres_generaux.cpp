@@ -83,12 +83,10 @@ Analyse analyse_formule(const QString& formule)
         if (w == 1) {
             ++introduits;
         } else if (w > introduits) {
-            a.refus = QStringLiteral("L'étape %1 révise %2 blocs alors que %3 seulement %4 été présenté%5.")
-                          .arg(i + 1)
-                          .arg(w)
-                          .arg(introduits)
-                          .arg(introduits > 1 ? QStringLiteral("ont") : QStringLiteral("a"))
-                          .arg(introduits > 1 ? QStringLiteral("s") : QString());
+            const QString presentes = introduits == 0 ? QStringLiteral("qu'aucun n'a encore été présenté")
+                : introduits == 1                     ? QStringLiteral("que 1 seulement a été présenté")
+                                  : QStringLiteral("que %1 seulement ont été présentés").arg(introduits);
+            a.refus = QStringLiteral("L'étape %1 révise %2 blocs alors %3.").arg(i + 1).arg(w).arg(presentes);
             return a;
         }
     }

@@ -17,8 +17,6 @@
 namespace formules {
 inline const QStringList proposees {
     QStringLiteral("1.1.2.1.3"), QStringLiteral("1.1.1.3"), QStringLiteral("1.1.2.1.1.4")};
-// The learning has to cope with the largest selection cut into blocks of 2.
-constexpr int blocs_maximum = 87;
 } // namespace formules
 
 struct BornesEntier

@@ -1,14 +1,14 @@
-#include "settings/parametres_generaux.h"
+#include "settings/parametres_enregistrement.h"
 #include "storage/configuration.h"
+#include "support/dossier_test.h"
 
-#include <QVector>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& texte, std::ostream* flux)
-{
-    *flux << '"' << texte.toStdString() << '"';
-}
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,306 +17,185 @@ FichierIni ini_de(const char* texte)
     return FichierIni::depuis_texte(QString::fromUtf8(texte));
 }
 
-QVector<int> de_a(int premiere, int derniere)
-{
-    QVector<int> t;
-    for (int n = premiere; n <= derniere; ++n)
-        t.append(n);
-    return t;
-}
+const QVector<int> classiques {2, 3, 4, 5, 6, 7, 8, 9};
 
-// The learning plan built from a formula, as the learning window builds it, to check the formula check
-// against what the learning will really do.
-QVector<int> plan(const QString& formule, int blocs)
+QByteArray contenu(const QString& chemin)
 {
-    QVector<int> nombres;
-    for (const QString& p : formule.split(QLatin1Char('.')))
-        nombres.append(p.toInt());
-    const int q = nombres.last();
-    const QVector<int> motif = nombres.mid(0, nombres.size() - 1);
-    long long puissance = q;
-    int niveaux = 1;
-    while (puissance < blocs) {
-        puissance *= q;
-        ++niveaux;
-    }
-    int u = static_cast<int>(puissance / q);
-    QVector<int> p;
-    for (const int x : nombres)
-        p.append(x * u);
-    for (int l = 1; l < niveaux; ++l) {
-        u /= q;
-        for (int i = p.size() - 1; i >= 0; --i)
-            if (p[i] == u * q)
-                for (int k = motif.size() - 1; k >= 0; --k)
-                    p.insert(i, motif[k] * u);
-    }
-    if (p.last() > blocs) {
-        int uns = 0;
-        for (int i = 0; i < p.size(); ++i)
-            if (p[i] == 1 && ++uns == blocs + 1) {
-                p.resize(i);
-                break;
-            }
-    }
-    if (p.last() == 1) {
-        int fin = 0;
-        for (int i = p.size() - 1; i >= 0 && p[i] == 1; --i)
-            ++fin;
-        if (fin >= 2)
-            p.append(fin);
-    }
-    if (p.last() != blocs)
-        p.append(blocs);
-    return p;
-}
-
-// Every block brought in once, no review wider than what has been brought in, the last step all of them.
-bool plan_sain(const QVector<int>& p, int blocs)
-{
-    int introduits = 0;
-    for (const int w : p) {
-        if (w == 1)
-            ++introduits;
-        else if (w > introduits)
-            return false;
-    }
-    return introduits == blocs && p.last() == blocs;
-}
-
-QString texte_plan(const QVector<int>& p)
-{
-    QStringList t;
-    for (const int w : p)
-        t.append(QString::number(w));
-    return t.join(QLatin1Char('.'));
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
 
-TEST(Parametres, un_fichier_sans_ces_cles_montre_ce_que_le_programme_utilise_sans_elles)
+TEST(Parametres, lecture_manquant_hors_bornes_et_textes_inconnus)
 {
-    const ParametresGeneraux p = lit_parametres(ini_de("[General]\nMode=Maison\n"));
-    EXPECT_EQ(p.temps_acceptable, 4);
-    EXPECT_EQ(p.temps_maximum, 20);
-    EXPECT_EQ(p.temps_initial, 8);
-    EXPECT_EQ(p.temps_final, 4);
-    EXPECT_EQ(p.items_par_bloc, 3);
-    EXPECT_EQ(p.formule, QStringLiteral("1.1.2.1.3"));
-    EXPECT_FALSE(p.ordre_valeur_produit);
-    // A yes/no key missing reads as "non", as at start-up.
-    EXPECT_FALSE(p.chrono_visible || p.pause_visible || p.masquer_incomplets || p.configuration_personnelle
-        || p.apprentissage_obligatoire);
-    EXPECT_EQ(p.tables_classiques, de_a(2, 9));
-    EXPECT_EQ(p.tables_etendues, QVector<int> {11});
-}
-
-TEST(Parametres, un_nombre_hors_de_son_controle_se_montre_a_la_borne_la_plus_proche)
-{
-    struct Cas
-    {
-        const char* valeur;
-        int temps;
-        int bloc;
-    };
-    for (const Cas& c : {Cas {"-1", 1, 2}, Cas {"0", 1, 2}, Cas {"150", 99, 4}, Cas {"99", 99, 4},
-             Cas {"3", 3, 3}, Cas {"douze", 20, 3}}) {
-        const QByteArray texte = QByteArray("[Paramètres]\nTemps de réponse maximum=") + c.valeur
-            + "\n[Apprentissage par blocs]\nNombre d'items par bloc=" + c.valeur + "\n";
-        const ParametresGeneraux p = lit_parametres(ini_de(texte.constData()));
-        EXPECT_EQ(p.temps_maximum, c.temps) << c.valeur;
-        EXPECT_EQ(p.items_par_bloc, c.bloc) << c.valeur;
-    }
-}
-
-TEST(Parametres, textes_lus_ordre_oui_non_mode_et_formule)
-{
-    struct Cas
-    {
-        const char* ligne;
-        std::function<bool(const ParametresGeneraux&)> attendu;
-    };
-    const QVector<Cas> cas {
+    using P = const ParametresGeneraux&;
+    const QVector<std::pair<const char*, std::function<bool(P)>>> cas {
+        {"[General]\nMode=Maison",
+            [](P p) {
+                return p.temps_acceptable == 4 && p.temps_maximum == 20 && p.items_par_bloc == 3
+                    && p.temps_initial == 8 && p.temps_final == 4 && p.formule == QStringLiteral("1.1.2.1.3")
+                    && !p.chrono_visible && !p.configuration_personnelle && p.tables_classiques == classiques
+                    && p.tables_etendues == QVector<int> {11};
+            }},
+        {"[Paramètres]\nTemps de réponse maximum=-1\n[Apprentissage par blocs]\nNombre d'items par bloc=-1",
+            [](P p) { return p.temps_maximum == 1 && p.items_par_bloc == 2; }},
+        {"[Paramètres]\nTemps de réponse maximum=150\n[Apprentissage par blocs]\nNombre d'items par bloc=7",
+            [](P p) { return p.temps_maximum == 99 && p.items_par_bloc == 4; }},
+        {"[Paramètres]\nTemps de réponse maximum=douze", [](P p) { return p.temps_maximum == 20; }},
         {"[Options d'apprentissage]\nOrdre rangement items=premier facteur",
-            [](auto& p) { return !p.ordre_valeur_produit; }},
+            [](P p) { return !p.ordre_valeur_produit; }},
         {"[Options d'apprentissage]\nOrdre rangement items=Valeur produit",
-            [](auto& p) { return p.ordre_valeur_produit; }},
-        {"[Options d'apprentissage]\nOrdre rangement items=au hasard",
-            [](auto& p) { return !p.ordre_valeur_produit; }},
-        {"[Apparence]\nChrono test visible=oui", [](auto& p) { return p.chrono_visible; }},
-        {"[Apparence]\nChrono test visible=Oui", [](auto& p) { return !p.chrono_visible; }},
-        {"[General]\nMode=Ecole", [](auto& p) { return p.mode_ecole; }},
-        {"[General]\nMode=ecole", [](auto& p) { return !p.mode_ecole; }},
-        {"[Apprentissage par blocs]\nFormule récursive=1.2.1.3",
-            [](auto& p) { return p.formule == "1.2.1.3"; }},
-        {"[Apprentissage par blocs]\nFormule récursive=", [](auto& p) { return p.formule.isEmpty(); }},
+            [](P p) { return p.ordre_valeur_produit; }},
+        {"[Apparence]\nChrono test visible=Oui", [](P p) { return !p.chrono_visible; }},
+        {"[Apprentissage par blocs]\nFormule récursive=1.2.1.3", [](P p) { return p.formule == "1.2.1.3"; }},
+        {"[Paramètres]\nObjectifs tables classiques par defaut=table_7,table_3\n"
+         "Objectifs tables etendues par defaut=table_19,table_3,table_carres",
+            [](P p) {
+                return p.tables_classiques == QVector<int> {3, 7}
+                && p.tables_etendues == QVector<int> {11, 19};
+            }},
+        {"[Paramètres]\nObjectifs tables classiques par defaut=rien\nObjectifs tables etendues par defaut=",
+            [](P p) { return p.tables_classiques == classiques && p.tables_etendues == QVector<int> {11}; }},
     };
-    for (const Cas& c : cas)
-        EXPECT_TRUE(c.attendu(lit_parametres(ini_de(c.ligne)))) << c.ligne;
+    for (const auto& [texte, attendu] : cas)
+        EXPECT_TRUE(attendu(lit_parametres(ini_de(texte)))) << texte;
 }
 
-TEST(Parametres, objectifs_lus_noms_de_tables_liste_compacte_ou_rien_de_connu)
-{
-    struct Cas
-    {
-        const char* valeur;
-        QVector<int> classiques;
-        QVector<int> etendues;
-    };
-    const QVector<Cas> cas {
-        {"table_7,table_3", {3, 7}, {11}},
-        {"", de_a(2, 9), {11}},
-        {"n'importe quoi", de_a(2, 9), {11}},
-        {"tables_classiques", de_a(2, 9), {11}},
-        {"7x<2-9>", {7}, {11}},
-        {"table_12,table_carres,table_19", de_a(2, 9), {11, 12, 19}},
-        {"table_3,table_13", {3}, {13}},
-    };
-    for (const Cas& c : cas) {
-        const QByteArray texte = QByteArray("[Paramètres]\nObjectifs tables classiques par defaut=")
-            + c.valeur + "\nObjectifs tables etendues par defaut=" + c.valeur + "\n";
-        const ParametresGeneraux p = lit_parametres(ini_de(texte.constData()));
-        EXPECT_EQ(p.tables_classiques, c.classiques) << c.valeur;
-        EXPECT_EQ(p.tables_etendues, c.etendues) << c.valeur;
-        EXPECT_FALSE(p.objectifs_etendus);
-    }
-}
-
-TEST(Parametres, aucune_table_cochee_enregistre_la_famille_entiere_ou_les_carres_sans_toucher_l_autre)
-{
-    struct Cas
-    {
-        bool etendus;
-        const char* cle_ecrite;
-        const char* valeur;
-    };
-    for (const Cas& c : {Cas {false, "Objectifs tables classiques par defaut",
-                             "table_2,table_3,table_4,table_5,table_6,table_7,table_8,table_9"},
-             Cas {true, "Objectifs tables etendues par defaut", "table_carres"}}) {
-        FichierIni ini = ini_de("[Paramètres]\nObjectifs tables classiques par defaut=table_4\n"
-                                "Objectifs tables etendues par defaut=table_15\n");
-        ParametresGeneraux p = lit_parametres(ini);
-        p.objectifs_etendus = c.etendus;
-        p.tables_classiques.clear();
-        p.tables_etendues.clear();
-        ecrit_reglages(ini, p);
-        EXPECT_EQ(
-            ini.lit_texte(cles::parametres, QString::fromUtf8(c.cle_ecrite)), QString::fromUtf8(c.valeur));
-        EXPECT_EQ(ini.lit_texte(cles::parametres,
-                      c.etendus ? cles::objectifs_classiques_defaut : cles::objectifs_etendus_defaut),
-            c.etendus ? QStringLiteral("table_4") : QStringLiteral("table_15"));
-        EXPECT_EQ(
-            c.etendus ? p.tables_etendues : p.tables_classiques, c.etendus ? QVector<int> {11} : de_a(2, 9));
-    }
-}
-
-TEST(Parametres, ce_qui_est_relu_est_reecrit_tel_quel_sauf_premier_facteur)
+TEST(Parametres, ce_qui_est_relu_est_reecrit_tel_quel_sauf_premier_facteur_et_aucune_table_donne_la_famille)
 {
     FichierIni ini = ini_de("[Options d'apprentissage]\nOrdre rangement items=premier facteur\n"
                             "[Apprentissage par blocs]\nFormule récursive=1.1.1.1.4\n"
-                            "[Paramètres]\nObjectifs tables classiques par defaut=7x<2-9>,8x<2-9>\n");
+                            "[Paramètres]\nObjectifs tables classiques par defaut=7x<2-9>,8x<2-9>\n"
+                            "Objectifs tables etendues par defaut=table_15\n");
+    const auto objectifs = [&ini](bool etendus) {
+        return ini
+            .lit_texte(cles::parametres,
+                etendus ? cles::objectifs_etendus_defaut : cles::objectifs_classiques_defaut)
+            .toStdString();
+    };
     ParametresGeneraux p = lit_parametres(ini);
     ecrit_reglages(ini, p);
-    EXPECT_EQ(ini.lit_texte(cles::options_apprentissage, cles::ordre_items), QStringLiteral("par tables"));
-    EXPECT_EQ(ini.lit_texte(cles::apprentissage_blocs, cles::formule), QStringLiteral("1.1.1.1.4"));
-    EXPECT_EQ(ini.lit_texte(cles::parametres, cles::objectifs_classiques_defaut),
-        QStringLiteral("7x<2-9>,8x<2-9>"));
-
-    // A box changed: the tables are named.
+    EXPECT_EQ(ini.lit_texte(cles::options_apprentissage, cles::ordre_items).toStdString(), "par tables");
+    EXPECT_EQ(ini.lit_texte(cles::apprentissage_blocs, cles::formule).toStdString(), "1.1.1.1.4");
+    EXPECT_EQ(objectifs(false), "7x<2-9>,8x<2-9>");
     p.tables_classiques = {7};
     ecrit_reglages(ini, p);
-    EXPECT_EQ(ini.lit_texte(cles::parametres, cles::objectifs_classiques_defaut), QStringLiteral("table_7"));
+    EXPECT_EQ(objectifs(false), "table_7");
+
+    // Nothing ticked: the family shown gets its default, on screen too; the other key stays.
+    p.tables_classiques.clear();
+    ecrit_reglages(ini, p);
+    EXPECT_EQ(objectifs(false), "table_2,table_3,table_4,table_5,table_6,table_7,table_8,table_9");
+    EXPECT_EQ(p.tables_classiques, classiques);
+    p.objectifs_etendus = true;
+    p.tables_classiques = {3};
+    p.tables_etendues.clear();
+    ecrit_reglages(ini, p);
+    EXPECT_EQ(objectifs(true), "table_carres");
+    EXPECT_EQ(p.tables_etendues, QVector<int> {11});
+    EXPECT_EQ(objectifs(false), "table_2,table_3,table_4,table_5,table_6,table_7,table_8,table_9");
 }
 
-TEST(Parametres, chaque_cle_est_ecrite_et_relue_a_l_identique)
+TEST(Parametres, chaque_cle_ecrite_se_relit_et_la_console_laisse_mode_et_objectifs)
 {
-    FichierIni ini;
     ParametresGeneraux p;
     p.temps_acceptable = 7;
     p.temps_maximum = 30;
     p.temps_initial = 9;
     p.temps_final = 2;
-    p.ordre_valeur_produit = true;
+    p.ordre_valeur_produit = p.apprentissage_obligatoire = p.masquer_incomplets = p.mode_ecole = true;
+    p.chrono_visible = p.pause_visible = p.configuration_personnelle = false;
     p.items_par_bloc = 4;
     p.formule = QStringLiteral("1.1.1.3");
-    p.apprentissage_obligatoire = true;
-    p.chrono_visible = false;
-    p.pause_visible = false;
-    p.masquer_incomplets = true;
-    p.configuration_personnelle = false;
-    p.mode_ecole = true;
     p.tables_classiques = {2, 9};
+    p.tables_etendues = {11};
+    FichierIni ini;
     ecrit_reglages(ini, p);
     ParametresGeneraux relu = lit_parametres(ini);
-    relu.objectifs_classiques_lus.clear();
-    relu.objectifs_etendus_lus.clear();
-    p.tables_etendues = {11};
-    EXPECT_EQ(relu, p);
-    // The console writes its own keys and leaves the mode and objectives to the dialog.
+    relu.objectifs_classiques_lus = relu.objectifs_etendus_lus = QString();
+    EXPECT_TRUE(relu == p);
+
     FichierIni console;
     ecrit_parametres_communs(console, p);
     EXPECT_FALSE(console.contient(cles::general, cles::mode));
     EXPECT_FALSE(console.contient(cles::parametres, cles::objectifs_classiques_defaut));
-    EXPECT_TRUE(console.contient(cles::general, cles::configuration_personnelle));
+    EXPECT_EQ(lit_parametres(console).temps_maximum, 30);
 }
 
 TEST(Formule, chaque_refus_dit_pourquoi)
 {
-    struct Cas
-    {
-        const char* formule;
-        const char* raison; // part of the reason; empty: usable
-    };
-    for (const Cas& c : {Cas {"1.1.2.1.3", ""}, Cas {"1.1.1.3.3", ""}, Cas {" 1.1.2 ", ""}, Cas {"", "vide"},
-             Cas {"1..2", "manque un nombre"}, Cas {"1.1.0.3", "« 0 »"}, Cas {"1,1,2", "« 1,1,2 »"},
-             Cas {"a.b", "« a »"}, Cas {"3", "au moins deux nombres"}, Cas {"1.1", "au moins 2"},
-             Cas {"1.2.1.3", "L'étape 2 révise 2 blocs alors que 1 seulement a été"},
-             Cas {"1.1.3.1.3", "L'étape 3 révise 3 blocs alors que 2 seulement ont été présentés"},
-             Cas {"1.1.1.3", ""}, Cas {"1.1.1.1.3", "présentent 4 blocs alors que la base en annonce 3"}}) {
-        const QString refus = refus_formule(QString::fromUtf8(c.formule));
-        if (*c.raison == 0)
-            EXPECT_TRUE(refus.isEmpty()) << c.formule << " " << refus.toStdString();
-        else
-            EXPECT_TRUE(refus.contains(QString::fromUtf8(c.raison)))
-                << c.formule << " " << refus.toStdString();
+    for (const auto& [formule, raison] :
+        std::initializer_list<std::pair<const char*, const char*>> {{"1.1.2.1.3", ""}, {"1.1.1.3.3", ""},
+            {" 1.1.2 ", ""}, {"", "vide"}, {"1..2", "manque un nombre"}, {"1.1.0.3", "« 0 »"},
+            {"1,1,2", "« 1,1,2 »"}, {"3", "au moins deux nombres"}, {"1.1", "au moins 2"},
+            {"1.2.1.3", "L'étape 2 révise 2 blocs alors que 1 seulement a été présenté."},
+            {"1.1.3.1.3", "L'étape 3 révise 3 blocs alors que 2 seulement ont été présentés."},
+            {"1.1.1.1.3", "présentent 4 blocs alors que la base en annonce 3"},
+            {"2.1.1.2", "L'étape 1 révise 2 blocs alors qu'aucun n'a encore été présenté."}}) {
+        const QString refus = refus_formule(QString::fromUtf8(formule));
+        EXPECT_TRUE(*raison ? refus.contains(QString::fromUtf8(raison)) : refus.isEmpty())
+            << formule << " : " << refus.toStdString();
     }
+    EXPECT_EQ(lecture_formule(QStringLiteral("1.1.2.1.1.4")).toStdString(), "A, B, AB, C, D, ABCD");
+    EXPECT_EQ(lecture_formule(QStringLiteral("1.2.1.3")).toStdString(), "");
 }
 
-TEST(Formule, la_lecture_d_un_groupe_nomme_les_blocs)
+TEST(EnregistrementReglages, un_dossier_ou_l_on_ne_peut_ecrire_laisse_le_fichier_tel_qu_il_etait_et_le_dit)
 {
-    EXPECT_EQ(lecture_formule(QStringLiteral("1.1.2.1.3")), QStringLiteral("A, B, AB, C, ABC"));
-    EXPECT_EQ(lecture_formule(QStringLiteral("1.1.1.3")), QStringLiteral("A, B, C, ABC"));
-    EXPECT_EQ(lecture_formule(QStringLiteral("1.1.2.1.1.4")), QStringLiteral("A, B, AB, C, D, ABCD"));
-    EXPECT_EQ(lecture_formule(QStringLiteral("1.2.1.3")), QString());
+    DossierTest d;
+    ASSERT_TRUE(ecrit_configuration_par_defaut(d.chemin()).ok);
+    const QString chemin = d.chemin(QStringLiteral("Tabrix.ini"));
+    const QByteArray avant = contenu(chemin);
+    // Readable and not writable, also for root once it has become "nobody".
+    QFile::setPermissions(
+        d.chemin(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const pid_t enfant = ::fork();
+    ASSERT_GE(enfant, 0);
+    if (enfant == 0) {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        ParametresGeneraux p = lit_parametres(FichierIni(chemin));
+        p.temps_maximum = 33;
+        const EnregistrementReglages r = enregistre_reglages(chemin, p);
+        ::_exit(r.ok ? 1 : (r.erreur.contains(QStringLiteral("resté tel qu'il était")) ? 0 : 2));
+    }
+    int etat = -1;
+    ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
+    QFile::setPermissions(d.chemin(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(WIFEXITED(etat));
+    EXPECT_EQ(WEXITSTATUS(etat), 0)
+        << "1: réussite annoncée, 2: échec sans message, 3: pas d'utilisateur nobody";
+    EXPECT_EQ(contenu(chemin), avant);
 }
 
-// The oracle first gives the plans the learning is known to build, then judges every small formula.
-TEST(Formule, une_formule_acceptee_donne_un_plan_sain_pour_tout_nombre_de_blocs_jusqu_a_87)
+TEST(EnregistrementReglages, formule_inutilisable_ou_fichier_illisible_rien_n_est_ecrit)
 {
-    EXPECT_EQ(texte_plan(plan(QStringLiteral("1.1.2.1.3"), 4)), QStringLiteral("1.1.2.1.3.1.4"));
-    EXPECT_EQ(texte_plan(plan(QStringLiteral("1.1.1.3"), 5)), QStringLiteral("1.1.1.3.1.1.2.5"));
-    EXPECT_EQ(
-        texte_plan(plan(QStringLiteral("1.1.2.1.1.4"), 9)), QStringLiteral("1.1.2.1.1.4.1.1.2.1.1.4.8.1.9"));
-    EXPECT_FALSE(plan_sain(plan(QStringLiteral("1.2.1.3"), 3), 3));
+    DossierTest d;
+    const QString chemin = d.chemin(QStringLiteral("Tabrix.ini"));
+    ParametresGeneraux p;
+    p.formule = QStringLiteral("1.3.1.3");
+    EXPECT_TRUE(enregistre_reglages(chemin, p).erreur.contains(QStringLiteral("L'étape 2 révise 3 blocs")));
+    EXPECT_FALSE(QFile::exists(chemin));
+    ASSERT_TRUE(QDir().mkdir(chemin)); // what cannot be read cannot be rewritten without losing keys
+    p.formule = QStringLiteral("1.1.1.3");
+    EXPECT_TRUE(enregistre_reglages(chemin, p).erreur.contains(QStringLiteral("n'a pas pu être lu")));
+    EXPECT_TRUE(QFileInfo(chemin).isDir());
+}
 
-    int acceptees = 0;
-    std::function<void(QString, int)> essaie = [&](QString formule, int longueur) {
-        if (longueur >= 1) {
-            for (int base = 2; base <= 4; ++base) {
-                const QString f = formule + QLatin1Char('.') + QString::number(base);
-                if (!refus_formule(f).isEmpty())
-                    continue;
-                ++acceptees;
-                for (int b = 1; b <= formules::blocs_maximum; ++b)
-                    ASSERT_TRUE(plan_sain(plan(f, b), b)) << f.toStdString() << " B=" << b;
-            }
-        }
-        if (longueur == 6)
-            return;
-        for (int w = 1; w <= 4; ++w)
-            essaie(formule.isEmpty() ? QString::number(w) : formule + QLatin1Char('.') + QString::number(w),
-                longueur + 1);
-    };
-    essaie(QString(), 0);
-    EXPECT_GT(acceptees, 20);
+TEST(EnregistrementReglages, en_mode_ecole_la_copie_du_serveur_qui_reviendra_est_annoncee)
+{
+    DossierTest d;
+    ASSERT_TRUE(d.cree(QStringLiteral("serveur/Tabrix")));
+    ASSERT_TRUE(ecrit_configuration_par_defaut(d.chemin(QStringLiteral("serveur/Tabrix"))).ok);
+    FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+    ini.change_chemin(d.chemin(QStringLiteral("Tabrix.ini")));
+    ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, d.chemin(QStringLiteral("serveur")));
+    ParametresGeneraux p = lit_parametres(ini);
+    p.mode_ecole = true;
+    ASSERT_TRUE(ini.enregistre().ok);
+    const EnregistrementReglages r = enregistre_reglages(ini.chemin(), p);
+    ASSERT_TRUE(r.ok && r.remarques.size() == 1);
+    EXPECT_TRUE(
+        r.remarques[0].contains(QStringLiteral("la configuration du serveur remplacera celle de ce poste")));
 }
