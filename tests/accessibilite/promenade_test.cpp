@@ -206,7 +206,7 @@ TEST_F(Promenade, chaque_fenetre_du_programme_se_lit_et_se_parcourt_au_clavier)
     }
 
     for (const char* classe : {"Tident", "Tgeneral", "Tboite_message", "Ttest", "Tapprent", "Tperfect",
-             "TAcces_prof", "TProfesseur", "Apropos", "FenetreAide"})
+             "TAcces_prof", "TProfesseur", "Treglages", "Apropos", "FenetreAide"})
         EXPECT_TRUE(m_fenetres_vues.contains(QString::fromLatin1(classe))) << classe << " jamais ouverte";
     EXPECT_TRUE(m_fautes.isEmpty()) << m_fautes.size() << " fautes :\n" << m_fautes.join(u'\n').toStdString();
 }
