@@ -5,9 +5,8 @@
 #include "epreuve/ttest.h"
 #include "regles_accessibilite.h"
 #include "storage/configuration.h"
-#include "storage/fichier_ini.h"
-#include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
+#include "support/ecole_ini.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
 #include "ui/boite_message.h"
@@ -47,11 +46,8 @@ protected:
     {
         ASSERT_TRUE(m_dossier.cree(QStringLiteral("poste")));
         ASSERT_TRUE(QDir().mkpath(m_dossier.chemin(QStringLiteral("serveur/Tabrix"))));
-        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        FichierIni ini = configuration_ecole_test(m_dossier.chemin(QStringLiteral("serveur")));
         ini.change_chemin(QDir(travail()).filePath(cles::fichier));
-        ini.ecrit_texte(cles::general, cles::mode, QStringLiteral("Ecole"));
-        ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, m_dossier.chemin(QStringLiteral("serveur")));
-        ini.ecrit_texte(cles::etablissement, cles::nom, QStringLiteral("Collège Test"));
         ini.ecrit_texte(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025")),
             QStringLiteral("sixième<61,62>"));
         ini.ecrit_texte(
