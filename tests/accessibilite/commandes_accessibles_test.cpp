@@ -113,13 +113,6 @@ protected:
     std::unique_ptr<Tgeneral> m_fenetre;
 };
 
-TEST_F(CommandesAccessibles, les_etiquettes_de_l_eleve_disent_ce_qu_elles_montrent)
-{
-    auto* nom = controle<QLabel>(m_fenetre.get(), QStringLiteral("label_nom"));
-    EXPECT_EQ(nom->text(), QStringLiteral("Dupont-Martin Élodie"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(nom)->text(QAccessible::Name), nom->text());
-}
-
 TEST_F(CommandesAccessibles, les_tables_relachees_par_le_lecteur_d_ecran_sont_celles_du_test)
 {
     EXPECT_EQ(m_fenetre->session().eleve().produits_etudies.size(), 64);
