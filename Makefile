@@ -2,9 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PAQUETS = cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-          fonts-dejavu-core poppler-utils qpdf
+          fonts-dejavu-core poppler-utils qpdf \
+          librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 
-.PHONY: run test build paquets bench clean
+.PHONY: run test build paquets paquet bench clean
 
 paquets:
 	@manque=$$(for p in $(PAQUETS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -18,11 +19,14 @@ build: paquets
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	mkdir -p run
-	cd run && ../$(BUILD)/tabrix
+	$(BUILD)/tabrix --dossier run
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD): apt-get install ./$(BUILD)/tabrix_*.deb
+paquet: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do if [ -f $$b ] && [ -x $$b ]; then $$b; fi; done

@@ -1,14 +1,27 @@
 #include "app/ouverture.h"
 
+#include "app/logique/ligne_commande.h"
 #include "app/tgeneral.h"
 #include "app/tgeneral_bulles.h"
+#include "ui/apparence.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 
 void prepare_application()
 {
     QApplication::setApplicationName(QStringLiteral("Tabrix"));
-    QApplication::setApplicationVersion(QStringLiteral("0.96.04"));
+    QApplication::setApplicationVersion(version_tabrix);
+    QApplication::setDesktopFileName(QStringLiteral("fr.tabrix.Tabrix"));
+    // The installed icon, else the one compiled into the program (run from its build folder).
+    QIcon icone;
+    for (QDirIterator images(QStringLiteral(":/icones"), QDir::Files, QDirIterator::Subdirectories);
+         images.hasNext();)
+        icone.addFile(images.next());
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabrix"), icone));
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        applique_apparence(*application);
     TgeneralBulles::installe();
 }
 
