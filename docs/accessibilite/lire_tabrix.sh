@@ -11,8 +11,7 @@ dossier=$(mktemp -d)
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
 sleep 1
-cd "$dossier"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programme" &
+TABRIX_DOSSIER="$dossier" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$programme" &
 tabrix=$!
 sleep "$attente"
 /usr/bin/python3 "$ici/lecteur_ecran.py" tabrix || true
