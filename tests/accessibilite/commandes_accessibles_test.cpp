@@ -9,9 +9,11 @@
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
+#include "teacher/page_objectifs.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -288,3 +290,19 @@ TEST_F(CommandesAccessibles, la_rangee_du_haut_francaise_repond_juste_dans_le_te
 }
 
 } // namespace
+
+TEST(ObjectifsAccessibles, une_case_cochee_par_le_lecteur_d_ecran_entre_dans_les_objectifs_enregistres)
+{
+    PageObjectifs page;
+    page.Redimensionne_objectifs({QStringLiteral("CP"), QStringLiteral("CE1")});
+    auto* case_7 = page.findChild<QCheckBox*>(QStringLiteral("CheckBox_obj_1_7"));
+    ASSERT_NE(case_7, nullptr);
+    const bool avant = case_7->isChecked();
+    QAccessible::queryAccessibleInterface(case_7)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_NE(case_7->isChecked(), avant);
+    // The same objectives for every level: the whole column follows.
+    for (const LigneObjectifs& l : page.grille().lignes())
+        EXPECT_EQ(l.coches[7], !avant);
+    EXPECT_EQ(page.valeur().contains(QStringLiteral("table_7")), !avant) << page.valeur().toStdString();
+}
