@@ -4,31 +4,33 @@
 #include "core/faits.h"
 
 #include <QDate>
-#include <QMap>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-bool chiffres(QStringView texte)
+// yyyymmdd from the first "/" of a line (dd/mm/yyyy around it), or -1 when the text around it is no date.
+int cle_de_ligne(QStringView ligne)
 {
-    for (const QChar c : texte)
+    const qsizetype p = ligne.indexOf(QLatin1Char('/'));
+    if (p < 2 || ligne.size() < p + 8 || ligne.at(p + 3) != QLatin1Char('/'))
+        return -1;
+    int cle = 0;
+    for (const qsizetype i : {p + 4, p + 5, p + 6, p + 7, p + 1, p + 2, p - 2, p - 1}) {
+        const QChar c = ligne.at(i);
         if (!c.isDigit())
-            return false;
-    return !texte.isEmpty();
+            return -1;
+        cle = cle * 10 + c.digitValue();
+    }
+    return cle;
 }
 
-// yyyymmdd from the first "/" of a line (dd/mm/yyyy around it), or "" when the text around it is no date.
-QString cle_de_ligne(const QString& ligne)
+QString date_de_cle_triable(int cle)
 {
-    const int p = ligne.indexOf(QLatin1Char('/'));
-    if (p < 2 || ligne.size() < p + 8)
-        return {};
-    const QString cle = ligne.mid(p + 4, 4) + ligne.mid(p + 1, 2) + ligne.mid(p - 2, 2);
-    return chiffres(cle) && ligne.at(p + 3) == QLatin1Char('/') ? cle : QString();
-}
-
-QString date_de_cle_triable(const QString& cle)
-{
-    return cle.mid(6, 2) + QLatin1Char('/') + cle.mid(4, 2) + QLatin1Char('/') + cle.left(4);
+    return QStringLiteral("%1/%2/%3")
+        .arg(cle % 100, 2, 10, QLatin1Char('0'))
+        .arg(cle / 100 % 100, 2, 10, QLatin1Char('0'))
+        .arg(cle / 10000, 4, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -36,51 +38,66 @@ QString date_de_cle_triable(const QString& cle)
 TestChoisi choix_test(const QStringList& historique, ModeChoixTest mode, const QString& date,
     bool masquer_incomplets, const QString& objectifs)
 {
-    const QString demandee = cle_de_ligne(date);
-    if (demandee.isEmpty())
+    const int demandee = cle_de_ligne(date);
+    if (demandee < 0)
         return {};
 
-    // The lines of every séance of each date, in file order.
-    QMap<QString, QList<int>> lignes_du_jour;
-    QString courante;
+    // (date, line) for every line under a séance header; sorted, the lines of each date stay in file order.
+    std::vector<std::pair<int, int>> lignes_du_jour;
+    lignes_du_jour.reserve(historique.size());
+    int courante = -1;
     for (int i = 0; i < historique.size(); ++i) {
         const QString& ligne = historique[i];
         if (ligne.contains(QLatin1Char('/'))) {
-            const QString cle = cle_de_ligne(ligne);
-            if (!cle.isEmpty()) {
+            if (const int cle = cle_de_ligne(ligne); cle >= 0) {
                 courante = cle;
-                lignes_du_jour[cle];
+                lignes_du_jour.emplace_back(cle, -1); // a date without lines still counts
                 continue;
             }
         }
-        if (!courante.isEmpty())
-            lignes_du_jour[courante] << i;
+        if (courante >= 0)
+            lignes_du_jour.emplace_back(courante, i);
+    }
+    std::sort(lignes_du_jour.begin(), lignes_du_jour.end());
+    // The dates, each with its range in lignes_du_jour.
+    struct Jour
+    {
+        int cle;
+        size_t debut, fin;
+    };
+    std::vector<Jour> jours;
+    for (size_t i = 0; i < lignes_du_jour.size(); ++i) {
+        if (jours.empty() || jours.back().cle != lignes_du_jour[i].first)
+            jours.push_back({lignes_du_jour[i].first, i, i});
+        jours.back().fin = i + 1;
     }
 
-    const QStringList cles = lignes_du_jour.keys();
+    const int n = int(jours.size());
     int debut = -1;
     if (mode == ModeChoixTest::dernier) {
-        for (int i = cles.size() - 1; i >= 0 && debut < 0; --i)
-            if (cles[i] <= demandee)
+        for (int i = n - 1; i >= 0 && debut < 0; --i)
+            if (jours[i].cle <= demandee)
                 debut = i;
     } else {
-        for (int i = 0; i < cles.size() && debut < 0; ++i)
-            if (cles[i] >= demandee)
+        for (int i = 0; i < n && debut < 0; ++i)
+            if (jours[i].cle >= demandee)
                 debut = i;
     }
     if (debut < 0)
         return {};
 
     const int pas = mode == ModeChoixTest::dernier ? -1 : 1;
-    for (int i = debut; i >= 0 && i < cles.size(); i += pas) {
-        for (const int n : lignes_du_jour[cles[i]]) {
-            const QString& ligne = historique[n];
+    for (int i = debut; i >= 0 && i < n; i += pas) {
+        for (size_t k = jours[i].debut; k < jours[i].fin; ++k) {
+            if (lignes_du_jour[k].second < 0)
+                continue;
+            const QString& ligne = historique[lignes_du_jour[k].second];
             // A header that could not be read still holds "/": never a test, whatever the computer's name.
             if (!ligne.contains(QLatin1String("TEST")) || ligne.contains(QLatin1Char('/')))
                 continue;
             if (masquer_incomplets && !test_complet(ligne.mid(29), objectifs))
                 continue;
-            return {ligne, date_de_cle_triable(cles[i])};
+            return {ligne, date_de_cle_triable(jours[i].cle)};
         }
     }
     return {};

@@ -128,7 +128,9 @@ QString aide_generale()
         "Outils de Tabrix pour les enseignants et les responsables informatiques des écoles.\n"
         "\n"
         "Commandes :\n"
-        "  bilan     écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  bilan       écrit les bilans d'élèves dans un document PDF, une page par élève\n"
+        "  confusions  statistiques par produits et confusions des classes choisies\n"
+        "  liste       liste des élèves du suivi de classes, avec moyennes (texte ou tableur)\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }

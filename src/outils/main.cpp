@@ -1,4 +1,6 @@
 #include "outils/commande_bilan.h"
+#include "outils/commande_confusions.h"
+#include "outils/commande_liste.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -23,6 +25,14 @@ int main(int argc, char** argv)
     if (commande == QLatin1String("bilan")) {
         const HorlogeSysteme horloge;
         return commande_bilan(arguments, sortie, erreurs, horloge);
+    }
+    if (commande == QLatin1String("confusions")) {
+        const HorlogeSysteme horloge;
+        return commande_confusions(arguments, sortie, erreurs, horloge);
+    }
+    if (commande == QLatin1String("liste")) {
+        const HorlogeSysteme horloge;
+        return commande_liste(arguments, sortie, erreurs, horloge);
     }
     erreurs << "tabrix-outils : commande inconnue : " << commande << "\n" << aide_generale();
     return 2;

@@ -2,16 +2,21 @@
 
 #include "app/logique/session.h"
 #include "storage/configuration.h"
+#include "teacher/arbre_eleves.h"
 #include "teacher/cases_classes.h"
 #include "teacher/enregistrement_configuration.h"
 #include "teacher/page_etablissement.h"
+#include "teacher/page_maintenance.h"
 #include "teacher/page_objectifs.h"
 #include "teacher/page_parametres.h"
+#include "teacher/page_stat_produits.h"
+#include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
 #include <QLabel>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidgetItem>
 
 namespace {
 
@@ -48,16 +53,15 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
     m_classeur->addTab(m_bahut, QStringLiteral("Etablissement"));
     m_classeur->addTab(m_parametres, QStringLiteral("Paramètres"));
     m_classeur->addTab(m_objectifs, QStringLiteral("Objectifs à atteindre"));
-    m_classeur->addTab(page_a_venir(QStringLiteral("Bilans"), QStringLiteral("Suivi de classes")),
-        QStringLiteral("Suivi de classes"));
-    QWidget* stat_prod = page_a_venir(QStringLiteral("Stat_prod"), QStringLiteral("Statistiques produits"));
-    m_classeur->addTab(stat_prod, QStringLiteral("Statistiques produits"));
+    m_suivi = new PageSuivi(m_session);
+    m_classeur->addTab(m_suivi, QStringLiteral("Suivi de classes"));
+    m_stat_prod = new PageStatProduits(session);
+    m_classeur->addTab(m_stat_prod, QStringLiteral("Statistiques produits"));
     QWidget* stat_eleves = page_a_venir(QStringLiteral("stat_class"), QStringLiteral("Statistiques élèves"));
     m_classeur->addTab(stat_eleves, QStringLiteral("Statistiques élèves"));
-    m_classeur->addTab(page_a_venir(QStringLiteral("maintenance_fichiers"), QStringLiteral("Maintenance")),
-        QStringLiteral("Maintenance"));
-    m_classes_produits = new CasesClasses(QStringLiteral("CheckBox_"), stat_prod);
-    m_classes_produits->move(10, 10);
+    m_maintenance = new PageMaintenance(m_session);
+    m_classeur->addTab(m_maintenance, QStringLiteral("Maintenance"));
+    m_classes_produits = m_stat_prod->classes();
     m_classes_eleves = new CasesClasses(QStringLiteral("CheckBox_el_"), stat_eleves);
     m_classes_eleves->move(10, 10);
 
@@ -99,6 +103,8 @@ void TProfesseur::FormShow()
     m_objectifs->charge(ini.lit_texte(cles::etablissement, cles::objectifs_classiques_niveaux, QString()),
         ini.lit_texte(cles::etablissement, cles::objectifs_etendus_niveaux, QString()));
     Actualise_CheckBox_classes();
+    m_stat_prod->ouvre();
+    m_suivi->remplit();
 }
 
 void TProfesseur::FormActivate()
@@ -112,8 +118,10 @@ void TProfesseur::FormActivate()
                 + m_session.reglages().annee_scolaire);
         return;
     }
-    // The class follow-up page comes with a later version: the console opens on the establishment.
-    m_classeur->setCurrentIndex(Bahut);
+    m_classeur->setCurrentIndex(Bilans);
+    m_suivi->creation_liste_eleves();
+    if (QTreeWidgetItem* premier = m_suivi->arbre()->topLevelItem(0))
+        premier->setExpanded(true);
 }
 
 void TProfesseur::done(int resultat)

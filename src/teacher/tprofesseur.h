@@ -7,7 +7,10 @@ class CasesClasses;
 class FichierIni;
 class PageEtablissement;
 class PageObjectifs;
+class PageMaintenance;
 class PageParametres;
+class PageStatProduits;
+class PageSuivi;
 class QTabWidget;
 class Session;
 
@@ -38,6 +41,8 @@ public:
     bool nouvelle_annee_scolaire() const { return m_nouvelle_annee_scolaire; }
 
     QTabWidget* classeur() const { return m_classeur; }
+    PageSuivi* suivi() const { return m_suivi; }
+    PageMaintenance* maintenance() const { return m_maintenance; }
     void Actualise_CheckBox_classes();
 
     void Button_enregistrer_etablissementClick();
@@ -63,6 +68,9 @@ private:
     PageEtablissement* m_bahut = nullptr;
     PageParametres* m_parametres = nullptr;
     PageObjectifs* m_objectifs = nullptr;
+    PageStatProduits* m_stat_prod = nullptr;
+    PageSuivi* m_suivi = nullptr;
+    PageMaintenance* m_maintenance = nullptr;
     CasesClasses* m_classes_produits = nullptr;
     CasesClasses* m_classes_eleves = nullptr;
 };

@@ -1,0 +1,221 @@
+#include "outils/commande_liste.h"
+
+#include "storage/fichier_texte.h"
+#include "teacher/regles_liste_eleves.h"
+#include "teacher/regles_resume_eleve.h"
+#include "teacher/regles_selecteurs.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+struct OptionsCommande
+{
+    OptionsListeEleves liste;
+    bool csv = false;
+    bool date_donnee = false;
+    QString fichier;
+    bool aide = false;
+};
+
+std::optional<OptionsCommande> lit_options(const QStringList& args, QString& erreur)
+{
+    OptionsCommande o;
+    o.liste.etablissement.clear();
+    const QStringList avec_valeur {QStringLiteral("--eleves"), QStringLiteral("--etablissement"),
+        QStringLiteral("--annee"), QStringLiteral("--dernier-au"), QStringLiteral("--premier-a-partir-du"),
+        QStringLiteral("--tri"), QStringLiteral("--objectifs"), QStringLiteral("--temps-acceptable"),
+        QStringLiteral("-o"), QStringLiteral("--sortie")};
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
+            o.aide = true;
+            return o;
+        }
+        if (a == QLatin1String("--csv")) {
+            o.csv = true;
+            continue;
+        }
+        if (a == QLatin1String("--rapidite")) {
+            o.liste.rapidite = true;
+            continue;
+        }
+        if (a == QLatin1String("--masquer-incomplets")) {
+            o.liste.masquer_incomplets = true;
+            continue;
+        }
+        if (!avec_valeur.contains(a)) {
+            erreur = QStringLiteral("option inconnue : %1").arg(a);
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            erreur = QStringLiteral("l'option %1 attend une valeur").arg(a);
+            return std::nullopt;
+        }
+        const QString v = args[++i];
+        if (a == QLatin1String("--eleves")) {
+            o.liste.dossier_eleves = v;
+        } else if (a == QLatin1String("--etablissement")) {
+            o.liste.etablissement = v;
+        } else if (a == QLatin1String("--annee")) {
+            o.liste.annee = v;
+        } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
+            if (o.date_donnee) {
+                erreur = QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du");
+                return std::nullopt;
+            }
+            if (v.size() != 10 || !QDate::fromString(v, QStringLiteral("dd/MM/yyyy")).isValid()) {
+                erreur = QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)")
+                             .arg(v);
+                return std::nullopt;
+            }
+            o.date_donnee = true;
+            o.liste.date = v;
+            o.liste.mode
+                = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
+        } else if (a == QLatin1String("--tri")) {
+            if (v == QLatin1String("nom"))
+                o.liste.tri = TriListe::nom;
+            else if (v == QLatin1String("resultat") || v == QStringLiteral("résultat"))
+                o.liste.tri = TriListe::resultat;
+            else if (v == QLatin1String("date"))
+                o.liste.tri = TriListe::date;
+            else {
+                erreur = QStringLiteral("tri inconnu : %1 (nom, resultat ou date)").arg(v);
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("--objectifs")) {
+            o.liste.objectifs = v;
+        } else if (a == QLatin1String("--temps-acceptable")) {
+            bool ok = false;
+            o.liste.temps_acceptable = v.toInt(&ok);
+            if (!ok || o.liste.temps_acceptable < 1 || o.liste.temps_acceptable > 99) {
+                erreur
+                    = QStringLiteral("temps de réponse acceptable invalide : %1 (de 1 à 99 secondes)").arg(v);
+                return std::nullopt;
+            }
+        } else {
+            o.fichier = v;
+        }
+    }
+    if (o.liste.dossier_eleves.isEmpty() || !QFileInfo(o.liste.dossier_eleves).isDir()) {
+        erreur = o.liste.dossier_eleves.isEmpty()
+            ? QStringLiteral("le dossier des élèves manque (--eleves DOSSIER)")
+            : QStringLiteral("le dossier des élèves n'existe pas : %1").arg(o.liste.dossier_eleves);
+        return std::nullopt;
+    }
+    if (o.liste.etablissement.isEmpty()) {
+        erreur = QStringLiteral("l'établissement manque (--etablissement NOM, ou aucun)");
+        return std::nullopt;
+    }
+    if (o.liste.masquer_incomplets && o.liste.objectifs.isEmpty())
+        o.liste.objectifs = QStringLiteral("tables_classiques");
+    return o;
+}
+
+QString champ_csv(const QString& texte)
+{
+    if (!texte.contains(QLatin1Char(';')) && !texte.contains(QLatin1Char('"')))
+        return texte;
+    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+        + QLatin1Char('"');
+}
+
+QStringList lignes_csv(const ListeEleves& liste)
+{
+    QStringList lignes {QStringLiteral("classe;nom;prénom;date du test;score;rapidité")};
+    for (const RangeeEleve& r : liste.rangees) {
+        const QStringList noms = nom_et_prenom(r.nom_fichier + QStringLiteral(".txt"));
+        const bool teste = !r.date.isEmpty();
+        lignes << QStringList {champ_csv(r.classe), champ_csv(noms.value(0)), champ_csv(noms.value(1)),
+            r.date, teste && r.score >= 0 ? QString::number(r.score) : QString(),
+            teste ? QString::number(r.vitesse) : QString()}
+                      .join(QLatin1Char(';'));
+    }
+    return lignes;
+}
+
+} // namespace
+
+QString aide_liste()
+{
+    return QStringLiteral(
+        "Usage : tabrix-outils liste --eleves DOSSIER --etablissement NOM|aucun [--annee AAAA-AAAA]\n"
+        "                            [--dernier-au JJ/MM/AAAA | --premier-a-partir-du JJ/MM/AAAA]\n"
+        "                            [--rapidite] [--tri nom|resultat|date] [--csv] [-o FICHIER]\n"
+        "\n"
+        "Construit la liste des élèves du suivi de classes, comme la console de l'enseignant : une ligne\n"
+        "par classe avec sa moyenne, une ligne par élève avec le résultat du test retenu.\n"
+        "\n"
+        "Options :\n"
+        "  --eleves DOSSIER               dossier des élèves (celui qui contient les établissements)\n"
+        "  --etablissement NOM            établissement ; « aucun » : les historiques rangés directement\n"
+        "                                 dans le dossier des élèves\n"
+        "  --annee AAAA-AAAA              année scolaire (par défaut : la plus récente)\n"
+        "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
+        "                                 (par défaut : jusqu'à aujourd'hui)\n"
+        "  --premier-a-partir-du JJ/MM/AAAA\n"
+        "                                 le premier test du premier jour testé à partir de cette date\n"
+        "  --rapidite                     affiche la rapidité (bonnes réponses par minute), pas le score\n"
+        "  --tri nom|resultat|date        ordre des élèves dans chaque classe (resultat par défaut)\n"
+        "  --masquer-incomplets           ne retient que les tests complets des --objectifs\n"
+        "  --objectifs TABLES             tables d'un test complet (tables_classiques par défaut)\n"
+        "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
+        "  --csv                          une ligne par élève pour un tableur : classe, nom, prénom,\n"
+        "                                 date du test, score, rapidité (séparateur « ; »)\n"
+        "  -o, --sortie FICHIER           écrit dans ce fichier (Windows-1252, fins de ligne CR LF,\n"
+        "                                 comme liste_eleves.txt) au lieu de la sortie standard\n"
+        "  -h, --help                     affiche cette aide\n"
+        "\n"
+        "Rien d'autre n'est écrit : ni liste_eleves.txt ni la liste des records.\n"
+        "Un historique illisible est compté sans test et nommé sur la sortie d'erreur.\n"
+        "\n"
+        "Code de retour : 0 liste produite ; 1 fichier impossible à écrire ; 2 arguments incorrects.\n");
+}
+
+int commande_liste(
+    const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs, const Horloge& horloge)
+{
+    QString erreur;
+    std::optional<OptionsCommande> lu = lit_options(arguments, erreur);
+    if (!lu) {
+        erreurs << "tabrix-outils liste : " << erreur << "\n"
+                << "Essayez « tabrix-outils liste --help ».\n";
+        erreurs.flush();
+        return 2;
+    }
+    OptionsCommande& o = *lu;
+    if (o.aide) {
+        sortie << aide_liste();
+        sortie.flush();
+        return 0;
+    }
+    const QDateTime maintenant = horloge.date_heure();
+    if (!o.date_donnee)
+        o.liste.date = maintenant.date().toString(QStringLiteral("dd/MM/yyyy"));
+    if (o.liste.ecole() && o.liste.annee.isEmpty()) {
+        const QStringList annees = annees_proposees(o.liste.dossier_eleves, o.liste.etablissement);
+        o.liste.annee = annees.isEmpty() ? QString() : annees.last();
+    }
+    const ListeEleves liste = creation_liste_eleves(o.liste, maintenant);
+    for (const QString& nom : liste.illisibles)
+        erreurs << "tabrix-outils liste : historique illisible, compté sans test : " << nom << "\n";
+    erreurs.flush();
+    const QStringList lignes = o.csv ? lignes_csv(liste) : liste.lignes;
+    if (!o.fichier.isEmpty()) {
+        const Ecriture e = ecrit_lignes(o.fichier, lignes);
+        if (!e) {
+            erreurs << "tabrix-outils liste : " << o.fichier << " n'a pas pu être écrit. " << e.erreur
+                    << "\n";
+            erreurs.flush();
+            return 1;
+        }
+        return 0;
+    }
+    for (const QString& l : lignes)
+        sortie << l << "\n";
+    sortie.flush();
+    return 0;
+}

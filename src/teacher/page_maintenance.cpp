@@ -1,0 +1,113 @@
+#include "teacher/page_maintenance.h"
+
+#include "app/logique/session.h"
+#include "storage/fusion.h"
+#include "ui/boites.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QString choix_fichier_standard(QWidget* parent, const QString& dossier)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Choisir un historique"), dossier,
+        QStringLiteral("Historiques (*.txt);;tous (*)"));
+}
+
+QPushButton* bouton(const char* nom, const QString& texte)
+{
+    auto* b = new QPushButton(texte);
+    b->setObjectName(QLatin1String(nom));
+    b->setAccessibleName(texte);
+    return b;
+}
+
+} // namespace
+
+PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_choix_fichier(choix_fichier_standard)
+{
+    setObjectName(QStringLiteral("maintenance_fichiers"));
+    auto* grille = new QGridLayout(this);
+    grille->addWidget(
+        new QLabel(QStringLiteral("Deux copies de l'historique d'un même élève : leurs séances sont "
+                                  "réunies, sans doublon, dans l'une et l'autre.")),
+        0, 0, 1, 2);
+    auto* choix1 = bouton("Button_ChoixFichier1", QStringLiteral("Choix fichier1"));
+    auto* choix2 = bouton("Button_ChoixFichier2", QStringLiteral("Choix fichier2"));
+    m_fichier1 = new QLineEdit;
+    m_fichier1->setObjectName(QStringLiteral("Edit_fichier1"));
+    m_fichier1->setAccessibleName(QStringLiteral("fichier1"));
+    m_fichier2 = new QLineEdit;
+    m_fichier2->setObjectName(QStringLiteral("Edit_fichier2"));
+    m_fichier2->setAccessibleName(QStringLiteral("fichier2"));
+    auto* fusionne = bouton("Button_fusionne", QStringLiteral("fusionner contenus fichier1 et fichier2"));
+    grille->addWidget(choix1, 1, 0);
+    grille->addWidget(m_fichier1, 1, 1);
+    grille->addWidget(choix2, 2, 0);
+    grille->addWidget(m_fichier2, 2, 1);
+    grille->addWidget(fusionne, 3, 0, 1, 2, Qt::AlignLeft);
+    grille->setRowStretch(4, 1);
+    grille->setColumnStretch(1, 1);
+    connect(choix1, &QPushButton::clicked, this, &PageMaintenance::Button_ChoixFichier1Click);
+    connect(choix2, &QPushButton::clicked, this, &PageMaintenance::Button_ChoixFichier2Click);
+    connect(fusionne, &QPushButton::clicked, this, &PageMaintenance::Button_fusionneClick);
+}
+
+void PageMaintenance::choisit(QLineEdit* champ)
+{
+    const Reglages& r = m_session.reglages();
+    const QString dossier = r.mode_ecole ? r.dossier_etablissement : r.dossier_eleves;
+    const QString choisi = m_choix_fichier(this, dossier);
+    if (!choisi.isEmpty())
+        champ->setText(QDir::toNativeSeparators(choisi));
+}
+
+void PageMaintenance::Button_ChoixFichier1Click()
+{
+    choisit(m_fichier1);
+}
+
+void PageMaintenance::Button_ChoixFichier2Click()
+{
+    choisit(m_fichier2);
+}
+
+void PageMaintenance::Button_fusionneClick()
+{
+    const QString titre = QStringLiteral("Maintenance");
+    const QString f1 = QDir::fromNativeSeparators(m_fichier1->text().trimmed());
+    const QString f2 = QDir::fromNativeSeparators(m_fichier2->text().trimmed());
+    if (f1.isEmpty() || f2.isEmpty()) {
+        boites::avertissement(
+            this, titre, QStringLiteral("Choisissez d'abord les deux fichiers à fusionner."));
+        return;
+    }
+    if (QFileInfo(f1).canonicalFilePath() == QFileInfo(f2).canonicalFilePath() && QFileInfo::exists(f1)) {
+        boites::avertissement(this, titre, QStringLiteral("fichier1 et fichier2 sont le même fichier."));
+        return;
+    }
+    for (const QString& f : {f1, f2})
+        if (!QFileInfo(f).isFile()) {
+            boites::avertissement(this, titre,
+                QStringLiteral("Le fichier « %1 » n'existe pas.").arg(QDir::toNativeSeparators(f)));
+            return;
+        }
+    const Ecriture e = fusionne_historiques(f1, f2);
+    if (!e) {
+        boites::avertissement(this, titre, QStringLiteral("La fusion n'a pas été faite : ") + e.erreur);
+        return;
+    }
+    boites::information(this, titre,
+        QStringLiteral("Les contenus de\n%1\net de\n%2\nsont fusionnés : chacun des deux fichiers contient "
+                       "maintenant toutes les séances, sans doublon.")
+            .arg(QDir::toNativeSeparators(f1), QDir::toNativeSeparators(f2)));
+}

@@ -1,0 +1,274 @@
+#include "teacher/page_suivi.h"
+
+#include "app/logique/session.h"
+#include "storage/dossiers.h"
+#include "storage/records.h"
+#include "teacher/arbre_eleves.h"
+#include "teacher/choix_test_affiche.h"
+#include "teacher/enregistrement_liste_eleves.h"
+#include "teacher/selecteur_etablissement.h"
+#include "teacher/vue_resume_eleve.h"
+#include "ui/boites.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* bouton(const char* nom, const QString& texte)
+{
+    auto* b = new QPushButton(texte);
+    b->setObjectName(QLatin1String(nom));
+    b->setAccessibleName(texte);
+    return b;
+}
+
+bool dialogue_impression_standard(QPrinter& imprimante, QWidget* parent)
+{
+    QPrintDialog dialogue(&imprimante, parent);
+    dialogue.setWindowTitle(QStringLiteral("Imprimer la liste des élèves"));
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+PageSuivi::PageSuivi(Session& session, QWidget* parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_dialogue_impression(dialogue_impression_standard)
+{
+    setObjectName(QStringLiteral("Bilans"));
+    auto* colonne = new QVBoxLayout(this);
+    auto* haut = new QHBoxLayout;
+    colonne->addLayout(haut);
+
+    m_selecteur = new SelecteurEtablissement(QStringLiteral("ComboBox1"), QStringLiteral("ComboBox2"), true);
+    haut->addWidget(m_selecteur, 0, Qt::AlignTop);
+    m_test = new ChoixTestAffiche(QStringLiteral("Test affiché"),
+        {QStringLiteral("RadioButton2"), QStringLiteral("DateTimePicker2"), QStringLiteral("RadioButton16"),
+            QStringLiteral("DateTimePicker5")});
+    haut->addWidget(m_test, 0, Qt::AlignTop);
+
+    auto* affiche = new QGroupBox(QStringLiteral("Résultat affiché:"));
+    auto* la = new QVBoxLayout(affiche);
+    m_score = bouton_radio("RadioButton7", QStringLiteral("Score"));
+    m_rapidite = bouton_radio("RadioButton9", QStringLiteral("Rapidité"));
+    la->addWidget(m_score);
+    la->addWidget(m_rapidite);
+    m_score->setChecked(true);
+    haut->addWidget(affiche, 0, Qt::AlignTop);
+
+    auto* tri = new QGroupBox(QStringLiteral("Trier par:"));
+    auto* lt = new QVBoxLayout(tri);
+    m_tri_nom = bouton_radio("RadioButton25", QStringLiteral("Nom"));
+    m_tri_resultat = bouton_radio("RadioButton26", QStringLiteral("Résultat"));
+    m_tri_date = bouton_radio("RadioButton37", QStringLiteral("Date"));
+    for (QRadioButton* b : {m_tri_nom, m_tri_resultat, m_tri_date})
+        lt->addWidget(b);
+    m_tri_resultat->setChecked(true);
+    haut->addWidget(tri, 0, Qt::AlignTop);
+    haut->addStretch(1);
+
+    auto* boutons = new QHBoxLayout;
+    colonne->addLayout(boutons);
+    m_creer = bouton("Button3", QStringLiteral("Créer liste élèves"));
+    m_developper = bouton("Button_dev", QStringLiteral("Développer"));
+    m_reduire = bouton("Button_red", QStringLiteral("Réduire"));
+    m_imprimer_liste = bouton("Button_impr_list", QStringLiteral("Imprimer liste"));
+    m_enregistrer = bouton("ButtonEnregistrer", QStringLiteral("Enregistrer"));
+    m_imprimer = bouton("ButtonImprimer", QStringLiteral("Imprimer"));
+    m_enregistrer->setEnabled(false);
+    m_imprimer->setEnabled(false);
+    for (QPushButton* b : {m_creer, m_developper, m_reduire, m_imprimer_liste})
+        boutons->addWidget(b);
+    boutons->addStretch(1);
+    boutons->addWidget(m_enregistrer);
+    boutons->addWidget(m_imprimer);
+    for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
+        b->hide();
+
+    auto* partage = new QSplitter(Qt::Horizontal);
+    m_arbre = new ArbreEleves;
+    m_resume = new VueResumeEleve;
+    partage->addWidget(m_arbre);
+    partage->addWidget(m_resume);
+    partage->setStretchFactor(0, 1);
+    partage->setStretchFactor(1, 1);
+    colonne->addWidget(partage, 1);
+
+    connect(m_creer, &QPushButton::clicked, this, &PageSuivi::creation_liste_eleves);
+    connect(m_developper, &QPushButton::clicked, this, &PageSuivi::Button_devClick);
+    connect(m_reduire, &QPushButton::clicked, this, &PageSuivi::Button_redClick);
+    connect(m_imprimer_liste, &QPushButton::clicked, this, &PageSuivi::Button_impr_listClick);
+    connect(m_arbre, &ArbreEleves::selection, this, &PageSuivi::TreeView1Changing);
+}
+
+QRadioButton* PageSuivi::bouton_radio(const char* nom, const QString& texte)
+{
+    auto* b = new QRadioButton(texte);
+    b->setObjectName(QLatin1String(nom));
+    b->setAccessibleName(texte);
+    return b;
+}
+
+void PageSuivi::remplit()
+{
+    const Reglages& r = m_session.reglages();
+    m_selecteur->remplit(r.dossier_eleves, r.nom_etablissement);
+    m_test->initialise(m_session.horloge().date_heure().date());
+    m_resume->definit_temps_acceptable(r.temps_reponse_acceptable);
+}
+
+OptionsListeEleves PageSuivi::options() const
+{
+    const Reglages& r = m_session.reglages();
+    OptionsListeEleves o;
+    o.dossier_eleves = r.dossier_eleves;
+    o.etablissement = m_selecteur->etablissement();
+    o.annee = m_selecteur->annee();
+    o.mode = m_test->mode();
+    o.date = m_test->date();
+    o.rapidite = m_rapidite->isChecked();
+    o.tri = m_tri_nom->isChecked() ? TriListe::nom
+        : m_tri_date->isChecked()  ? TriListe::date
+                                   : TriListe::resultat;
+    o.masquer_incomplets = r.masquer_tests_incomplets;
+    o.objectifs = m_session.eleve().objectifs;
+    o.temps_acceptable = r.temps_reponse_acceptable;
+    return o;
+}
+
+QString PageSuivi::chemin_liste() const
+{
+    return chemin_normalise(m_session.reglages().dossier_statistiques_local) + QLatin1Char('/')
+        + nom_liste_eleves;
+}
+
+void PageSuivi::creation_liste_eleves()
+{
+    const OptionsListeEleves o = options();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_creer->setEnabled(false);
+    // A large school takes a few seconds: the window stays alive and shows how far the reading is.
+    QProgressDialog progression(QStringLiteral("Lecture des historiques…"), QString(), 0, 0, this);
+    progression.setWindowTitle(QStringLiteral("Liste des élèves"));
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(500);
+    QElapsedTimer depuis;
+    depuis.start();
+    m_liste = ::creation_liste_eleves(o, m_session.horloge().date_heure(), [&](int faits, int total) {
+        if (depuis.elapsed() < 50)
+            return;
+        depuis.restart();
+        progression.setMaximum(total);
+        progression.setValue(faits);
+        QCoreApplication::processEvents();
+    });
+    progression.reset();
+    const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
+        m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));
+    m_arbre->charge(m_liste.lignes, m_liste.chemins);
+    m_resume->clear();
+    for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
+        b->show();
+    m_creer->setText(QStringLiteral("Rafraîchir liste"));
+    m_creer->setAccessibleName(m_creer->text());
+    m_creer->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+
+    QStringList problemes;
+    if (!m_liste.illisibles.isEmpty())
+        problemes << QStringLiteral("Historique(s) illisible(s), élève(s) montré(s) sans test :\n")
+                + m_liste.illisibles.join(QLatin1Char('\n'));
+    if (!e.liste)
+        problemes << QStringLiteral("La liste des élèves n'a pas été enregistrée : ") + e.liste.erreur;
+    if (!e.records)
+        problemes << QStringLiteral("La liste des records n'a pas été enregistrée : ") + e.records.erreur;
+    if (!problemes.isEmpty())
+        boites::avertissement(
+            this, QStringLiteral("Liste des élèves"), problemes.join(QStringLiteral("\n\n")));
+}
+
+void PageSuivi::Button_devClick()
+{
+    m_arbre->expandAll();
+}
+
+void PageSuivi::Button_redClick()
+{
+    m_arbre->collapseAll();
+}
+
+void PageSuivi::TreeView1Changing(int index)
+{
+    const QString entree = m_arbre->entree(index);
+    if (!entree.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
+        m_resume->montre_entree(entree);
+        return;
+    }
+    const auto historique = lit_lignes(entree);
+    if (!historique) {
+        m_resume->montre_entree(QStringLiteral("Historique illisible : ") + entree);
+        return;
+    }
+    const QTreeWidgetItem* noeud = m_arbre->noeud(index);
+    const QTreeWidgetItem* parent = noeud ? noeud->parent() : nullptr;
+    // Only a class line names a class: the top line of the list of dossier_eleves does not.
+    const QString classe = parent && profondeur_ligne(m_liste.lignes.value(m_arbre->index_de(parent))) == 1
+        ? classe_de_ligne(parent->text(0))
+        : QString();
+    m_resume->montre_eleve(entree, *historique, classe);
+}
+
+void PageSuivi::Button_impr_listClick()
+{
+    const auto lignes = fichier_present(chemin_liste()) ? lit_lignes(chemin_liste()) : std::nullopt;
+    if (!lignes) {
+        boites::avertissement(
+            this, QStringLiteral("Fichier non trouvé"), QStringLiteral("Impossible d'imprimer!"));
+        return;
+    }
+    QPrinter imprimante;
+    if (!m_dialogue_impression(imprimante, this))
+        return;
+    if (!imprime_lignes(imprimante, *lignes))
+        boites::avertissement(
+            this, QStringLiteral("Imprimer liste"), QStringLiteral("L'imprimante a refusé le travail."));
+}
+
+bool imprime_lignes(QPrinter& imprimante, const QStringList& lignes)
+{
+    QPainter p;
+    if (!p.begin(&imprimante))
+        return false;
+    QFont police(QStringLiteral("Courier New"), 10);
+    police.setStyleHint(QFont::Monospace);
+    p.setFont(police);
+    const QFontMetrics m(police, &imprimante);
+    const QRect page = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+    const int hauteur = m.lineSpacing();
+    int y = m.ascent();
+    for (const QString& ligne : lignes) {
+        if (y > page.height() && y > m.ascent()) {
+            imprimante.newPage();
+            y = m.ascent();
+        }
+        QString texte = ligne;
+        texte.replace(QLatin1Char('\t'), QStringLiteral("    "));
+        p.drawText(0, y, texte);
+        y += hauteur;
+    }
+    return p.end();
+}

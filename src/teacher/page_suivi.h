@@ -1,0 +1,73 @@
+#pragma once
+
+#include "teacher/regles_liste_eleves.h"
+
+#include <QWidget>
+#include <functional>
+
+class ArbreEleves;
+class ChoixTestAffiche;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class SelecteurEtablissement;
+class Session;
+class VueResumeEleve;
+
+// "Suivi de classes": the pupils of a school year as a tree with the result of the chosen test, the summary
+// of the selected pupil, the printing of the list.
+class PageSuivi : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PageSuivi(Session& session, QWidget* parent = nullptr);
+
+    // On opening: the establishment folders, the school years, the dates of the test choice.
+    void remplit();
+    // Builds the list, its files and the tree (`Button3`, "Créer liste élèves" then "Rafraîchir liste").
+    void creation_liste_eleves();
+    void Button_devClick();
+    void Button_redClick();
+    void Button_impr_listClick();
+
+    OptionsListeEleves options() const;
+    const ListeEleves& liste() const { return m_liste; }
+    ArbreEleves* arbre() const { return m_arbre; }
+    VueResumeEleve* resume() const { return m_resume; }
+    SelecteurEtablissement* selecteur() const { return m_selecteur; }
+    ChoixTestAffiche* test_affiche() const { return m_test; }
+    // The pupil reports' export buttons ("Enregistrer", "Imprimer"), disabled until connected.
+    QPushButton* bouton_enregistrer() const { return m_enregistrer; }
+    QPushButton* bouton_imprimer() const { return m_imprimer; }
+    QString chemin_liste() const;
+
+    // Asks for the printer; tests replace it to print into a PDF file without a dialog.
+    using DialogueImpression = std::function<bool(QPrinter&, QWidget*)>;
+    void definit_dialogue_impression(DialogueImpression d) { m_dialogue_impression = std::move(d); }
+
+private:
+    void TreeView1Changing(int index);
+    QRadioButton* bouton_radio(const char* nom, const QString& texte);
+
+    Session& m_session;
+    ListeEleves m_liste;
+    SelecteurEtablissement* m_selecteur = nullptr;
+    ChoixTestAffiche* m_test = nullptr;
+    QRadioButton* m_score = nullptr;
+    QRadioButton* m_rapidite = nullptr;
+    QRadioButton* m_tri_nom = nullptr;
+    QRadioButton* m_tri_resultat = nullptr;
+    QRadioButton* m_tri_date = nullptr;
+    QPushButton* m_creer = nullptr;
+    QPushButton* m_developper = nullptr;
+    QPushButton* m_reduire = nullptr;
+    QPushButton* m_imprimer_liste = nullptr;
+    QPushButton* m_enregistrer = nullptr;
+    QPushButton* m_imprimer = nullptr;
+    ArbreEleves* m_arbre = nullptr;
+    VueResumeEleve* m_resume = nullptr;
+    DialogueImpression m_dialogue_impression;
+};
+
+// Sends the lines to the printer in "Courier New", one printed line per line, over as many pages as needed.
+bool imprime_lignes(QPrinter& imprimante, const QStringList& lignes);

@@ -1,0 +1,150 @@
+#include "app/logique/session.h"
+#include "storage/configuration.h"
+#include "support/dossier_test.h"
+#include "support/gui/repondeur.h"
+#include "support/messagerie_enregistreuse.h"
+#include "support/plateforme_factice.h"
+#include "teacher/aide_console.h"
+#include "teacher/arbre_eleves.h"
+#include "teacher/ecole_suivi.h"
+#include "teacher/page_maintenance.h"
+#include "teacher/page_suivi.h"
+#include "teacher/tprofesseur.h"
+#include "teacher/vue_resume_eleve.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A home installation whose pupils' folder holds the small school; the console opens on it.
+class ConsoleSuivi : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        ini.change_chemin(dossier.chemin(QStringLiteral("Tabrix.ini")));
+        ASSERT_TRUE(ini.enregistre());
+        ecole_suivi::ecrit(dossier.chemin(QStringLiteral("Eleves")));
+        session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
+        session->initialise_session();
+        console = std::make_unique<TProfesseur>(*session);
+        console->show();
+        // The list is built once the console is on screen.
+        QCoreApplication::processEvents();
+        suivi = console->suivi();
+    }
+    // The node of the pupil or class whose line starts with `debut` (after its tabs).
+    int ligne(const QString& debut) const
+    {
+        const QStringList& lignes = suivi->arbre()->lignes();
+        for (int i = 0; i < lignes.size(); ++i)
+            if (lignes[i].mid(profondeur_ligne(lignes[i])).startsWith(debut))
+                return i;
+        ADD_FAILURE() << debut.toStdString();
+        return 0;
+    }
+    void choisit(int i) const { suivi->arbre()->setCurrentItem(suivi->arbre()->noeud(i)); }
+    QString liste_eleves() const { return dossier.chemin(QStringLiteral("stats/liste_eleves.txt")); }
+
+    DossierTest dossier;
+    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
+    PlateformeFactice plateforme;
+    MessagerieEnregistreuse messagerie;
+    RepondeurBoites boites;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TProfesseur> console;
+    PageSuivi* suivi = nullptr;
+};
+
+} // namespace
+
+TEST_F(ConsoleSuivi, l_ouverture_construit_la_liste_et_le_resume_d_un_eleve_montre_ses_tests)
+{
+    EXPECT_EQ(console->classeur()->currentIndex(), TProfesseur::Bilans);
+    EXPECT_EQ(dans<QPushButton>(console.get(), "Button3")->text(), QStringLiteral("Rafraîchir liste"));
+    EXPECT_TRUE(dans<QPushButton>(console.get(), "Button_impr_list")->isVisibleTo(console.get()));
+    EXPECT_EQ(lit_lignes(liste_eleves()), suivi->liste().lignes);
+    QTreeWidgetItem* haut = suivi->arbre()->topLevelItem(0);
+    ASSERT_NE(haut, nullptr);
+    EXPECT_TRUE(haut->isExpanded());
+    EXPECT_EQ(haut->childCount(), 3);
+    EXPECT_TRUE(boites.vues.isEmpty());
+
+    choisit(ligne(QStringLiteral("Dupont")));
+    VueResumeEleve* resume = dans<VueResumeEleve>(console.get(), "RichView1");
+    const QString texte = resume->toPlainText();
+    for (const char* attendu : {"Dupont Marie", "61", "1 seule séance, le Lundi 02/12/2024",
+             "temps total: 00:20:00", "Test du Lundi 02/12/2024"})
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(attendu))) << attendu;
+    ASSERT_EQ(resume->jours().size(), 1);
+    const QVariant graphique
+        = resume->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("graphique:0")));
+    EXPECT_EQ(graphique.value<QImage>().size(), QSize(503, 310));
+
+    // A class shows its folder.
+    choisit(ligne(QStringLiteral("64:")));
+    EXPECT_TRUE(resume->toPlainText().contains(QStringLiteral("/2024-2025/64")));
+    EXPECT_EQ(suivi->arbre()->chemins_selection().size(), 2);
+
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_red"), Qt::LeftButton);
+    EXPECT_FALSE(haut->isExpanded());
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_dev"), Qt::LeftButton);
+    EXPECT_TRUE(haut->child(0)->isExpanded());
+}
+
+TEST_F(ConsoleSuivi, imprimer_liste_envoie_ses_lignes_ou_dit_qu_il_n_y_a_rien_a_imprimer)
+{
+    const QString pdf = dossier.chemin(QStringLiteral("liste.pdf"));
+    suivi->definit_dialogue_impression([&](QPrinter& imprimante, QWidget*) {
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_impr_list"), Qt::LeftButton);
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_TRUE(boites.vues.isEmpty());
+
+    ASSERT_TRUE(QFile::remove(liste_eleves()));
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_impr_list"), Qt::LeftButton);
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues[0].titre, QStringLiteral("Fichier non trouvé"));
+    EXPECT_EQ(boites.vues[0].texte, QStringLiteral("Impossible d'imprimer!"));
+}
+
+TEST_F(ConsoleSuivi, la_maintenance_fusionne_deux_copies_dans_l_une_et_l_autre)
+{
+    using namespace ecole_suivi;
+    const QString f1 = dossier.chemin(QStringLiteral("copie1.txt")),
+                  f2 = dossier.chemin(QStringLiteral("copie2.txt"));
+    const QStringList lundi = un_test(QStringLiteral("Lundi"), QStringLiteral("02/12/2024"), 8);
+    const QStringList mardi = un_test(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"), 9);
+    ASSERT_TRUE(ecrit_lignes(f1, lundi));
+    ASSERT_TRUE(ecrit_lignes(f2, lundi + mardi));
+    console->classeur()->setCurrentIndex(TProfesseur::maintenance_fichiers);
+    QStringList dossiers_ouverts;
+    QStringList choix {f1, f2};
+    console->maintenance()->definit_choix_fichier([&](QWidget*, const QString& dossier_ouvert) {
+        dossiers_ouverts << dossier_ouvert;
+        return choix.takeFirst();
+    });
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier1"), Qt::LeftButton);
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier2"), Qt::LeftButton);
+    EXPECT_EQ(dossiers_ouverts, QStringList(2, session->reglages().dossier_eleves));
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_fusionne"), Qt::LeftButton);
+    EXPECT_EQ(lit_lignes(f1), lundi + mardi);
+    EXPECT_EQ(lit_lignes(f2), lundi + mardi);
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("fusionnés")));
+
+    // The same file twice is refused before anything is written.
+    choix = QStringList {f1};
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier2"), Qt::LeftButton);
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button_fusionne"), Qt::LeftButton);
+    EXPECT_EQ(boites.vues.last().texte, QStringLiteral("fichier1 et fichier2 sont le même fichier."));
+}
