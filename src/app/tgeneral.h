@@ -164,4 +164,5 @@ private:
     QAction* m_reglages = nullptr;
     QAction* m_enseignant = nullptr;
     QAction* m_outil_enseignant = nullptr;
+    bool m_affichage_en_cours = false; // the buttons are being set from the selection, not by the pupil
 };

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -41,6 +42,7 @@ quint32 graine_du_moment(const Horloge& horloge)
 
 void Tgeneral::affiche_boutons_tables()
 {
+    const QScopedValueRollback affichage(m_affichage_en_cours, true);
     const BoutonsTables& b = tableau().boutons();
     for (int n = 2; n < m_boutons_tables.size(); ++n) {
         if (m_boutons_tables[n])
@@ -54,6 +56,7 @@ void Tgeneral::affiche_boutons_tables()
 
 void Tgeneral::affiche_choix_apprentissage()
 {
+    const QScopedValueRollback affichage(m_affichage_en_cours, true);
     const EtatEleve& e = m_session->eleve();
     (e.memorisation.tables_entieres ? m_bouton_tables_entieres : m_bouton_trous)->setChecked(true);
     const int nombre = e.produits_a_memoriser.size();

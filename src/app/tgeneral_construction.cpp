@@ -244,12 +244,13 @@ void Tgeneral::construit_barre_du_bas()
     rend_exclusifs({m_groupe_2_9, m_calc_mental, m_groupe_12_19});
     m_groupe_2_9->setChecked(true);
     // The selection follows the buttons' state, however it changes (mouse, keyboard, screen reader).
+    // A press on the pressed button counts too: it is released, then pressed again.
     connect(m_groupe_2_9, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !tableau().boutons().classiques)
+        if (enfonce && !m_affichage_en_cours)
             SpeedButton_2_9Click();
     });
     connect(m_groupe_12_19, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && tableau().boutons().classiques)
+        if (enfonce && !m_affichage_en_cours)
             SpeedButton_12_19Click();
     });
     // "Tables raisonnées" has no activity behind it: greyed, like the menu entries without one.
@@ -297,11 +298,11 @@ void Tgeneral::construit_barre_du_bas()
     rend_exclusifs({m_bouton_tables_entieres, m_bouton_trous});
     m_bouton_tables_entieres->setChecked(true);
     connect(m_bouton_tables_entieres, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !m_session->eleve().memorisation.tables_entieres)
+        if (enfonce && !m_affichage_en_cours)
             SpeedButton_tablesClick();
     });
     connect(m_bouton_trous, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && m_session->eleve().memorisation.tables_entieres)
+        if (enfonce && !m_affichage_en_cours)
             SpeedButton_trousClick();
     });
 

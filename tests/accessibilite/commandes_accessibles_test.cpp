@@ -143,6 +143,18 @@ TEST_F(CommandesAccessibles, les_tables_relachees_par_le_lecteur_d_ecran_sont_ce
     EXPECT_FALSE(m_fenetre->session().eleve().memorisation.tables_entieres);
 }
 
+TEST_F(CommandesAccessibles, presser_le_choix_deja_enfonce_le_refait)
+{
+    // 10 products wanted in whole tables of 8: pressing "Etudier tables entières" again rounds up to 16.
+    ReglageMemorisation& m = m_fenetre->session().eleve().memorisation;
+    ASSERT_TRUE(m.tables_entieres);
+    m.nombre_voulu = 10;
+    QTest::mouseClick(controle(m_fenetre.get(), QStringLiteral("SpeedButton_tables")), Qt::LeftButton);
+    EXPECT_TRUE(controle<QToolButton>(m_fenetre.get(), QStringLiteral("SpeedButton_tables"))->isChecked());
+    EXPECT_EQ(m.nombre_voulu, 16);
+    EXPECT_EQ(m.nombre_tables, 2);
+}
+
 TEST_F(CommandesAccessibles, tab_atteint_chaque_commande_du_tableau_de_bord)
 {
     m_fenetre->show();
