@@ -245,14 +245,14 @@ void Tgeneral::construit_barre_du_bas()
     m_groupe_2_9->setChecked(true);
     // The selection follows the buttons' state, however it changes (mouse, keyboard, screen reader).
     // A press on the pressed button counts too: it is released, then pressed again.
-    connect(m_groupe_2_9, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !m_affichage_en_cours)
-            SpeedButton_2_9Click();
-    });
-    connect(m_groupe_12_19, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !m_affichage_en_cours)
-            SpeedButton_12_19Click();
-    });
+    const auto sur_appui = [this](QToolButton* bouton, void (Tgeneral::*action)()) {
+        connect(bouton, &QToolButton::toggled, this, [this, action](bool enfonce) {
+            if (enfonce && !m_affichage_en_cours)
+                (this->*action)();
+        });
+    };
+    sur_appui(m_groupe_2_9, &Tgeneral::SpeedButton_2_9Click);
+    sur_appui(m_groupe_12_19, &Tgeneral::SpeedButton_12_19Click);
     // "Tables raisonnées" has no activity behind it: greyed, like the menu entries without one.
     m_calc_mental->setEnabled(false);
 
@@ -297,14 +297,8 @@ void Tgeneral::construit_barre_du_bas()
         QStringLiteral("Etudier trous seulement"), QString(), QRect(510, 43, 160, 33));
     rend_exclusifs({m_bouton_tables_entieres, m_bouton_trous});
     m_bouton_tables_entieres->setChecked(true);
-    connect(m_bouton_tables_entieres, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !m_affichage_en_cours)
-            SpeedButton_tablesClick();
-    });
-    connect(m_bouton_trous, &QToolButton::toggled, this, [this](bool enfonce) {
-        if (enfonce && !m_affichage_en_cours)
-            SpeedButton_trousClick();
-    });
+    sur_appui(m_bouton_tables_entieres, &Tgeneral::SpeedButton_tablesClick);
+    sur_appui(m_bouton_trous, &Tgeneral::SpeedButton_trousClick);
 
     m_bouton_plus = new QToolButton(panel1);
     m_bouton_plus->setObjectName(QStringLiteral("SpeedButton1"));
