@@ -1,4 +1,5 @@
 #include "outils/commande_bilan.h"
+#include "outils/commande_options.h"
 
 #include "core/choix_test.h"
 #include "reports/bilan_contenu.h"
@@ -51,15 +52,10 @@ std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur
         const QStringList avec_valeur {QStringLiteral("--classe"), QStringLiteral("--etablissement"),
             QStringLiteral("--temps-acceptable"), QStringLiteral("--dernier-au"),
             QStringLiteral("--premier-a-partir-du"), QStringLiteral("-o"), QStringLiteral("--sortie")};
-        if (!avec_valeur.contains(a)) {
-            erreur = QStringLiteral("option inconnue : %1").arg(a);
+        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
+        if (!valeur)
             return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            erreur = QStringLiteral("l'option %1 attend une valeur").arg(a);
-            return std::nullopt;
-        }
-        const QString v = args[++i];
+        const QString& v = *valeur;
         if (a == QLatin1String("--classe")) {
             o.classe = v.trimmed();
         } else if (a == QLatin1String("--etablissement")) {
@@ -131,6 +127,7 @@ QString aide_generale()
         "  bilan       écrit les bilans d'élèves dans un document PDF, une page par élève\n"
         "  confusions  statistiques par produits et confusions des classes choisies\n"
         "  liste       liste des élèves du suivi de classes, avec moyennes (texte ou tableur)\n"
+        "  stats       compare les classes ou les niveaux sur un test (données et graphique)\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }

@@ -1,14 +1,26 @@
 #include "outils/commande_bilan.h"
 #include "outils/commande_confusions.h"
 #include "outils/commande_liste.h"
+#include "outils/commande_stats.h"
+#include "teacher/graphique_stats_eleves.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // Drawing a chart needs fonts, hence a GUI application, which never opens a window.
+    bool dessine = false;
+    for (int i = 1; i < argc; ++i)
+        dessine |= std::strcmp(argv[i], "--png") == 0;
+    if (dessine && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application = dessine
+        ? std::make_unique<QGuiApplication>(argc, argv)
+        : std::make_unique<QCoreApplication>(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
@@ -33,6 +45,13 @@ int main(int argc, char** argv)
     if (commande == QLatin1String("liste")) {
         const HorlogeSysteme horloge;
         return commande_liste(arguments, sortie, erreurs, horloge);
+    }
+    if (commande == QLatin1String("stats")) {
+        const HorlogeSysteme horloge;
+        return commande_stats(
+            arguments, sortie, erreurs, horloge, [](const DonneesStats& d, const QString& chemin) {
+                return enregistre_png(graphique_stats_eleves(d), chemin);
+            });
     }
     erreurs << "tabrix-outils : commande inconnue : " << commande << "\n" << aide_generale();
     return 2;

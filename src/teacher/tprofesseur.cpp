@@ -5,15 +5,16 @@
 #include "teacher/arbre_eleves.h"
 #include "teacher/cases_classes.h"
 #include "teacher/enregistrement_configuration.h"
+#include "teacher/export_bilans.h"
 #include "teacher/page_etablissement.h"
 #include "teacher/page_maintenance.h"
 #include "teacher/page_objectifs.h"
 #include "teacher/page_parametres.h"
 #include "teacher/page_stat_produits.h"
+#include "teacher/page_stats_eleves.h"
 #include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
-#include <QLabel>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidgetItem>
@@ -22,18 +23,6 @@ namespace {
 
 const QString texte_redemarrage
     = QStringLiteral("Le logiciel doit être redémarré\npour prendre en compte les changements");
-
-// A page whose content comes with a later version; it already holds what other pages fill.
-QWidget* page_a_venir(const QString& nom, const QString& titre)
-{
-    auto* page = new QWidget;
-    page->setObjectName(nom);
-    auto* l = new QLabel(
-        QStringLiteral("La page « %1 » arrive dans une prochaine version de Tabrix.").arg(titre), page);
-    l->setGeometry(20, 500, 880, 24);
-    return page;
-}
-
 } // namespace
 
 TProfesseur::TProfesseur(Session& session, QWidget* parent)
@@ -57,13 +46,13 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
     m_classeur->addTab(m_suivi, QStringLiteral("Suivi de classes"));
     m_stat_prod = new PageStatProduits(session);
     m_classeur->addTab(m_stat_prod, QStringLiteral("Statistiques produits"));
-    QWidget* stat_eleves = page_a_venir(QStringLiteral("stat_class"), QStringLiteral("Statistiques élèves"));
-    m_classeur->addTab(stat_eleves, QStringLiteral("Statistiques élèves"));
+    m_stats_eleves = new PageStatsEleves(session);
+    m_classeur->addTab(m_stats_eleves, QStringLiteral("Statistiques élèves"));
     m_maintenance = new PageMaintenance(m_session);
     m_classeur->addTab(m_maintenance, QStringLiteral("Maintenance"));
     m_classes_produits = m_stat_prod->classes();
-    m_classes_eleves = new CasesClasses(QStringLiteral("CheckBox_el_"), stat_eleves);
-    m_classes_eleves->move(10, 10);
+    m_classes_eleves = m_stats_eleves->cases_classes();
+    branche_exports(*m_suivi, m_session);
 
     connect(m_bahut, &PageEtablissement::enregistrement_demande, this,
         &TProfesseur::Button_enregistrer_etablissementClick);
@@ -105,6 +94,7 @@ void TProfesseur::FormShow()
     Actualise_CheckBox_classes();
     m_stat_prod->ouvre();
     m_suivi->remplit();
+    m_stats_eleves->montre();
 }
 
 void TProfesseur::FormActivate()

@@ -11,6 +11,7 @@ class PageMaintenance;
 class PageParametres;
 class PageStatProduits;
 class PageSuivi;
+class PageStatsEleves;
 class QTabWidget;
 class Session;
 
@@ -41,6 +42,7 @@ public:
     bool nouvelle_annee_scolaire() const { return m_nouvelle_annee_scolaire; }
 
     QTabWidget* classeur() const { return m_classeur; }
+    PageStatsEleves* page_stats_eleves() const { return m_stats_eleves; }
     PageSuivi* suivi() const { return m_suivi; }
     PageMaintenance* maintenance() const { return m_maintenance; }
     void Actualise_CheckBox_classes();
@@ -73,4 +75,5 @@ private:
     PageMaintenance* m_maintenance = nullptr;
     CasesClasses* m_classes_produits = nullptr;
     CasesClasses* m_classes_eleves = nullptr;
+    PageStatsEleves* m_stats_eleves = nullptr;
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "teacher/regles_stats_eleves.h"
+
+#include <QImage>
+
+class QPrinter;
+
+// The class statistics chart: scale, blue grid, yellow bars with their values and labels, the pupil count
+// in red and the title in bold italic.
+QImage graphique_stats_eleves(const DonneesStats& d);
+
+// Replaces the file with the picture as PNG; "" when written, else why not (French).
+QString enregistre_png(const QImage& image, const QString& chemin);
+
+// The picture across the page's width (never enlarged past twice its size), at the top of the page.
+bool imprime_graphique(QPrinter& imprimante, const QImage& image);

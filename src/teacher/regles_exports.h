@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/choix_test.h"
+#include "reports/bilan_contenu.h"
+#include "storage/fichier_texte.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Horloge;
+
+// Where the console's exports are proposed: the working folder's "stats" folder when there is one,
+// otherwise the working folder itself.
+QString dossier_des_exports(const QString& dossier_programme);
+
+// The tables a test must hold when incomplete tests are hidden: the identified pupil's objectives, or the
+// tables 2 to 9 when the console is opened without a pupil (no test would qualify against none).
+QString objectifs_des_tests_complets(const QString& objectifs_eleve);
+
+// The node of the class follow-up tree whose reports are exported: its entry in the list of paths, its text
+// and its parent's text.
+struct NoeudExporte
+{
+    QString chemin; // a history (".txt") for a pupil, the class folder for a class
+    QString texte;
+    QString texte_parent;
+    bool hors_classe = false; // a pupil listed without class folders: his report names no class
+};
+
+// What chooses the test of each pupil and what the report prints besides it.
+struct ContexteExport
+{
+    ModeChoixTest mode = ModeChoixTest::dernier;
+    QString date; // dd/mm/yyyy
+    bool masquer_incomplets = false;
+    QString objectifs;
+    int temps_acceptable = 4;
+    QString etablissement; // its name, printed with the class
+    QString dossier_etablissement; // the history files
+};
+
+struct BilansExportes
+{
+    QVector<DonneesBilan> bilans; // one page each, in order
+    QStringList ignores; // French, one line per pupil left out
+    QString nom_propose; // base name of the pupil, or "Classe de " + class folder
+    bool noeud_exportable = false; // a pupil or a class: the summary line or nothing selected is not
+};
+
+// A pupil's report, or every pupil's of the class in alphabetical order without regard to case. Pupils
+// without a qualifying classic test, or whose history is missing or unreadable, are left out.
+BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& contexte);
+
+// The reports in one PDF, one page each; the file is replaced whole or left as it was.
+Ecriture ecrit_bilans_pdf(const QVector<DonneesBilan>& bilans, const QString& chemin, const Horloge& horloge);
+
+// The message telling which pupils were left out, or "" when none was.
+QString message_ignores(const QStringList& ignores);

@@ -1,0 +1,245 @@
+#include "teacher/regles_stats_eleves.h"
+
+#include "core/faits.h"
+#include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int longueur_libelle = 20;
+const QChar tab = QLatin1Char('\t');
+
+bool abscisse_groupe(const QString& abscisse)
+{
+    return abscisse == axes_stats::classe || abscisse == axes_stats::niveau;
+}
+
+bool abscisse_bande(const QString& abscisse)
+{
+    return abscisse == axes_stats::score || abscisse == axes_stats::rapidite;
+}
+
+struct Seau
+{
+    QString libelle;
+    int somme = 0;
+    int nombre = 0;
+};
+
+QString libelle_score(int seau)
+{
+    const int bas = (seau - 1) * 10;
+    return seau == 10 ? QStringLiteral("90..100%") : QStringLiteral("%1..%2%").arg(bas).arg(bas + 9);
+}
+
+QString libelle_rapidite(int seau)
+{
+    if (seau > 10)
+        return {};
+    const int bas = (seau - 1) * 5;
+    return QStringLiteral("%1..%2").arg(bas).arg(bas + 4);
+}
+
+// The value a tested pupil brings: his classic-table score, or his speed. nullopt for a score asked of a
+// test without any classic product, which has none.
+std::optional<int> valeur_eleve(const ParametresStats& p, const TestChoisi& test)
+{
+    if (p.abscisse == axes_stats::score || p.ordonnee == axes_stats::score) {
+        // Expanded once for every pupil of the school.
+        static const ObjectifsTables classiques(QStringLiteral("tables_classiques"));
+        const int s = classiques.pourcentage(QStringView(test.ligne).mid(29), p.temps_acceptable);
+        return s < 0 ? std::nullopt : std::optional<int>(s);
+    }
+    return vitesse_test(test.ligne);
+}
+
+int seau_de_bande(const QString& abscisse, int valeur)
+{
+    if (abscisse == axes_stats::score)
+        return std::min(valeur / 10 + 1, 10);
+    return std::clamp(valeur / 5 + 1, 1, seaux_rapidite_maximum);
+}
+
+} // namespace
+
+bool axes_compatibles(const QString& abscisse, const QString& ordonnee)
+{
+    if (abscisse_groupe(abscisse))
+        return ordonnee == axes_stats::score || ordonnee == axes_stats::rapidite;
+    if (abscisse_bande(abscisse))
+        return ordonnee == axes_stats::nb_eleves || ordonnee == axes_stats::pourcentage_eleves;
+    return false;
+}
+
+QString titre_ordonnee(const QString& ordonnee)
+{
+    if (ordonnee == axes_stats::score)
+        return QStringLiteral("Score");
+    if (ordonnee == axes_stats::rapidite)
+        return QStringLiteral("Rapidité (nb br/mn)");
+    if (ordonnee == axes_stats::nb_eleves)
+        return QStringLiteral("Nombre d'élèves");
+    if (ordonnee == axes_stats::pourcentage_eleves)
+        return QStringLiteral("Répartition (%)");
+    return {};
+}
+
+int haut_echelle(int plus_grande)
+{
+    int puissance = 1;
+    while (plus_grande / puissance >= 10)
+        puissance *= 10;
+    return (std::max(plus_grande, 0) / puissance + 1) * puissance;
+}
+
+DonneesStats genere_donnees(const ParametresStats& p)
+{
+    DonneesStats d;
+    d.titre = titre_ordonnee(p.ordonnee) + QStringLiteral(" par ") + p.abscisse;
+    const bool valides = axes_compatibles(p.abscisse, p.ordonnee);
+
+    // Classes and levels get one bucket each, whatever their number; bands are bounded.
+    QVector<Seau> seaux;
+    if (p.abscisse == axes_stats::classe) {
+        for (const Niveau& n : p.niveaux)
+            for (const QString& c : n.classes)
+                seaux.append({c.left(longueur_libelle)});
+    } else if (p.abscisse == axes_stats::niveau) {
+        for (const Niveau& n : p.niveaux)
+            seaux.append({n.nom.left(longueur_libelle)});
+    } else if (p.abscisse == axes_stats::score) {
+        for (int s = 1; s <= 10; ++s)
+            seaux.append({libelle_score(s)});
+    } else {
+        for (int s = 1; s <= seaux_rapidite_maximum; ++s)
+            seaux.append({libelle_rapidite(s)});
+    }
+    int seau_le_plus_haut = 0;
+
+    int rang_classe = 0;
+    for (int i = 0; i < p.niveaux.size(); ++i) {
+        for (const QString& classe : p.niveaux[i].classes) {
+            const int rang = rang_classe++;
+            if (rang < p.classes_cochees.size() && !p.classes_cochees[rang])
+                continue;
+            const QStringList raccourcis
+                = fichiers_du_dossier(p.dossier_annee + QLatin1Char('/') + classe, QStringLiteral("*.lnk"));
+            for (const QString& raccourci : raccourcis) {
+                ++d.nb_eleves;
+                if (!valides)
+                    continue;
+                const QString chemin = p.dossier_etablissement + QLatin1Char('/')
+                    + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt");
+                if (!fichier_present(chemin))
+                    continue;
+                const std::optional<QStringList> lignes = lit_lignes(chemin);
+                if (!lignes) {
+                    d.illisibles << chemin;
+                    continue;
+                }
+                const TestChoisi test
+                    = choix_test(*lignes, p.mode, p.date, p.masquer_incomplets, p.objectifs);
+                if (!test.trouve())
+                    continue;
+                const std::optional<int> valeur = valeur_eleve(p, test);
+                if (!valeur)
+                    continue;
+                if (abscisse_groupe(p.abscisse)) {
+                    Seau& s = seaux[p.abscisse == axes_stats::classe ? rang : i];
+                    s.somme += *valeur;
+                    ++s.nombre;
+                } else {
+                    const int n = seau_de_bande(p.abscisse, *valeur);
+                    ++seaux[n - 1].somme;
+                    seau_le_plus_haut = std::max(seau_le_plus_haut, n);
+                }
+            }
+        }
+    }
+
+    if (valides && abscisse_groupe(p.abscisse)) {
+        for (const Seau& s : seaux)
+            if (s.nombre > 0)
+                d.barres.append({s.libelle, (s.somme + s.nombre / 2) / s.nombre});
+    } else if (valides) {
+        const int retenus = p.abscisse == axes_stats::score ? 10 : seau_le_plus_haut;
+        const bool pourcentage = p.ordonnee == axes_stats::pourcentage_eleves && d.nb_eleves > 0;
+        for (int n = 0; n < retenus; ++n) {
+            const int v = seaux[n].somme;
+            d.barres.append(
+                {seaux[n].libelle, pourcentage ? (v * 200 + d.nb_eleves) / (2 * d.nb_eleves) : v});
+        }
+    }
+
+    int plus_grande = 0;
+    for (const auto& b : d.barres)
+        plus_grande = std::max(plus_grande, b.second);
+    d.haut = p.ordonnee == axes_stats::score ? 100 : haut_echelle(plus_grande);
+    return d;
+}
+
+QString DonneesStats::texte() const
+{
+    QStringList champs {titre, QString::number(haut), texte_eleves()};
+    for (const auto& b : barres)
+        champs << b.first << QString::number(b.second);
+    return champs.join(tab);
+}
+
+QStringList DonneesStats::lignes_csv() const
+{
+    const auto champ = [](QString t) {
+        if (!t.contains(QLatin1Char(';')) && !t.contains(QLatin1Char('"')))
+            return t;
+        return QLatin1Char('"') + t.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    };
+    const int par = titre.indexOf(QStringLiteral(" par "));
+    const QString ordonnee = par < 0 ? titre : titre.left(par);
+    const QString abscisse = par < 0 ? QString() : titre.mid(par + 5);
+    QStringList lignes {champ(abscisse) + QLatin1Char(';') + champ(ordonnee)};
+    for (const auto& b : barres)
+        lignes << champ(b.first) + QLatin1Char(';') + QString::number(b.second);
+    lignes << champ(texte_eleves()) + QLatin1Char(';');
+    return lignes;
+}
+
+std::optional<DonneesStats> lit_donnees_stats(const QString& texte)
+{
+    const QStringList champs = texte.split(tab);
+    if (champs.size() < 3 || champs.size() % 2 == 0)
+        return std::nullopt;
+    DonneesStats d;
+    bool ok = false;
+    d.titre = champs[0];
+    d.haut = champs[1].toInt(&ok);
+    if (!ok || d.haut <= 0)
+        return std::nullopt;
+    d.nb_eleves = champs[2].section(QLatin1Char(' '), 0, 0).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    for (int k = 3; k + 1 < champs.size(); k += 2) {
+        const int v = champs[k + 1].toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+        d.barres.append({champs[k], v});
+    }
+    return d;
+}
+
+QString message_illisibles(const QStringList& illisibles)
+{
+    if (illisibles.isEmpty())
+        return {};
+    QString texte = illisibles.size() == 1
+        ? QStringLiteral("Un historique n'a pas pu être lu ; l'élève est compté comme non testé :\n")
+        : QStringLiteral(
+            "%1 historiques n'ont pas pu être lus ; ces élèves sont comptés comme non testés :\n")
+              .arg(illisibles.size());
+    constexpr int nommes = 10;
+    texte += illisibles.mid(0, nommes).join(QLatin1Char('\n'));
+    if (illisibles.size() > nommes)
+        texte += QStringLiteral("\n… et %1 autres.").arg(illisibles.size() - nommes);
+    return texte;
+}

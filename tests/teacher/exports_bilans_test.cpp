@@ -1,0 +1,100 @@
+#include "core/horloge.h"
+#include "reports/outils_pdf.h"
+#include "storage/historique_exemples.h"
+#include "teacher/ecole_stats.h"
+#include "teacher/regles_exports.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ExportsBilans : public ::testing::Test
+{
+protected:
+    BilansExportes bilans(const QString& chemin, const QString& texte, const QString& parent)
+    {
+        ContexteExport c;
+        c.date = QStringLiteral("31/12/2024");
+        c.dossier_etablissement = ecole.dossier_etablissement();
+        return bilans_du_noeud({chemin, texte, parent}, c);
+    }
+    QString classe(const QString& nom) const { return ecole.dossier_annee() + QLatin1Char('/') + nom; }
+
+    EcoleStats ecole;
+    HorlogeManuelle horloge;
+};
+
+TEST_F(ExportsBilans, classe_de_trois_eleves_en_trois_pages_par_ordre_alphabetique_sans_la_casse)
+{
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("martin_Zoé"), historique_test(64));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Bernard_Léo"), historique_test(20));
+    const BilansExportes b = bilans(
+        classe(QStringLiteral("61")), QStringLiteral("\t61: 3 élèves....66%"), QStringLiteral("Total"));
+    ASSERT_EQ(b.bilans.size(), 3);
+    EXPECT_EQ(b.nom_propose, QStringLiteral("Classe de 61"));
+    EXPECT_EQ(b.bilans[1].classe, QStringLiteral("61"));
+    EXPECT_EQ(b.bilans[1].titre_date, QStringLiteral("Mardi 03/12/2024"));
+
+    const QString pdf = ecole.m_dossier.chemin(QStringLiteral("Classe de 61.pdf"));
+    ASSERT_TRUE(ecrit_bilans_pdf(b.bilans, pdf, horloge));
+    EXPECT_EQ(lance_outil(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).statut, 0);
+    const QString info = lance_outil(QStringLiteral("pdfinfo"), {pdf}).sortie;
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("généré automatiquement par \"Tabrix\"")));
+    const QString texte = texte_du_pdf(pdf);
+    const qsizetype b1 = texte.indexOf(QStringLiteral("BERNARD")),
+                    d = texte.indexOf(QStringLiteral("DUPONT")), m = texte.indexOf(QStringLiteral("MARTIN"));
+    EXPECT_TRUE(b1 >= 0 && b1 < d && d < m);
+}
+
+TEST_F(ExportsBilans, eleve_seul_eleves_sans_bilan_nommes_et_noeuds_sans_export)
+{
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    const QString dupont = ecole.dossier_etablissement() + QStringLiteral("/Dupont_Marie.txt");
+    const BilansExportes seul
+        = bilans(dupont, QStringLiteral("\t\tDupont Marie...62"), QStringLiteral("\t61: 1 élève"));
+    ASSERT_EQ(seul.bilans.size(), 1);
+    EXPECT_EQ(seul.nom_propose, QStringLiteral("Dupont_Marie"));
+    EXPECT_EQ(seul.bilans[0].classe, QStringLiteral("61"));
+
+    QString carres;
+    for (int a = 11; a <= 19; ++a)
+        carres += QStringLiteral("P%1%1020%2").arg(a).arg(a * a, 4, 10, QLatin1Char('0'));
+    ecole.ajoute(QStringLiteral("62"), QStringLiteral("A_sans_fichier"), {});
+    ecole.ajoute(QStringLiteral("62"), QStringLiteral("B_plus_tard"),
+        historique_test(64, QStringLiteral("02/01/2025")));
+    ecole.ajoute(QStringLiteral("62"), QStringLiteral("C_carres"),
+        {ecole_suivi::entete(QStringLiteral("Mardi"), QStringLiteral("03/12/2024")),
+            ecole_suivi::test(carres)});
+    const BilansExportes b
+        = bilans(classe(QStringLiteral("62")), QStringLiteral("\t62: 3 élèves"), QStringLiteral("Total"));
+    EXPECT_TRUE(b.bilans.isEmpty());
+    ASSERT_EQ(b.ignores.size(), 3);
+    EXPECT_TRUE(b.ignores[0].startsWith(QStringLiteral("A_sans_fichier : pas d'historique")));
+    EXPECT_TRUE(b.ignores[1].contains(QStringLiteral("pas de test retenu")));
+    EXPECT_TRUE(b.ignores[2].contains(QStringLiteral("tables de 2 à 9")));
+
+    // The summary line (" ") and the top line of pupils without class (a folder, no parent).
+    EXPECT_FALSE(bilans(QStringLiteral(" "), QStringLiteral("Total: 1 élève"), {}).noeud_exportable);
+    EXPECT_FALSE(
+        bilans(ecole.dossier_etablissement(), QStringLiteral("1 élève: score"), {}).noeud_exportable);
+}
+
+TEST_F(ExportsBilans, document_impossible_a_ecrire_ne_laisse_rien)
+{
+    ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
+    const BilansExportes b
+        = bilans(classe(QStringLiteral("61")), QStringLiteral("\t61"), QStringLiteral("Total"));
+    // A folder of that name stands where the file should go.
+    const QString impossible = ecole.m_dossier.chemin(QStringLiteral("bilans.pdf"));
+    QDir().mkpath(impossible);
+    const Ecriture e = ecrit_bilans_pdf(b.bilans, impossible, horloge);
+    EXPECT_FALSE(e);
+    EXPECT_FALSE(e.erreur.isEmpty());
+    EXPECT_TRUE(QDir(impossible).isEmpty());
+    EXPECT_TRUE(QDir(ecole.m_dossier.chemin()).entryList({QStringLiteral("*.pdf*")}, QDir::Files).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "app/logique/session.h"
+#include "reports/outils_pdf.h"
+#include "storage/configuration.h"
+#include "support/dossier_test.h"
+#include "support/gui/repondeur.h"
+#include "support/messagerie_enregistreuse.h"
+#include "support/plateforme_factice.h"
+#include "teacher/aide_console.h"
+#include "teacher/arbre_eleves.h"
+#include "teacher/dialogues_fichiers.h"
+#include "teacher/ecole_suivi.h"
+#include "teacher/page_stats_eleves.h"
+#include "teacher/page_suivi.h"
+#include "teacher/tprofesseur.h"
+#include "teacher/tstats_el.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The console over the class follow-up's small school, its levels "sixième" (61, 62) and "cinquième" (63,
+// 64); the save and print dialogs answer into the test's folder.
+class ConsoleStats : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        ini.change_chemin(dossier.chemin(QStringLiteral("Tabrix.ini")));
+        ASSERT_TRUE(ini.enregistre());
+        ecole_suivi::ecrit(dossier.chemin(QStringLiteral("Eleves")));
+        session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
+        session->initialise_session();
+        Reglages& r = session->reglages();
+        r.niveaux = {{QStringLiteral("sixième"), {QStringLiteral("61"), QStringLiteral("62")}},
+            {QStringLiteral("cinquième"), {QStringLiteral("63"), QStringLiteral("64")}}};
+        r.dossier_etablissement = dossier.chemin(QStringLiteral("Eleves/") + ecole_suivi::etablissement);
+        r.dossier_annee = r.dossier_etablissement + QLatin1Char('/') + ecole_suivi::annee;
+        console = std::make_unique<TProfesseur>(*session);
+        console->show();
+        QCoreApplication::processEvents();
+        page = console->page_stats_eleves();
+        dialogues::installe_repondeur({[this](const dialogues::DemandeFichier& d) {
+                                           demandes.append(d);
+                                           return dossier.chemin(d.nom + QLatin1Char('.') + d.extension);
+                                       },
+            [this](QPrinter& p) {
+                p.setOutputFormat(QPrinter::PdfFormat);
+                p.setOutputFileName(dossier.chemin(QStringLiteral("impression.pdf")));
+                return true;
+            }});
+    }
+    void TearDown() override { dialogues::installe_repondeur({}); }
+    void clique(const QObject* parent, const char* nom) const { dans<QAbstractButton>(parent, nom)->click(); }
+    bool actif(const char* nom) const { return dans<QRadioButton>(page, nom)->isEnabled(); }
+    int pages_pdf(const QString& nom) const
+    {
+        const QString info = lance_outil(QStringLiteral("pdfinfo"), {dossier.chemin(nom)}).sortie;
+        return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    }
+
+    DossierTest dossier;
+    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
+    PlateformeFactice plateforme;
+    MessagerieEnregistreuse messagerie;
+    RepondeurBoites boites;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TProfesseur> console;
+    PageStatsEleves* page = nullptr;
+    QList<dialogues::DemandeFichier> demandes;
+};
+
+TEST_F(ConsoleStats, choix_par_defaut_et_appariement_des_axes)
+{
+    EXPECT_EQ(page->cle_abscisse(), QStringLiteral("niveau"));
+    EXPECT_EQ(page->cle_ordonnee(), QStringLiteral("nb bonnes rép/mn"));
+    EXPECT_FALSE(actif("RadioButton18"));
+    EXPECT_FALSE(dans<QRadioButton>(page, "RadioButton6")->isVisibleTo(page));
+    EXPECT_EQ(dans<QDateEdit>(page, "DateTimePicker1")->date(), QDate(2024, 9, 1));
+    EXPECT_EQ(dans<QDateEdit>(page, "DateTimePicker3")->date(), QDate(2024, 12, 7));
+
+    clique(page, "RadioButton12");
+    EXPECT_EQ(page->cle_ordonnee(), QStringLiteral("nb élèves"));
+    EXPECT_FALSE(actif("RadioButton13") || actif("RadioButton14"));
+    clique(page, "RadioButton19");
+    EXPECT_EQ(page->cle_ordonnee(), QStringLiteral("% élèves"));
+    clique(page, "RadioButton4");
+    EXPECT_EQ(page->cle_abscisse(), QStringLiteral("classe"));
+    EXPECT_EQ(page->cle_ordonnee(), QStringLiteral("score"));
+    EXPECT_TRUE(actif("RadioButton14"));
+    EXPECT_FALSE(actif("RadioButton19"));
+}
+
+TEST_F(ConsoleStats, calculer_dessine_le_graphique_qui_s_enregistre_et_s_imprime)
+{
+    QDir().mkpath(
+        session->reglages().dossier_etablissement + QStringLiteral("/Absent_Zoe.txt")); // unreadable
+    dans<QCheckBox>(page, "CheckBox_el_2_2")->setChecked(false);
+    clique(page, "RadioButton4");
+    clique(page, "Button1");
+    Tstats_el* f = page->fenetre_graphique();
+    ASSERT_TRUE(f->isVisible());
+    // 61: 85, 7 and 66 give 53; 62: no test; 64 not ticked.
+    EXPECT_EQ(f->donnees().texte(), QStringLiteral("Score par classe\t100\t6 élèves\t61\t53"));
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("Absent_Zoe.txt")));
+    // Scale of 0 to 100 by 10: 11 lines 27 pixels apart; a yellow bar, the pupil count in red.
+    const QImage& image = f->image();
+    EXPECT_EQ(image.height(), 80 + 10 * 27);
+    bool jaune = false, rouge = false;
+    for (int x = 0; x < image.width(); ++x) {
+        jaune |= image.pixelColor(x, image.height() - 42) == QColor(Qt::yellow);
+        for (int y = image.height() - 20; y < image.height(); ++y)
+            rouge |= image.pixelColor(x, y) == QColor(Qt::red);
+    }
+    EXPECT_TRUE(jaune);
+    EXPECT_TRUE(rouge);
+
+    clique(f, "Button_enregistrer");
+    ASSERT_EQ(demandes.size(), 1);
+    EXPECT_EQ(demandes[0].dossier, dossier.chemin(QStringLiteral("stats")));
+    EXPECT_EQ(QImage(dossier.chemin(QStringLiteral("Statistiques élèves.png"))).size(), image.size());
+    EXPECT_EQ(lit_lignes(dossier.chemin(QStringLiteral("Statistiques élèves.csv"))),
+        (QStringList {QStringLiteral("classe;Score"), QStringLiteral("61;53"), QStringLiteral("6 élèves;")}));
+    // The data go beside the picture as .csv: a picture of that name is refused rather than overwritten.
+    EXPECT_FALSE(
+        enregistre_graphique(dossier.chemin(QStringLiteral("g.csv")), image, f->donnees()).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dossier.chemin(QStringLiteral("g.csv"))));
+    clique(f, "Button_imprimer");
+    EXPECT_EQ(pages_pdf(QStringLiteral("impression.pdf")), 1);
+    f->close();
+}
+
+TEST_F(ConsoleStats, bilans_d_une_classe_du_suivi_en_pdf_et_a_l_imprimante)
+{
+    ArbreEleves* arbre = console->suivi()->arbre();
+    const auto choisit = [arbre](const QString& debut) {
+        for (int i = 0; i < arbre->lignes().size(); ++i)
+            if (arbre->lignes()[i].trimmed().startsWith(debut))
+                arbre->setCurrentItem(arbre->noeud(i));
+    };
+    choisit(QStringLiteral("61:"));
+    clique(console.get(), "ButtonEnregistrer");
+    ASSERT_EQ(demandes.size(), 1);
+    EXPECT_EQ(demandes[0].nom, QStringLiteral("Classe de 61"));
+    EXPECT_EQ(demandes[0].filtre, QStringLiteral("Document Adobe Acrobat (*.pdf)"));
+    EXPECT_EQ(pages_pdf(QStringLiteral("Classe de 61.pdf")), 3);
+    const QString texte = texte_du_pdf(dossier.chemin(QStringLiteral("Classe de 61.pdf")));
+    const qsizetype a = texte.indexOf(QStringLiteral("ABCDEFGHIJ")),
+                    d = texte.indexOf(QStringLiteral("DUPONT")), m = texte.indexOf(QStringLiteral("MARTIN"));
+    EXPECT_TRUE(a >= 0 && a < d && d < m);
+    // The pupil with learning only has no report, and is named.
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("Sansbilan_Paul")));
+
+    clique(console.get(), "ButtonImprimer");
+    EXPECT_EQ(pages_pdf(QStringLiteral("impression.pdf")), 3);
+    // The summary line exports nothing.
+    choisit(QStringLiteral("Total"));
+    clique(console.get(), "ButtonEnregistrer");
+    EXPECT_EQ(demandes.size(), 1);
+}
+
+} // namespace
