@@ -1,5 +1,6 @@
 #include "app/graphique_jours_barre.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,6 +11,8 @@ GraphiqueJoursBarre::GraphiqueJoursBarre(int jour, int etiquette, const QColor& 
     , m_couleur(couleur)
 {
     setCursor(Qt::PointingHandCursor);
+    // From the keyboard too: Space or Enter held shows the test, the menu key opens the print menu.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void GraphiqueJoursBarre::paintEvent(QPaintEvent*)
@@ -18,6 +21,46 @@ void GraphiqueJoursBarre::paintEvent(QPaintEvent*)
     peintre.fillRect(rect(), m_couleur);
     peintre.setPen(Qt::black);
     peintre.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        peintre.setPen(QPen(QColor(48, 96, 192), 2, Qt::DashLine));
+        peintre.drawRect(rect().adjusted(2, 2, -2, -2));
+    }
+}
+
+namespace {
+
+bool touche_de_clic(const QKeyEvent* evenement)
+{
+    const int t = evenement->key();
+    return !evenement->isAutoRepeat() && (t == Qt::Key_Space || t == Qt::Key_Return || t == Qt::Key_Enter);
+}
+
+} // namespace
+
+void GraphiqueJoursBarre::keyPressEvent(QKeyEvent* evenement)
+{
+    const QPoint centre = geometry().center();
+    if (touche_de_clic(evenement))
+        Q_EMIT pressee(m_jour, Qt::LeftButton, centre);
+    else if (evenement->key() == Qt::Key_Menu
+        || (evenement->key() == Qt::Key_F10 && evenement->modifiers() == Qt::ShiftModifier))
+        Q_EMIT pressee(m_jour, Qt::RightButton, centre);
+    else
+        QWidget::keyPressEvent(evenement);
+}
+
+void GraphiqueJoursBarre::keyReleaseEvent(QKeyEvent* evenement)
+{
+    if (touche_de_clic(evenement))
+        Q_EMIT relachee(m_jour);
+    else
+        QWidget::keyReleaseEvent(evenement);
+}
+
+void GraphiqueJoursBarre::focusOutEvent(QFocusEvent* evenement)
+{
+    QWidget::focusOutEvent(evenement);
+    Q_EMIT relachee(m_jour); // the test's picture never stays behind the focus
 }
 
 void GraphiqueJoursBarre::mousePressEvent(QMouseEvent* evenement)

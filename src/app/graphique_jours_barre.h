@@ -23,6 +23,9 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     int m_jour;

@@ -1,13 +1,16 @@
 #include "app/tgeneral.h"
 
 #include "app/graphique_jours.h"
+#include "app/graphique_jours_barre.h"
 #include "app/logique/demarrage.h"
 #include "app/tident.h"
 #include "core/dates.h"
 #include "epreuve/ttest.h"
 #include "learning/tapprent.h"
 #include "perfecting/tperfect.h"
+#include "reports/description_graphique.h"
 #include "storage/dossiers.h"
+#include "ui/accessibilite.h"
 #include "ui/boites.h"
 #include "ui/etiquette_degrade.h"
 
@@ -235,6 +238,7 @@ void Tgeneral::affiche_graphique()
     const GeometrieGraphique g = TableauDeBordGraphique::calcule(e.jours_tests, classes, largeur_client);
     m_image1->hide();
     m_graphique->affiche(g);
+    decrit_graphique();
     const int cadre = 2 * m_scrollbox->frameWidth();
     const int hauteur_barre = g.defile_a_droite ? m_scrollbox->horizontalScrollBar()->sizeHint().height() : 0;
     m_scrollbox->resize(g.largeur_zone, g.hauteur_zone);
@@ -285,4 +289,20 @@ void Tgeneral::closeEvent(QCloseEvent* evenement)
 void Tgeneral::FormClose()
 {
     m_session->restaure_verrous_clavier();
+}
+
+void Tgeneral::decrit_graphique()
+{
+    const EtatEleve& e = m_session->eleve();
+    const int T = m_session->reglages().temps_reponse_acceptable;
+    // Each bar says in words the result chart its click shows; the area lists the days and their scores.
+    QStringList jours;
+    for (GraphiqueJoursBarre* barre : m_graphique->findChildren<GraphiqueJoursBarre*>()) {
+        jours.append(barre->accessibleName());
+        const int i = barre->jour() - 1;
+        if (i >= 0 && i < e.lignes_tests_retenues.size())
+            barre->setAccessibleDescription(description_graphique_test(e.lignes_tests_retenues.at(i), T));
+    }
+    nomme(m_scrollbox, QStringLiteral("Graphique des tests"),
+        jours.isEmpty() ? QStringLiteral("Aucun test retenu.") : jours.join(QStringLiteral(" ; ")) + u'.');
 }

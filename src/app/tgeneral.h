@@ -12,7 +12,6 @@ class EtiquetteDegrade;
 class QImage;
 class GraphiqueJours;
 class QAction;
-class QButtonGroup;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -100,6 +99,8 @@ private:
     void construit_menus();
     void affiche_boutons_tables();
     void affiche_choix_apprentissage();
+    // Names and descriptions of the chart for screen readers.
+    void decrit_graphique();
     void eleve_present(bool present);
     void barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& position);
     void barre_relachee();
@@ -163,4 +164,5 @@ private:
     QAction* m_reglages = nullptr;
     QAction* m_enseignant = nullptr;
     QAction* m_outil_enseignant = nullptr;
+    bool m_affichage_en_cours = false; // the buttons are being set from the selection, not by the pupil
 };

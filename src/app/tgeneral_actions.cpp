@@ -7,11 +7,13 @@
 #include "perfecting/tperfect.h"
 #include "platform/fenetre_aide.h"
 #include "reports/bilan_impression.h"
+#include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
 #include "settings/treglages.h"
 #include "storage/records.h"
 #include "teacher/tacces_prof.h"
 #include "teacher/tprofesseur.h"
+#include "ui/accessibilite.h"
 #include "ui/apropos.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -39,6 +42,7 @@ quint32 graine_du_moment(const Horloge& horloge)
 
 void Tgeneral::affiche_boutons_tables()
 {
+    const QScopedValueRollback affichage(m_affichage_en_cours, true);
     const BoutonsTables& b = tableau().boutons();
     for (int n = 2; n < m_boutons_tables.size(); ++n) {
         if (m_boutons_tables[n])
@@ -52,6 +56,7 @@ void Tgeneral::affiche_boutons_tables()
 
 void Tgeneral::affiche_choix_apprentissage()
 {
+    const QScopedValueRollback affichage(m_affichage_en_cours, true);
     const EtatEleve& e = m_session->eleve();
     (e.memorisation.tables_entieres ? m_bouton_tables_entieres : m_bouton_trous)->setChecked(true);
     const int nombre = e.produits_a_memoriser.size();
@@ -265,6 +270,9 @@ void Tgeneral::barre_pressee(int jour, Qt::MouseButton bouton, const QPoint& pos
     const int x = std::clamp(m_scrollbox->x() + gauche, 0, std::max(0, largeur_client - taille.width()));
     const int y = std::clamp(m_scrollbox->y() + 20, 0, std::max(0, hauteur_client - taille.height()));
     m_image1->setPixmap(QPixmap::fromImage(image));
+    nomme(m_image1, QStringLiteral("Résultat du test"),
+        description_graphique_test(
+            e.lignes_tests_retenues.at(jour - 1), m_session->reglages().temps_reponse_acceptable));
     m_image1->setGeometry(QRect(QPoint(x, y), taille));
     m_image1->raise();
     m_image1->show();

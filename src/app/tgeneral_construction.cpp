@@ -1,10 +1,10 @@
 #include "app/graphique_jours.h"
 #include "app/tgeneral.h"
+#include "ui/accessibilite.h"
 #include "ui/etiquette_degrade.h"
 #include "ui/fond_motif.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -80,17 +80,14 @@ void Tgeneral::construit_panneau()
     m_label_nom = new EtiquetteDegrade(QString(), m_panneau);
     m_label_nom->setObjectName(QStringLiteral("label_nom"));
     m_label_nom->setGeometry(56, 6, 300, 32);
-    m_label_nom->setAccessibleName(QStringLiteral("Elève"));
 
     m_label_classe = new EtiquetteDegrade(QString(), m_panneau);
     m_label_classe->setObjectName(QStringLiteral("label_classe"));
     m_label_classe->setGeometry(364, 6, 120, 32);
-    m_label_classe->setAccessibleName(QStringLiteral("Classe"));
 
     m_label_test = new EtiquetteDegrade(QStringLiteral("Clique ici:"), m_panneau);
     m_label_test->setObjectName(QStringLiteral("label_test"));
     m_label_test->setGeometry(548, 10, 112, 26);
-    m_label_test->setAccessibleName(QStringLiteral("Clique ici:"));
 
     m_button_test = new QPushButton(
         icone(QStringLiteral("×"), QColor(0, 140, 60)), QStringLiteral("  Test"), m_panneau);
@@ -119,7 +116,9 @@ void Tgeneral::construit_barre_outils()
     m_barre_outils->setGeometry(4, 6, 44, 462);
     m_barre_outils->setAccessibleName(QStringLiteral("Barre d'outils"));
     m_barre_outils->setStyleSheet(QStringLiteral("QToolBar { background: rgba(255, 255, 255, 150);"
-                                                 " border: 1px solid #9ab; border-radius: 4px; }"));
+                                                 " border: 1px solid #9ab; border-radius: 4px; }"
+                                                 "QToolButton:focus { border: 2px solid #3060c0;"
+                                                 " border-radius: 4px; }"));
 
     auto ajoute = [this](const QString& symbole, const QColor& couleur, const QString& bulle, auto action) {
         QAction* a = m_barre_outils->addAction(icone(symbole, couleur), bulle);
@@ -150,8 +149,10 @@ void Tgeneral::construit_barre_outils()
     m_outil_enseignant = ajoute(
         QStringLiteral("P"), QColor(180, 30, 30), QStringLiteral("Enseignant"), &Tgeneral::Professeur1Click);
     for (QAction* a : m_barre_outils->actions()) {
-        if (QWidget* bouton = m_barre_outils->widgetForAction(a))
+        if (QWidget* bouton = m_barre_outils->widgetForAction(a)) {
             bouton->setAccessibleName(a->text());
+            bouton->setFocusPolicy(Qt::TabFocus); // a toolbar's buttons are skipped by Tab otherwise
+        }
     }
 }
 
@@ -240,13 +241,18 @@ void Tgeneral::construit_barre_du_bas()
         QStringLiteral("Tables raisonnées"), QString(), QRect(6, 29, 132, 23));
     m_groupe_12_19 = bouton_bascule(panel1, QStringLiteral("SpeedButton_12_19"),
         QStringLiteral("Tables étendues"), QString(), QRect(6, 53, 132, 23));
-    auto* groupe = new QButtonGroup(this);
-    groupe->setExclusive(true);
-    for (QToolButton* b : {m_groupe_2_9, m_calc_mental, m_groupe_12_19})
-        groupe->addButton(b);
+    rend_exclusifs({m_groupe_2_9, m_calc_mental, m_groupe_12_19});
     m_groupe_2_9->setChecked(true);
-    connect(m_groupe_2_9, &QToolButton::clicked, this, &Tgeneral::SpeedButton_2_9Click);
-    connect(m_groupe_12_19, &QToolButton::clicked, this, &Tgeneral::SpeedButton_12_19Click);
+    // The selection follows the buttons' state, however it changes (mouse, keyboard, screen reader).
+    // A press on the pressed button counts too: it is released, then pressed again.
+    const auto sur_appui = [this](QToolButton* bouton, void (Tgeneral::*action)()) {
+        connect(bouton, &QToolButton::toggled, this, [this, action](bool enfonce) {
+            if (enfonce && !m_affichage_en_cours)
+                (this->*action)();
+        });
+    };
+    sur_appui(m_groupe_2_9, &Tgeneral::SpeedButton_2_9Click);
+    sur_appui(m_groupe_12_19, &Tgeneral::SpeedButton_12_19Click);
     // "Tables raisonnées" has no activity behind it: greyed, like the menu entries without one.
     m_calc_mental->setEnabled(false);
 
@@ -276,7 +282,9 @@ void Tgeneral::construit_barre_du_bas()
                 texte, bulle, QRect(2 + rang * (largeur + 3), 8, largeur, 50));
         b->setFont(chiffres);
         m_boutons_tables[n] = b;
-        connect(b, &QToolButton::clicked, this, [this, n](bool enfonce) {
+        connect(b, &QToolButton::toggled, this, [this, n](bool enfonce) {
+            if (tableau().boutons().enfonce(n) == enfonce)
+                return; // shown from the selection, not a change of it
             tableau().bascule_table(n, enfonce);
             affiche_boutons_tables();
             affiche_choix_apprentissage();
@@ -287,13 +295,10 @@ void Tgeneral::construit_barre_du_bas()
         QStringLiteral("Etudier tables entières"), QString(), QRect(510, 6, 160, 33));
     m_bouton_trous = bouton_bascule(panel1, QStringLiteral("SpeedButton_trous"),
         QStringLiteral("Etudier trous seulement"), QString(), QRect(510, 43, 160, 33));
-    auto* choix = new QButtonGroup(this);
-    choix->setExclusive(true);
-    choix->addButton(m_bouton_tables_entieres);
-    choix->addButton(m_bouton_trous);
+    rend_exclusifs({m_bouton_tables_entieres, m_bouton_trous});
     m_bouton_tables_entieres->setChecked(true);
-    connect(m_bouton_tables_entieres, &QToolButton::clicked, this, &Tgeneral::SpeedButton_tablesClick);
-    connect(m_bouton_trous, &QToolButton::clicked, this, &Tgeneral::SpeedButton_trousClick);
+    sur_appui(m_bouton_tables_entieres, &Tgeneral::SpeedButton_tablesClick);
+    sur_appui(m_bouton_trous, &Tgeneral::SpeedButton_trousClick);
 
     m_bouton_plus = new QToolButton(panel1);
     m_bouton_plus->setObjectName(QStringLiteral("SpeedButton1"));

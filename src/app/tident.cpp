@@ -270,6 +270,7 @@ void Tident::Edit_codeChange()
 {
     const SaisieFiltree s = filtre_saisie_code(m_Edit_code->text(), m_Edit_code->cursorPosition());
     if (s.change) {
+        const QSignalBlocker pas_deux_fois(m_Edit_code);
         m_Edit_code->setText(s.texte);
         m_Edit_code->setCursorPosition(s.curseur);
     }
@@ -338,6 +339,7 @@ void Tident::Edit_nom_prenomChange(QLineEdit* champ)
 {
     const SaisieFiltree s = filtre_saisie_nom(champ->text(), champ->cursorPosition());
     if (s.change) {
+        const QSignalBlocker pas_deux_fois(champ);
         champ->setText(s.texte);
         champ->setCursorPosition(s.curseur);
     }
@@ -446,6 +448,9 @@ bool Tident::eventFilter(QObject* objet, QEvent* evenement)
             return true;
         }
     } else if (objet == m_Edit_prenom) {
+        // Tab goes on to "OK" once it can be pressed.
+        if (touche == Qt::Key_Tab && m_Button_id->isEnabled() && m_Button_id->isVisible())
+            return QDialog::eventFilter(objet, evenement);
         if (touche == Qt::Key_Up || touche == Qt::Key_Tab || touche == Qt::Key_Backtab) {
             m_Edit_nom->setFocus(Qt::TabFocusReason);
             return true;

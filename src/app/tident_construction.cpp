@@ -194,9 +194,12 @@ void Tident::construit()
     connect(m_Button_code_inconnu, &QPushButton::clicked, this, [this] { Button_code_inconnuClick(); });
     connect(m_Button_id, &QPushButton::clicked, this, [this] { Button_idClick(); });
     connect(m_Button_code, &QPushButton::clicked, this, [this] { Button_codeClick(); });
-    connect(m_Edit_code, &QLineEdit::textEdited, this, [this] { Edit_codeChange(); });
-    connect(m_Edit_nom, &QLineEdit::textEdited, this, [this] { Edit_nom_prenomChange(m_Edit_nom); });
-    connect(m_Edit_prenom, &QLineEdit::textEdited, this, [this] { Edit_nom_prenomChange(m_Edit_prenom); });
+    // Every change counts, typed or set by a dictation tool or a screen reader.
+    connect(m_Edit_code, &QLineEdit::textChanged, this, [this] { Edit_codeChange(); });
+    connect(m_Edit_nom, &QLineEdit::textChanged, this, [this] { Edit_nom_prenomChange(m_Edit_nom); });
+    connect(m_Edit_prenom, &QLineEdit::textChanged, this, [this] { Edit_nom_prenomChange(m_Edit_prenom); });
+    setTabOrder(m_Edit_nom, m_Edit_prenom);
+    setTabOrder(m_Edit_prenom, m_Button_id);
 }
 
 QListWidget* Tident::nouvelle_box(int i)

@@ -2,6 +2,7 @@
 
 #include "epreuve/evaluation_test.h"
 #include "reports/graphique_test.h"
+#include "ui/accessibilite.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -125,8 +126,10 @@ void PanneauResultat::aligne_paire_a_droite(QLabel* gauche, QLabel* droite, int 
     place_paire(gauche, droite, droite_x - gauche->width() - droite->width(), y);
 }
 
-void PanneauResultat::affiche(const EvaluationTest& e, const QImage& graphique, bool record)
+void PanneauResultat::affiche(
+    const EvaluationTest& e, const QImage& graphique, const QString& description, bool record)
 {
+    nomme(m_image2, QStringLiteral("Résultat du test"), description);
     QPixmap image = QPixmap::fromImage(graphique);
     image.setMask(image.createMaskFromColor(couleur_transparente_graphique()));
     m_image2->setPixmap(image);
@@ -193,6 +196,7 @@ void PanneauResultat::affiche(const EvaluationTest& e, const QImage& graphique, 
     m_pourcent->adjustSize();
     m_pourcent->setFixedWidth(e.largeur_pourcent);
     m_apprec->setText(e.niveau);
+    nomme(m_image1, QStringLiteral("Niveau"), e.niveau);
     m_apprec->adjustSize();
     const int largeur_rang = m_tu_sais->width() + 5 + e.largeur_pourcent + 5 + 41 + m_apprec->width();
     const int x = (largeur - largeur_rang) / 2;

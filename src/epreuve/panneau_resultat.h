@@ -16,7 +16,9 @@ public:
     explicit PanneauResultat(QWidget* parent = nullptr);
 
     // Lays the panel out for this test; its width follows the chart's.
-    void affiche(const EvaluationTest& evaluation, const QImage& graphique, bool record);
+    // `description` says in words what the chart shows.
+    void affiche(
+        const EvaluationTest& evaluation, const QImage& graphique, const QString& description, bool record);
 
     // The small picture beside the level word.
     static QPixmap petite_image();

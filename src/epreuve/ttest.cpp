@@ -5,6 +5,7 @@
 #include "core/horloge.h"
 #include "epreuve/evaluation_test.h"
 #include "epreuve/panneau_resultat.h"
+#include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
 #include "storage/records.h"
 #include "ui/afficheur_led.h"
@@ -329,7 +330,8 @@ void Ttest::fin_du_test()
     m_panneaux.clear();
     m_panneaux_vus.clear();
 
-    m_resultat->affiche(e, graphique_test(m_ligne_seance, T), record);
+    m_resultat->affiche(
+        e, graphique_test(m_ligne_seance, T), description_graphique_test(m_ligne_seance, T), record);
     const int largeur = qMax(800, m_resultat->width() + 40);
     const int y_boutons = 10 + m_resultat->height() + 14;
     m_plateau->resize(largeur, qMax(600, y_boutons + 34 + 16));

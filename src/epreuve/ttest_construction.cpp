@@ -76,11 +76,12 @@ void Ttest::construit()
     m_je_passe
         = bouton(m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(264, 220, 130, 32));
     m_je_passe->setToolTip(astuce + QStringLiteral("\"Entrée\""));
-    m_je_passe->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, but a click leaves the focus in the answer.
+    m_je_passe->setFocusPolicy(Qt::TabFocus);
     m_effacer = bouton(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(406, 220, 130, 32));
     // Enter skips the question: clearing has its own key, so that the hint never makes a pupil lose one.
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
-    m_effacer->setFocusPolicy(Qt::NoFocus);
+    m_effacer->setFocusPolicy(Qt::TabFocus);
 
     m_panel_compteur = new QFrame(m_plateau);
     m_panel_compteur->setObjectName(QStringLiteral("Panel_compteur"));

@@ -6,6 +6,7 @@
 #include "core/horloge.h"
 #include "learning/dessins_apprentissage.h"
 #include "learning/etiquette_etape.h"
+#include "ui/accessibilite.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
 
@@ -157,7 +158,7 @@ void Tapprent::synchronise_items()
             if (l.feu) {
                 l.feu->setPixmap(feu(niveau));
                 const char* const noms[] = {"feu rouge", "feu orange", "feu vert"};
-                l.feu->setAccessibleName(QString::fromLatin1(noms[int(niveau)]));
+                nomme(l.feu, QStringLiteral("Feu"), QString::fromLatin1(noms[int(niveau)]));
             }
         }
         if (!l.batons)
@@ -165,14 +166,14 @@ void Tapprent::synchronise_items()
         if (item.serie != l.serie_vue) {
             l.serie_vue = item.serie;
             l.batons->setPixmap(batons(item.serie));
-            l.batons->setAccessibleName(
+            nomme(l.batons, QStringLiteral("Jauge"),
                 QString::number(qMin<qint64>(item.serie, 5)) + QStringLiteral(" sur 5 réponses de suite"));
         }
         if (int(item.icone) != l.icone_vue) {
             l.icone_vue = int(item.icone);
             l.icone->setPixmap(icone(item.icone));
             l.icone->setVisible(item.icone != IconeItem::aucune);
-            l.icone->setAccessibleName(
+            nomme(l.icone, QStringLiteral("Dernière réponse"),
                 item.icone == IconeItem::croix ? QStringLiteral("erreur") : QStringLiteral("juste"));
         }
     }

@@ -66,7 +66,7 @@ void Tapprent::construit()
     m_je_passe->setToolTip(astuce + QStringLiteral("\"Entrée\""));
     m_effacer = bouton_activite(plateau(), "Button_effacer", QStringLiteral("effacer"), QRect(0, 0, 130, 30));
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
-    m_effacer->setFocusPolicy(Qt::NoFocus);
+    m_effacer->setFocusPolicy(Qt::TabFocus); // a click leaves the focus in the answer
 
     m_label_rep1 = etiquette(plateau(), "label_rep1", 16, QColor(220, 0, 0), QStringLiteral("Erreur!"));
     m_label_rep1->adjustSize();

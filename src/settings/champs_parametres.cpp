@@ -319,8 +319,15 @@ GroupeObjectifs::GroupeObjectifs(QWidget* parent)
         m_cases[n] = c;
         g->addWidget(c, n <= 9 ? 1 : 3, n <= 9 ? n - 2 : n - 11);
     }
-    connect(m_classiques, &QRadioButton::clicked, this, &GroupeObjectifs::RadioButton3Click);
-    connect(m_etendues, &QRadioButton::clicked, this, &GroupeObjectifs::RadioButton4Click);
+    // Followed however the state changes: mouse, keyboard or screen reader.
+    connect(m_classiques, &QRadioButton::toggled, this, [this](bool choisi) {
+        if (choisi)
+            RadioButton3Click();
+    });
+    connect(m_etendues, &QRadioButton::toggled, this, [this](bool choisi) {
+        if (choisi)
+            RadioButton4Click();
+    });
     m_classiques->setChecked(true);
     RadioButton3Click();
 }

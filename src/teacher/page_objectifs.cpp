@@ -50,8 +50,9 @@ PageObjectifs::PageObjectifs(QWidget* parent)
         = bouton_radio(familles, "RadioButton44", QStringLiteral("Tables raisonnées"), {275, 24, 140, 24});
     raisonnees->setEnabled(false);
     m_classiques->setChecked(true);
+    // States are followed however they change: mouse, keyboard or screen reader.
     for (QRadioButton* r : {m_classiques, m_etendues})
-        connect(r, &QRadioButton::clicked, this, &PageObjectifs::RadioButton42Click);
+        connect(r, &QRadioButton::toggled, this, &PageObjectifs::RadioButton42Click);
 
     auto* memes = new QGroupBox(QStringLiteral("Les objectifs sont les mêmes pour toutes les classes"), this);
     memes->setGeometry(440, 8, 460, 56);
@@ -100,7 +101,10 @@ void PageObjectifs::Redimensionne_objectifs(const QStringList& niveaux)
                 boite->setFont(police);
                 boite->setGeometry(
                     gauche_cases + ecart_colonnes * c, y, ecart_colonnes + (t == 11 ? 40 : 0), 22);
-                connect(boite, &QCheckBox::clicked, this, [this, i, boite] { coche_colonne(i - 1, boite); });
+                connect(boite, &QCheckBox::toggled, this, [this, i, t, boite](bool coche) {
+                    if (m_grille.lignes().at(i - 1).coches[t] != coche) // not the grid being shown
+                        coche_colonne(i - 1, boite);
+                });
                 cases[t] = boite;
             }
         }

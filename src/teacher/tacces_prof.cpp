@@ -26,9 +26,11 @@ TAcces_prof::TAcces_prof(const QString& code_stocke, bool& code_prof_requis, QWi
     m_edit3->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     m_edit3->setGeometry(215, 20, 70, 26);
     m_label18->setBuddy(m_edit3);
-    connect(m_edit3, &QLineEdit::textEdited, this, [this](const QString& texte) {
+    // Typed or set by a dictation tool, every change is filtered.
+    connect(m_edit3, &QLineEdit::textChanged, this, [this](const QString& texte) {
         const QString filtre = AccesProfesseur::saisie_filtree(texte);
         if (filtre != texte) {
+            const QSignalBlocker une_fois(m_edit3);
             const int curseur = m_edit3->cursorPosition();
             m_edit3->setText(filtre);
             m_edit3->setCursorPosition(curseur);

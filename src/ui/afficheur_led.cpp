@@ -8,6 +8,7 @@ AfficheurLed::AfficheurLed(QWidget* parent)
 {
     setMinimumSize(40, 28);
     setAccessibleName(QStringLiteral("Secondes"));
+    setAccessibleDescription(QString::number(m_valeur));
 }
 
 void AfficheurLed::affiche(int valeur)

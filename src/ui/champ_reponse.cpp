@@ -5,8 +5,30 @@
 
 namespace {
 
-// The French digit row without Shift, from 1 to 0.
-const QString rangee_francaise = QStringLiteral("&é\"'(-è_çà");
+// The French top row, from 1 to 0: each key's Qt code and the characters it gives without Shift, with or
+// without Caps Lock (a Linux map gives É, È, Ç, À under Caps Lock; with Shift every key gives its digit).
+struct ToucheRangee
+{
+    int touche;
+    const char16_t* caracteres;
+};
+constexpr ToucheRangee rangee_francaise[10] = {
+    {Qt::Key_Ampersand, u"&"},
+    {Qt::Key_Eacute, u"éÉ"},
+    {Qt::Key_QuoteDbl, u"\""},
+    {Qt::Key_Apostrophe, u"'"},
+    {Qt::Key_ParenLeft, u"("},
+    {Qt::Key_Minus, u"-"},
+    {Qt::Key_Egrave, u"èÈ"},
+    {Qt::Key_Underscore, u"_"},
+    {Qt::Key_Ccedilla, u"çÇ"},
+    {Qt::Key_Agrave, u"àÀ"},
+};
+
+QChar chiffre_de_rang(int rang)
+{
+    return QChar(u'0' + char16_t((rang + 1) % 10));
+}
 
 // Keypad keys with Num Lock off.
 QChar chiffre_pave(int touche)
@@ -57,16 +79,23 @@ void ChampReponse::fixe_chiffres(int chiffres)
 
 QChar ChampReponse::chiffre_de_touche(int touche, const QString& texte, Qt::KeyboardModifiers modificateurs)
 {
-    if (texte.size() == 1) {
-        const QChar c = texte.at(0);
-        if (c >= u'0' && c <= u'9')
-            return c;
-        const qsizetype i = rangee_francaise.indexOf(c);
-        if (i >= 0)
-            return QChar(u'0' + char16_t((i + 1) % 10));
-    }
+    // Shortcuts and AltGr signs are not digits.
+    if (modificateurs & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::GroupSwitchModifier))
+        return QChar();
+    if (texte.size() == 1 && texte.at(0) >= u'0' && texte.at(0) <= u'9')
+        return texte.at(0);
     if (modificateurs & Qt::KeypadModifier)
         return chiffre_pave(touche);
+    for (int rang = 0; rang < 10; ++rang) {
+        const ToucheRangee& t = rangee_francaise[rang];
+        // By character first, then by key: whatever a lock makes the key give, it stays its digit.
+        if (texte.size() == 1 && QStringView(t.caracteres).contains(texte.at(0)))
+            return chiffre_de_rang(rang);
+    }
+    for (int rang = 0; rang < 10; ++rang) {
+        if (rangee_francaise[rang].touche == touche)
+            return chiffre_de_rang(rang);
+    }
     return QChar();
 }
 

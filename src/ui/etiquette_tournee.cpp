@@ -1,11 +1,26 @@
 #include "ui/etiquette_tournee.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+
+namespace {
+
+// Read as text, not as a picture, by screen readers.
+QAccessibleInterface* interface_texte(const QString& classe, QObject* objet)
+{
+    if (classe == QLatin1String("EtiquetteTournee") && objet && objet->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(objet), QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
 
 EtiquetteTournee::EtiquetteTournee(const QString& texte, QWidget* parent)
     : QWidget(parent)
     , m_texte(texte)
 {
+    static const bool fabrique_installee = (QAccessible::installFactory(interface_texte), true);
+    Q_UNUSED(fabrique_installee);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(texte);
 }

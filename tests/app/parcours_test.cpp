@@ -9,6 +9,7 @@
 #include "storage/fichier_ini.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
+#include "support/ecole_ini.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
 #include "ui/boite_message.h"
@@ -415,11 +416,8 @@ protected:
     {
         Parcours::SetUp();
         ASSERT_TRUE(QDir().mkpath(serveur() + QStringLiteral("/Tabrix")));
-        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        FichierIni ini = configuration_ecole_test(serveur());
         ini.change_chemin(QDir(travail()).filePath(cles::fichier));
-        ini.ecrit_texte(cles::general, cles::mode, QStringLiteral("Ecole"));
-        ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, serveur());
-        ini.ecrit_texte(cles::etablissement, cles::nom, QStringLiteral("Collège Test"));
         ini.ecrit_texte(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025")),
             QStringLiteral("sixième<61,62>"));
         ini.ecrit_texte(

@@ -3,6 +3,7 @@
 #include "app/tident.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
+#include "support/ecole_ini.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
 #include "teacher/aide_console.h"
@@ -38,10 +39,7 @@ protected:
     {
         ASSERT_TRUE(m_dossier.cree(QStringLiteral("poste")));
         ASSERT_TRUE(m_dossier.cree(QStringLiteral("serveur/Tabrix")));
-        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
-        ini.ecrit_texte(cles::general, cles::mode, QStringLiteral("Ecole"));
-        ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, m_dossier.chemin(QStringLiteral("serveur")));
-        ini.ecrit_texte(cles::etablissement, cles::nom, QStringLiteral("Collège Test"));
+        FichierIni ini = configuration_ecole_test(m_dossier.chemin(QStringLiteral("serveur")));
         for (const QString& chemin : {local(), maitre()}) {
             ini.change_chemin(chemin);
             ASSERT_TRUE(ini.enregistre());

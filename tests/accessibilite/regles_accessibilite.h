@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// What a screen reader and a keyboard need of a window, checked on every visible widget of it:
+// - an interactive control (button, field, list, spin box…) has an accessible name;
+// - a label showing text has a name that says that text (not a stale or generic one);
+// - a picture (a label showing an image, a widget of ours that draws) has a name and a description; a widget
+//   of ours that draws only text (role StaticText) needs its name only;
+// - an enabled control is reached with Tab (radio buttons move with the arrows instead; a read-only field is
+//   no action).
+// Each fault reads "window: objectName (class): rule". Pages of tab widgets and stacked widgets are visited.
+QStringList fautes_accessibilite(QWidget* fenetre);
+
+// The visible top-level windows of the program, menus and tooltips aside.
+QList<QWidget*> fenetres_visibles();
+
+// "Title (class)", for messages.
+QString nom_de_fenetre(QWidget* fenetre);
