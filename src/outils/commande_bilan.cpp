@@ -166,16 +166,11 @@ int commande_bilan(
     QString erreur;
     const std::optional<OptionsBilan> lu = lit_options(arguments, erreur);
     if (!lu) {
-        erreurs << "tabrix-outils bilan : " << erreur << "\n"
-                << "Essayez « tabrix-outils bilan --help ».\n";
-        erreurs.flush();
-        return 2;
+        return arguments_refuses(erreurs, QStringLiteral("bilan"), erreur);
     }
     const OptionsBilan& o = *lu;
     if (o.aide) {
-        sortie << aide_bilan();
-        sortie.flush();
-        return 0;
+        return aide_ecrite(sortie, aide_bilan());
     }
     const QString date
         = o.date_donnee ? o.date : horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));

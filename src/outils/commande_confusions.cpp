@@ -1,4 +1,5 @@
 #include "outils/commande_confusions.h"
+#include "outils/commande_options.h"
 
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
@@ -209,16 +210,11 @@ int commande_confusions(
     QString erreur;
     std::optional<OptionsConfusions> lu = lit_options(arguments, erreur);
     if (!lu) {
-        erreurs << "tabrix-outils confusions : " << erreur << "\n"
-                << "Essayez « tabrix-outils confusions --help ».\n";
-        erreurs.flush();
-        return 2;
+        return arguments_refuses(erreurs, QStringLiteral("confusions"), erreur);
     }
     OptionsConfusions& o = *lu;
     if (o.aide) {
-        sortie << aide_confusions();
-        sortie.flush();
-        return 0;
+        return aide_ecrite(sortie, aide_confusions());
     }
     if (o.choix.date.isEmpty())
         o.choix.date = horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));

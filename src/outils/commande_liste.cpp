@@ -1,4 +1,5 @@
 #include "outils/commande_liste.h"
+#include "outils/commande_options.h"
 
 #include "storage/fichier_texte.h"
 #include "teacher/regles_liste_eleves.h"
@@ -181,16 +182,11 @@ int commande_liste(
     QString erreur;
     std::optional<OptionsCommande> lu = lit_options(arguments, erreur);
     if (!lu) {
-        erreurs << "tabrix-outils liste : " << erreur << "\n"
-                << "Essayez « tabrix-outils liste --help ».\n";
-        erreurs.flush();
-        return 2;
+        return arguments_refuses(erreurs, QStringLiteral("liste"), erreur);
     }
     OptionsCommande& o = *lu;
     if (o.aide) {
-        sortie << aide_liste();
-        sortie.flush();
-        return 0;
+        return aide_ecrite(sortie, aide_liste());
     }
     const QDateTime maintenant = horloge.date_heure();
     if (!o.date_donnee)

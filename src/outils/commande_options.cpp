@@ -14,3 +14,18 @@ std::optional<QString> valeur_option(
     }
     return args[++i];
 }
+
+int arguments_refuses(QTextStream& erreurs, const QString& commande, const QString& erreur)
+{
+    erreurs << "tabrix-outils " << commande << " : " << erreur << "\n"
+            << "Essayez « tabrix-outils " << commande << " --help ».\n";
+    erreurs.flush();
+    return 2;
+}
+
+int aide_ecrite(QTextStream& sortie, const QString& aide)
+{
+    sortie << aide;
+    sortie.flush();
+    return 0;
+}

@@ -200,16 +200,11 @@ int commande_stats(const QStringList& arguments, QTextStream& sortie, QTextStrea
         }
     }
     if (!lu) {
-        erreurs << "tabrix-outils stats : " << erreur << "\n"
-                << "Essayez « tabrix-outils stats --help ».\n";
-        erreurs.flush();
-        return 2;
+        return arguments_refuses(erreurs, QStringLiteral("stats"), erreur);
     }
     OptionsStats& o = *lu;
     if (o.aide) {
-        sortie << aide_stats();
-        sortie.flush();
-        return 0;
+        return aide_ecrite(sortie, aide_stats());
     }
     o.p.abscisse = o.abscisse;
     o.p.ordonnee = o.ordonnee;
