@@ -311,8 +311,7 @@ void Session::reglages_rentree_scolaire()
     }
     m_messagerie.information(QStringLiteral("Nouvelle année scolaire"),
         QStringLiteral("Les classes de l'année %1 ne sont pas encore enregistrées.\n"
-                       "La page de rentrée de la console enseignant, qui permet de les confirmer, arrivera "
-                       "dans une prochaine version de Tabrix.")
+                       "L'enseignant les répartit dans la console, page « Etablissement ».")
             .arg(m_reglages.annee_scolaire));
 }
 
