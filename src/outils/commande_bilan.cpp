@@ -165,13 +165,11 @@ int commande_bilan(
 {
     QString erreur;
     const std::optional<OptionsBilan> lu = lit_options(arguments, erreur);
-    if (!lu) {
+    if (!lu)
         return arguments_refuses(erreurs, QStringLiteral("bilan"), erreur);
-    }
     const OptionsBilan& o = *lu;
-    if (o.aide) {
+    if (o.aide)
         return aide_ecrite(sortie, aide_bilan());
-    }
     const QString date
         = o.date_donnee ? o.date : horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));
 

@@ -209,13 +209,11 @@ int commande_confusions(
 {
     QString erreur;
     std::optional<OptionsConfusions> lu = lit_options(arguments, erreur);
-    if (!lu) {
+    if (!lu)
         return arguments_refuses(erreurs, QStringLiteral("confusions"), erreur);
-    }
     OptionsConfusions& o = *lu;
-    if (o.aide) {
+    if (o.aide)
         return aide_ecrite(sortie, aide_confusions());
-    }
     if (o.choix.date.isEmpty())
         o.choix.date = horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));
     QVector<ClasseChoisie> classes;

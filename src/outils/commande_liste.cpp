@@ -181,13 +181,11 @@ int commande_liste(
 {
     QString erreur;
     std::optional<OptionsCommande> lu = lit_options(arguments, erreur);
-    if (!lu) {
+    if (!lu)
         return arguments_refuses(erreurs, QStringLiteral("liste"), erreur);
-    }
     OptionsCommande& o = *lu;
-    if (o.aide) {
+    if (o.aide)
         return aide_ecrite(sortie, aide_liste());
-    }
     const QDateTime maintenant = horloge.date_heure();
     if (!o.date_donnee)
         o.liste.date = maintenant.date().toString(QStringLiteral("dd/MM/yyyy"));

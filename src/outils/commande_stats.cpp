@@ -199,13 +199,11 @@ int commande_stats(const QStringList& arguments, QTextStream& sortie, QTextStrea
             lu.reset();
         }
     }
-    if (!lu) {
+    if (!lu)
         return arguments_refuses(erreurs, QStringLiteral("stats"), erreur);
-    }
     OptionsStats& o = *lu;
-    if (o.aide) {
+    if (o.aide)
         return aide_ecrite(sortie, aide_stats());
-    }
     o.p.abscisse = o.abscisse;
     o.p.ordonnee = o.ordonnee;
     o.p.dossier_etablissement = QDir::cleanPath(o.etablissement);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/configuration.h"
+#include "storage/fichier_ini.h"
 #include "storage/fichier_texte.h"
 #include "storage/raccourci.h"
 
@@ -91,6 +93,17 @@ inline void ecrit(const QString& dossier_eleves)
         un_test(QStringLiteral("Mercredi"), QStringLiteral("04/12/2024"), 64));
     ecrit_lignes(dossier_eleves + QStringLiteral("/Grand_Eva.txt"),
         {entete(samedi, QStringLiteral("30/11/2024")), apprentissage});
+}
+
+// A working folder with the default Tabrix.ini and, in "Eleves", the small school above.
+inline bool poste_avec_ecole(const QString& dossier_travail)
+{
+    FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+    ini.change_chemin(QDir(dossier_travail).filePath(QStringLiteral("Tabrix.ini")));
+    if (!ini.enregistre())
+        return false;
+    ecrit(QDir(dossier_travail).filePath(QStringLiteral("Eleves")));
+    return true;
 }
 
 } // namespace ecole_suivi

@@ -27,10 +27,7 @@ class ConsoleSuivi : public ::testing::Test
 protected:
     void SetUp() override
     {
-        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
-        ini.change_chemin(dossier.chemin(QStringLiteral("Tabrix.ini")));
-        ASSERT_TRUE(ini.enregistre());
-        ecole_suivi::ecrit(dossier.chemin(QStringLiteral("Eleves")));
+        ASSERT_TRUE(ecole_suivi::poste_avec_ecole(dossier.chemin()));
         session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
         session->initialise_session();
         console = std::make_unique<TProfesseur>(*session);
