@@ -96,3 +96,6 @@ QString sans_zeros_devant(const QString& texte);
 QString sans_accents(const QString& texte);
 // A response time in tenths of a second as the pupil reads it: 42 → "4,2s" (or "4.2s"), 40 → "4s".
 QString texte_dixiemes(int dixiemes, QChar virgule);
+int dixiemes(qint64 ms); // ms / 100, halves to the even neighbour, at most 999
+int nombre_chiffres(int valeur);
+QString libelle_produit(const QString& code); // "6×9"

@@ -153,3 +153,30 @@ QString sans_accents(const QString& texte)
     }
     return resultat;
 }
+
+int dixiemes(qint64 ms)
+{
+    if (ms <= 0)
+        return 0;
+    qint64 q = ms / 100;
+    const qint64 r = ms % 100;
+    if (r > 50 || (r == 50 && q % 2 == 1))
+        ++q;
+    return int(qMin<qint64>(q, 999));
+}
+
+int nombre_chiffres(int valeur)
+{
+    int d = 1;
+    while (valeur >= 10) {
+        valeur /= 10;
+        ++d;
+    }
+    return d;
+}
+
+QString libelle_produit(const QString& code)
+{
+    return QString::number(code.left(2).toInt()) + QStringLiteral("×")
+        + QString::number(code.mid(2, 2).toInt());
+}

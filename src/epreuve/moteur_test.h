@@ -98,9 +98,6 @@ public:
 
     // --- Helpers ---
     static int borne_temps_maximum(int secondes); // 1 to 99, so that a time-out fits three digits
-    static int dixiemes(qint64 ms); // ms / 100, halves to the even neighbour, at most 999
-    static int nombre_chiffres(int valeur);
-    static QString libelle_produit(const QString& code); // "6×9"
     static QString texte_erreurs(int erreurs);
 
 private:

@@ -117,7 +117,7 @@ void MoteurApprentissage::pose_la_question(qint64 maintenant_ms)
 {
     ++m_vidages;
     const QString& code = m_items[m_item_courant].code;
-    m_chiffres = MoteurTest::nombre_chiffres(valeur_produit(code).toInt());
+    m_chiffres = nombre_chiffres(valeur_produit(code).toInt());
     m_question_inversee = false;
     if (m_ensemble_etendu && !m_produits.contains(produit_commute(code)))
         m_question_inversee = std::uniform_int_distribution<int>(0, 1)(m_hasard) == 1;
@@ -131,8 +131,7 @@ void MoteurApprentissage::pose_la_question(qint64 maintenant_ms)
 QString MoteurApprentissage::libelle_question() const
 {
     const QString& code = m_items.value(m_item_courant).code;
-    return MoteurTest::libelle_produit(m_question_inversee ? produit_commute(code) : code)
-        + QStringLiteral(" = ");
+    return libelle_produit(m_question_inversee ? produit_commute(code) : code) + QStringLiteral(" = ");
 }
 
 void MoteurApprentissage::saisie_change(const QString& texte, qint64 maintenant_ms)
@@ -161,19 +160,18 @@ void MoteurApprentissage::traite_la_reponse(const QString& texte, qint64 mainten
     ItemApprentissage& item = m_items[m_item_courant];
     const QString valeur = valeur_produit(item.code);
     const bool juste = texte == valeur;
-    item.reponses.append(ReponseItem {(m_heure_question - m_debut_ms) / 100, item.code,
-        MoteurTest::dixiemes(m_temps_reponse), texte.toInt()});
+    item.reponses.append(ReponseItem {
+        (m_heure_question - m_debut_ms) / 100, item.code, dixiemes(m_temps_reponse), texte.toInt()});
 
     actualise_compteurs(juste, m_temps_reponse);
     if (!m_passage_ordonne)
         ajuste_frequences(juste, m_temps_reponse);
 
     if (!juste) {
-        const QString libelle = MoteurTest::libelle_produit(item.code);
+        const QString libelle = libelle_produit(item.code);
         m_correction = libelle + QStringLiteral(" = ") + valeur;
         if (m_question_inversee)
-            m_correction = MoteurTest::libelle_produit(produit_commute(item.code)) + QStringLiteral(" = ")
-                + m_correction;
+            m_correction = libelle_produit(produit_commute(item.code)) + QStringLiteral(" = ") + m_correction;
         m_erreur_visible = !texte.isEmpty();
         m_phase = Phase::correction;
         return;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/faits.h"
 #include "core/hasard.h"
-#include "epreuve/moteur_test.h"
+#include "core/minuterie.h"
 #include "learning/plan_apprentissage.h"
 
 #include <QString>

@@ -118,12 +118,12 @@ void Tapprent::construit_panneaux()
     const QFontMetrics mesure(f);
     int largeur = 0;
     for (const QString& code : m_moteur.produits())
-        largeur = qMax(largeur, mesure.horizontalAdvance(MoteurTest::libelle_produit(code)));
+        largeur = qMax(largeur, mesure.horizontalAdvance(libelle_produit(code)));
     largeur += 6;
     const QVector<QPoint> coins = ListeCoordsPanels(m_moteur.plan().fins_de_blocs(), largeur);
     int droite = 800;
     for (int i = 0; i < coins.size(); ++i) {
-        auto* p = new QLabel(MoteurTest::libelle_produit(m_moteur.produits().at(i)), plateau());
+        auto* p = new QLabel(libelle_produit(m_moteur.produits().at(i)), plateau());
         p->setObjectName(QStringLiteral("panel") + QString::number(i));
         p->setFont(f);
         p->setAlignment(Qt::AlignCenter);
@@ -162,9 +162,8 @@ void Tapprent::construit_etape()
         LigneEtape l;
         l.item = i;
         const QString& code = m_moteur.item(i).code;
-        l.question
-            = new EtiquetteEtape(QLatin1Char(' ') + MoteurTest::libelle_produit(code) + QLatin1Char(' '), g.h,
-                g.taille_police, m_panel_etape);
+        l.question = new EtiquetteEtape(
+            QLatin1Char(' ') + libelle_produit(code) + QLatin1Char(' '), g.h, g.taille_police, m_panel_etape);
         l.egal = new EtiquetteEtape(QStringLiteral("="), g.h, g.taille_police, m_panel_etape);
         l.reponse = new EtiquetteEtape(
             QLatin1Char(' ') + valeur_produit(code) + QLatin1Char(' '), g.h, g.taille_police, m_panel_etape);

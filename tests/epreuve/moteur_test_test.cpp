@@ -171,12 +171,12 @@ TEST(MoteurTest, temps_depasse_sur_la_derniere_question_ouvre_la_deuxieme_chance
 
 TEST(MoteurTest, le_temps_de_reponse_se_mesure_au_premier_chiffre_arrondi_au_pair)
 {
-    EXPECT_EQ(MoteurTest::dixiemes(4250), 42);
-    EXPECT_EQ(MoteurTest::dixiemes(4350), 44);
-    EXPECT_EQ(MoteurTest::dixiemes(50), 0);
-    EXPECT_EQ(MoteurTest::dixiemes(4251), 43);
-    EXPECT_EQ(MoteurTest::dixiemes(-30), 0);
-    EXPECT_EQ(MoteurTest::dixiemes(250000), 999);
+    EXPECT_EQ(dixiemes(4250), 42);
+    EXPECT_EQ(dixiemes(4350), 44);
+    EXPECT_EQ(dixiemes(50), 0);
+    EXPECT_EQ(dixiemes(4251), 43);
+    EXPECT_EQ(dixiemes(-30), 0);
+    EXPECT_EQ(dixiemes(250000), 999);
 
     Passation p({QStringLiteral("0709")});
     p.ms += 4250;
