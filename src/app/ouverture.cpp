@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QScreen>
 
 void prepare_application()
 {
@@ -30,6 +31,10 @@ std::unique_ptr<Tgeneral> ouvre_tabrix(
 {
     auto fenetre = std::make_unique<Tgeneral>(dossier_travail, horloge, plateforme);
     fenetre->demarre();
+    // Its place when not maximised is the whole screen too: without a window manager, or while one has
+    // un-maximised it, it still fills the screen.
+    if (const QScreen* ecran = fenetre->screen())
+        fenetre->setGeometry(ecran->availableGeometry());
     fenetre->showMaximized();
     return fenetre;
 }

@@ -22,8 +22,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -62,20 +60,20 @@ Tgeneral::Tgeneral(
 
 Tgeneral::~Tgeneral() = default;
 
-void Tgeneral::resizeEvent(QResizeEvent* evenement)
+void Tgeneral::changeEvent(QEvent* evenement)
 {
-    QMainWindow::resizeEvent(evenement);
-    fixe_bordure();
-}
-
-void Tgeneral::fixe_bordure()
-{
-    // A fixed border: once it fills the screen, the maximised window keeps that size (minimise and close
-    // only). Its state may change before its size does, so the size is checked against the screen.
-    if (!isMaximized() || minimumSize() == maximumSize() || !screen())
+    QMainWindow::changeEvent(evenement);
+    if (evenement->type() != QEvent::WindowStateChange)
         return;
-    if (frameGeometry().size() == screen()->availableGeometry().size())
-        setFixedSize(size());
+    // A fixed border: a window manager that un-maximises the window (a double click on its title, a drag of
+    // its edge) gets it maximised again. Fixing its size instead would make the manager un-maximise it.
+    const auto avant = static_cast<QWindowStateChangeEvent*>(evenement)->oldState();
+    static constexpr auto ailleurs = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+    if ((avant & Qt::WindowMaximized) && !(windowState() & ailleurs))
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !(windowState() & ailleurs))
+                showMaximized();
+        });
 }
 
 void Tgeneral::demarre()

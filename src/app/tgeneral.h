@@ -88,10 +88,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
-    void resizeEvent(QResizeEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
 
 private:
-    void fixe_bordure();
     void construit_panneau();
     void construit_barre_outils();
     void construit_graphique();
