@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 PAQUETS = cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
           fonts-dejavu-core poppler-utils qpdf \
           librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian \
-          xvfb openbox x11-utils xdotool
+          qt6-translations-l10n xvfb openbox x11-utils xdotool
 
 .PHONY: run test build paquets paquet bench clean
 

@@ -3,6 +3,7 @@
 #include "app/logique/ligne_commande.h"
 #include "app/tgeneral.h"
 #include "app/tgeneral_bulles.h"
+#include "platform/traduction_qt.h"
 #include "ui/apparence.h"
 
 #include <QApplication>
@@ -21,8 +22,10 @@ void prepare_application()
          images.hasNext();)
         icone.addFile(images.next());
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabrix"), icone));
-    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         applique_apparence(*application);
+        installe_traduction_qt(*application);
+    }
     TgeneralBulles::installe();
 }
 

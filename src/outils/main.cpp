@@ -2,6 +2,7 @@
 #include "outils/commande_confusions.h"
 #include "outils/commande_liste.h"
 #include "outils/commande_stats.h"
+#include "platform/traduction_qt.h"
 #include "teacher/graphique_stats_eleves.h"
 
 #include <QGuiApplication>
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> application = dessine
         ? std::make_unique<QGuiApplication>(argc, argv)
         : std::make_unique<QCoreApplication>(argc, argv);
+    // Qt's messages that reach the user (a file that cannot be written) in French too.
+    installe_traduction_qt(*application);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);

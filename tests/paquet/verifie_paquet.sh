@@ -49,7 +49,10 @@ appstreamcli validate --no-net --explain "$racine/dest/usr/share/metainfo/fr.tab
 deb=$(ls "$racine"/paquet/tabrix_*.deb)
 contenu=$(dpkg-deb -c "$deb")
 grep -q '\./usr/bin/tabrix$' <<< "$contenu" || { echo "le paquet n'a pas usr/bin/tabrix"; exit 1; }
-dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "dépendances Debian absentes"; exit 1; }
+dependances=$(dpkg-deb -f "$deb" Depends)
+for paquet in libqt6widgets6 qt6-translations-l10n; do
+    grep -q "$paquet" <<< "$dependances" || { echo "dépendance Debian absente : $paquet"; exit 1; }
+done
 # A first package closes no bug report: that warning alone is expected.
 lintian --allow-root --fail-on error,warning --suppress-tags initial-upload-closes-no-bugs "$deb"
 echo "installation et paquet valides : $(basename "$deb")"
