@@ -6,7 +6,7 @@ PAQUETS = cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian \
           qt6-translations-l10n xvfb openbox x11-utils xdotool
 
-.PHONY: run test build paquets paquet bench clean
+.PHONY: run test build configure paquets paquet bench clean
 
 paquets:
 	@manque=$$(for p in $(PAQUETS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -15,11 +15,15 @@ paquets:
 		apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$manque; \
 	fi
 
-build: paquets
+configure: paquets
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and its command line only: the tests, fuzz targets and benchmarks wait for `make test`.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tabrix tabrix-outils
 	$(BUILD)/tabrix --dossier run
 
 test: build
