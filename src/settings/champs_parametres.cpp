@@ -155,7 +155,9 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
         QStringLiteral("RadioButton_bloc_moyenne"), QStringLiteral("en moyenne: blocs homogènes"), taille);
     moyenne->setEnabled(false);
     gt->addWidget(exact, 1, 1);
-    gt->addWidget(moyenne, 1, 2);
+    // The console's page has two columns: there the second choice goes below the first.
+    const bool etroit = d == Disposition::console;
+    gt->addWidget(moyenne, etroit ? 2 : 1, etroit ? 1 : 2);
     g->addWidget(taille, 1, 0, 1, 4);
 
     auto* bloc = new QGroupBox(QStringLiteral("Apprentissage d'un bloc"), this);

@@ -3,6 +3,7 @@
 #include "teacher/regles_liste_eleves.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 ArbreEleves::ArbreEleves(QWidget* parent)
     : QTreeWidget(parent)
@@ -48,6 +49,16 @@ void ArbreEleves::charge(const QStringList& lignes, const QStringList& chemins)
             derniers << nullptr;
         derniers << n;
     }
+}
+
+int ArbreEleves::largeur_ligne_du_haut() const
+{
+    const QTreeWidgetItem* haut = topLevelItem(0);
+    if (!haut)
+        return 0;
+    // The item's own margins, a few pixels on each side.
+    return fontMetrics().horizontalAdvance(haut->text(0)) + indentation() + 2 * frameWidth()
+        + verticalScrollBar()->sizeHint().width() + 12;
 }
 
 int ArbreEleves::index_de(const QTreeWidgetItem* noeud) const

@@ -22,6 +22,9 @@ public:
     QString entree(int index) const { return m_chemins.value(index); }
     // The history files of the selected node: one pupil, the pupils of a class, or every pupil.
     QStringList chemins_selection() const;
+    // The width that shows the top line (pupils, date and time of the list) whole, with a vertical scroll
+    // bar.
+    int largeur_ligne_du_haut() const;
     // The node of a line, for tests and for selecting a pupil by program.
     QTreeWidgetItem* noeud(int index) const { return m_noeuds.value(index); }
 

@@ -7,12 +7,16 @@
 
 class QCheckBox;
 
-// "Sur quels élèves:": one ticked box per class of the level table, levels in columns. The statistics pages
-// each hold one, named "CheckBox_" or "CheckBox_el_" + level + "_" + class (from 1).
+// "Sur quels élèves:": one ticked box per class of the level table, levels in columns, each wide enough for a
+// class name of 10 letters. The statistics pages each hold one, named "CheckBox_" or "CheckBox_el_" + level +
+// "_" + class (from 1).
 class CasesClasses : public QGroupBox
 {
     Q_OBJECT
 public:
+    // The width of the console's pages, less the group's margin: more levels go on a second row of columns.
+    static constexpr int largeur_maximale = 900;
+
     CasesClasses(const QString& prefixe, QWidget* parent = nullptr);
 
     // Destroys the boxes and makes one per class, ticked.

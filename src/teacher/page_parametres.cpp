@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,8 @@ QLineEdit* champ(QGridLayout* grille, int ligne, const char* nom, const QString&
     c->setObjectName(QLatin1String(nom));
     c->setAccessibleName(libelle);
     l->setBuddy(c);
+    // A long path shows its start; the whole of it is in the hint.
+    QObject::connect(c, &QLineEdit::textChanged, c, [c](const QString& texte) { c->setToolTip(texte); });
     grille->addWidget(l, ligne, 0);
     grille->addWidget(c, ligne, 1, 1, 2);
     return c;
@@ -31,8 +34,14 @@ PageParametres::PageParametres(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Parametres"));
+    // Two columns, so that the page fits the console without scrolling.
     auto* contenu = new QWidget;
-    auto* grille = new QGridLayout(contenu);
+    auto* colonnes = new QHBoxLayout(contenu);
+    colonnes->setContentsMargins(0, 0, 0, 0);
+    auto* gauche = new QVBoxLayout;
+    auto* droite = new QVBoxLayout;
+    colonnes->addLayout(gauche, 1);
+    colonnes->addLayout(droite, 1);
 
     auto* dossiers = new QGroupBox(QStringLiteral("Dossiers"));
     auto* gd = new QGridLayout(dossiers);
@@ -41,7 +50,7 @@ PageParametres::PageParametres(QWidget* parent)
         gd, 1, "Edit_eleves_reseau", QStringLiteral("Dossier élèves en réseau:   {chemin serveur}\\"));
     m_mono = champ(gd, 2, "Edit_mono", QStringLiteral("Dossier élèves monoposte:  {Tabrix}\\"));
     m_statistiques = champ(gd, 3, "Edit8", QStringLiteral("Dossier statistiques:  {Tabrix}\\"));
-    grille->addWidget(dossiers, 0, 0);
+    gauche->addWidget(dossiers);
 
     auto* codes = new QGroupBox(QStringLiteral("Codes"));
     auto* gc = new QGridLayout(codes);
@@ -57,16 +66,19 @@ PageParametres::PageParametres(QWidget* parent)
     gc->addWidget(new QLabel(QStringLiteral("(4 lettres maxi)")), 0, 2);
     m_identification = ChoixOuiNon(gc, 1, QStringLiteral("Identification par code:"),
         QStringLiteral("RadioButton10"), QStringLiteral("RadioButton20"), codes);
-    grille->addWidget(codes, 0, 1, Qt::AlignTop);
+    droite->addWidget(codes);
 
     m_temps = new GroupeTemps(Disposition::console);
     m_apprentissage = new GroupeApprentissage(Disposition::console);
     m_apparence = new GroupeApparence(Disposition::console);
-    grille->addWidget(m_temps, 1, 0);
-    grille->addWidget(m_apparence, 1, 1);
-    grille->addWidget(m_apprentissage, 2, 0, 1, 2);
+    gauche->addWidget(m_temps);
+    gauche->addWidget(m_apparence);
+    gauche->addStretch();
+    droite->addWidget(m_apprentissage);
+    droite->addStretch();
 
     auto* defile = new QScrollArea(this);
+    defile->setFrameShape(QFrame::NoFrame);
     defile->setWidgetResizable(true);
     defile->setWidget(contenu);
     m_enregistrer = bouton_enregistrer(this, "Button_enregistrer_parametres");
@@ -82,6 +94,8 @@ void PageParametres::charge(const FichierIni& ini)
     m_reseau->setText(c.dossier_eleves_reseau);
     m_mono->setText(c.dossier_eleves_monoposte);
     m_statistiques->setText(c.dossier_statistiques);
+    for (QLineEdit* chemin : {m_serveur, m_reseau, m_mono, m_statistiques})
+        chemin->setCursorPosition(0);
     m_code->setText(c.code_professeur);
     m_identification.choisit(vaut_oui(ini.lit_texte(cles::codes, cles::identification_par_code)));
     const ParametresGeneraux p = lit_parametres(ini);

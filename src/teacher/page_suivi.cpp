@@ -92,14 +92,14 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
         b->hide();
 
-    auto* partage = new QSplitter(Qt::Horizontal);
+    m_partage = new QSplitter(Qt::Horizontal);
     m_arbre = new ArbreEleves;
     m_resume = new VueResumeEleve;
-    partage->addWidget(m_arbre);
-    partage->addWidget(m_resume);
+    m_partage->addWidget(m_arbre);
+    m_partage->addWidget(m_resume);
     // The pupil's charts are 503 pixels wide: the summary gets the larger part.
-    partage->setSizes({350, 560});
-    colonne->addWidget(partage, 1);
+    m_partage->setSizes({350, 560});
+    colonne->addWidget(m_partage, 1);
 
     connect(m_creer, &QPushButton::clicked, this, &PageSuivi::creation_liste_eleves);
     connect(m_developper, &QPushButton::clicked, this, &PageSuivi::Button_devClick);
@@ -165,6 +165,13 @@ void PageSuivi::creation_liste_eleves()
     const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
         m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));
     m_arbre->charge(m_liste.lignes, m_liste.chemins);
+    // The top line shows whole, the tree taking at most 45 % of the width; the pupil's charts shrink to the
+    // rest.
+    const QList<int> tailles = m_partage->sizes();
+    const int total = tailles.value(0) + tailles.value(1);
+    const int arbre = std::clamp(
+        m_arbre->largeur_ligne_du_haut(), tailles.value(0), std::max(tailles.value(0), total * 45 / 100));
+    m_partage->setSizes({arbre, total - arbre});
     m_resume->clear();
     for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
         b->show();

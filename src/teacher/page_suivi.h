@@ -10,6 +10,7 @@ class ChoixTestAffiche;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class SelecteurEtablissement;
 class Session;
 class VueResumeEleve;
@@ -65,6 +66,7 @@ private:
     QPushButton* m_imprimer = nullptr;
     ArbreEleves* m_arbre = nullptr;
     VueResumeEleve* m_resume = nullptr;
+    QSplitter* m_partage = nullptr;
     DialogueImpression m_dialogue_impression;
 };
 

@@ -76,7 +76,9 @@ struct Calcul
     int nombre_confusions = 0;
     QString texte_nombre_confusions() const
     {
-        return QString::number(nombre_confusions) + QStringLiteral(" confusions différentes");
+        return nombre_confusions == 1
+            ? QStringLiteral("1 confusion différente")
+            : QString::number(nombre_confusions) + QStringLiteral(" confusions différentes");
     }
 };
 

@@ -42,6 +42,11 @@ QColor couleur(unsigned int rgb)
     return QColor::fromRgb(QRgb(rgb));
 }
 
+QString eleves_au_total(int N)
+{
+    return N == 1 ? QStringLiteral("élève au total") : QStringLiteral("élèves au total");
+}
+
 bool texte_blanc_sur(unsigned int rgb)
 {
     return rgb == rgb_teinte(Teinte::rouge) || rgb == rgb_teinte(Teinte::rouge_fonce);
@@ -55,7 +60,8 @@ void TStats::prepare(const QStringList& reponses, int N, int T)
     m_N = N;
     m_T = T;
     m_label_nb_eleves->setText(QString::number(N));
-    m_label_nb_eleves->setAccessibleName(QString::number(N) + QStringLiteral(" élèves au total"));
+    m_label_total->setText(eleves_au_total(N));
+    m_label_nb_eleves->setAccessibleName(QString::number(N) + u' ' + eleves_au_total(N));
     // The box says where the split between fast and slow right answers lies: at the acceptable time.
     m_spin->setValue(std::clamp(T, 1, 20));
 }
@@ -206,7 +212,7 @@ void TStats::dessine(QPainter& p, const QRectF& page) const
                              : m_categories[i]->text());
     p.drawText(QRectF(0, 22, page.width(), 28), Qt::AlignLeft | Qt::TextWordWrap,
         m_modes[int(mode())]->text() + QStringLiteral(" concernant : ") + ticks.join(QStringLiteral(", "))
-            + QStringLiteral(". ") + QString::number(m_N) + QStringLiteral(" élèves au total."));
+            + QStringLiteral(". ") + QString::number(m_N) + u' ' + eleves_au_total(m_N) + u'.');
 
     constexpr qreal gauche = 20, haut = 76, pas = 34;
     for (int a = 2; a <= 9; ++a) {

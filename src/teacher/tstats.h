@@ -68,4 +68,5 @@ private:
     QPlainTextEdit* m_memo = nullptr;
     QLabel* m_label_confusions = nullptr;
     QLabel* m_label_nb_eleves = nullptr;
+    QLabel* m_label_total = nullptr; // "élèves au total", after the number
 };

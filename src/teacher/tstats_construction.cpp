@@ -96,8 +96,8 @@ void TStats::construit()
     m_label_nb_eleves = nomme(new QLabel(this), QStringLiteral("Label_nb_eleves1"));
     m_label_nb_eleves->setGeometry(gauche_grille, 330, 40, 22);
     m_label_nb_eleves->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* total = new QLabel(QStringLiteral("élèves au  total"), this);
-    total->setGeometry(gauche_grille + 44, 330, 200, 22);
+    m_label_total = new QLabel(QStringLiteral("élèves au total"), this);
+    m_label_total->setGeometry(gauche_grille + 44, 330, 200, 22);
 
     construit_confusions();
 }

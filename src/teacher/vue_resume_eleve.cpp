@@ -3,7 +3,10 @@
 #include "reports/graphique_test.h"
 
 #include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,8 @@ VueResumeEleve::VueResumeEleve(QWidget* parent)
     setAccessibleName(QStringLiteral("Résumé de l'élève"));
     setReadOnly(true);
     setOpenLinks(false);
+    // Always there, so that its coming and going never changes the width the charts are fitted to.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void VueResumeEleve::montre_eleve(const QString& chemin, const QStringList& historique, const QString& classe)
@@ -41,31 +46,70 @@ void VueResumeEleve::montre_eleve(const QString& chemin, const QStringList& hist
     m_jours.clear();
     for (auto it = r.jours.crbegin(); it != r.jours.crend(); ++it)
         m_jours << *it;
-    QString html = QStringLiteral(
+    m_en_tete = QStringLiteral(
         "<p><span style=\"font-size:16pt; font-weight:bold; color:#0000c0\">%1</span>"
         "&nbsp;&nbsp;<span style=\"font-size:12pt; font-style:italic; color:#800000\">%2</span></p>")
-                       .arg((noms.value(0) + QLatin1Char(' ') + noms.value(1)).toHtmlEscaped(),
-                           classe.toHtmlEscaped());
+                    .arg((noms.value(0) + QLatin1Char(' ') + noms.value(1)).toHtmlEscaped(),
+                        classe.toHtmlEscaped());
     for (const QString& phrase : r.phrases())
-        html += QStringLiteral("<p>%1</p>").arg(phrase.toHtmlEscaped());
-    html += QStringLiteral("<p>%1</p>").arg(r.temps_total());
+        m_en_tete += QStringLiteral("<p>%1</p>").arg(phrase.toHtmlEscaped());
+    m_en_tete += QStringLiteral("<p>%1</p>").arg(r.temps_total());
+    compose();
+}
+
+int VueResumeEleve::largeur_utile() const
+{
+    return viewport()->width() - 2 * int(document()->documentMargin()) - 2;
+}
+
+QSize VueResumeEleve::taille_affichee(QSize naturelle) const
+{
+    if (naturelle.width() <= m_largeur_composee)
+        return naturelle;
+    const double echelle = std::max(double(m_largeur_composee) / naturelle.width(), 0.3);
+    return QSize(qRound(naturelle.width() * echelle), qRound(naturelle.height() * echelle));
+}
+
+void VueResumeEleve::compose()
+{
+    m_largeur_composee = largeur_utile();
+    QString html = m_en_tete;
     for (int i = 0; i < m_jours.size(); ++i) {
         const bool classique = m_jours[i].ligne.mid(29 + 1, 1) == QLatin1String("0")
             && m_jours[i].ligne.mid(29 + 3, 1) == QLatin1String("0");
-        // Sizes given here so that the layout needs no chart before it is on screen.
-        const int largeur = classique ? 503 : 553, hauteur = classique ? 310 : 529;
+        // Sizes given here so that the layout needs no chart before it is on screen; a narrow pane shrinks
+        // them.
+        const QSize taille = taille_affichee(classique ? QSize(503, 310) : QSize(553, 529));
         html += QStringLiteral("<hr/><p><img src=\"%1:\" width=\"16\" height=\"16\"/> Test du %2</p>"
                                "<p><img src=\"%3:%4\" width=\"%5\" height=\"%6\"/></p>")
                     .arg(schema_icone, m_jours[i].date.toHtmlEscaped(), schema_graphique)
                     .arg(i)
-                    .arg(largeur)
-                    .arg(hauteur);
+                    .arg(taille.width())
+                    .arg(taille.height());
     }
     termine(html);
 }
 
+void VueResumeEleve::resizeEvent(QResizeEvent* evenement)
+{
+    QTextBrowser::resizeEvent(evenement);
+    if (m_jours.isEmpty() || largeur_utile() == m_largeur_composee || m_recomposition_prevue)
+        return;
+    // Once the resizing is over: the document must not be replaced while it lays itself out.
+    m_recomposition_prevue = true;
+    QTimer::singleShot(0, this, [this] {
+        m_recomposition_prevue = false;
+        if (m_jours.isEmpty() || largeur_utile() == m_largeur_composee)
+            return;
+        const int position = verticalScrollBar()->value();
+        compose();
+        verticalScrollBar()->setValue(position);
+    });
+}
+
 void VueResumeEleve::montre_entree(const QString& entree)
 {
+    m_en_tete.clear();
     m_jours.clear();
     termine(QStringLiteral("<p>%1</p>").arg(entree.toHtmlEscaped()));
 }
@@ -90,5 +134,8 @@ QVariant VueResumeEleve::loadResource(int type, const QUrl& nom)
     const int i = nom.path().toInt(&ok);
     if (!ok || i < 0 || i >= m_jours.size())
         return {};
-    return graphique_test(m_jours[i].ligne, m_temps_acceptable);
+    const QImage image = graphique_test(m_jours[i].ligne, m_temps_acceptable);
+    const QSize taille = taille_affichee(image.size());
+    return taille == image.size() ? image
+                                  : image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -23,9 +23,17 @@ public:
 
 protected:
     QVariant loadResource(int type, const QUrl& nom) override;
+    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    // The pupil's page again, its charts no wider than the pane.
+    void compose();
+    int largeur_utile() const;
+    QSize taille_affichee(QSize naturelle) const; // a chart's size in the pane: its own, or narrower
     void termine(QString html);
+    QString m_en_tete; // names, class, séances and total time of the pupil shown; empty for an entry
     QVector<JourTeste> m_jours;
+    int m_largeur_composee = 0;
+    bool m_recomposition_prevue = false;
     int m_temps_acceptable = 4;
 };

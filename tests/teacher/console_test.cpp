@@ -5,6 +5,7 @@
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
 #include "teacher/aide_console.h"
+#include "teacher/cases_classes.h"
 #include "teacher/regles_objectifs.h"
 #include "teacher/tprofesseur.h"
 
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -176,4 +179,39 @@ TEST_F(Console, renommer_l_etablissement_qui_a_des_eleves_demande_confirmation)
     EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège A"));
     clique("Button_enregistrer_etablissement");
     EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège B"));
+}
+
+// At the console's own size nothing is cut: the parameters need no scrolling, and every class box shows a
+// name of 10 of the widest letters, levels wrapping onto a second row rather than leaving the page.
+TEST_F(Console, les_pages_tiennent_dans_la_console_et_les_noms_de_classes_se_lisent_en_entier)
+{
+    prepare(QString());
+    console->classeur()->setCurrentIndex(TProfesseur::Parametres);
+    QCoreApplication::processEvents();
+    auto* defile = dans(console.get(), "Parametres")->findChild<QScrollArea*>();
+    ASSERT_NE(defile, nullptr);
+    EXPECT_FALSE(defile->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(defile->horizontalScrollBar()->isVisible());
+
+    QVector<Niveau> niveaux;
+    for (const QString& nom :
+        {QStringLiteral("CM2 Étoile"), QStringLiteral("WWWWWWWWWW"), QStringLiteral("MMMMMMMMMM"),
+            QStringLiteral("6A"), QStringLiteral("5A"), QStringLiteral("4A"), QStringLiteral("3A")})
+        niveaux.append({nom, {nom, QStringLiteral("ÉÉÉÉÉÉÉÉÉÉ")}});
+    session->reglages().niveaux = niveaux;
+    console->Actualise_CheckBox_classes();
+    for (const char* prefixe : {"CheckBox_el_", "CheckBox_"}) {
+        QVector<QRect> places;
+        for (int i = 1; i <= niveaux.size(); ++i) {
+            for (int j = 1; j <= 2; ++j) {
+                auto* boite
+                    = dans<QCheckBox>(console.get(), QStringLiteral("%1%2_%3").arg(prefixe).arg(i).arg(j));
+                EXPECT_GE(boite->width(), boite->sizeHint().width()) << boite->text().toStdString();
+                EXPECT_LE(boite->geometry().right(), CasesClasses::largeur_maximale);
+                for (const QRect& autre : places)
+                    EXPECT_FALSE(autre.intersects(boite->geometry())) << boite->objectName().toStdString();
+                places.append(boite->geometry());
+            }
+        }
+    }
 }

@@ -37,7 +37,7 @@ TEST(StatistiquesProduits, vingt_cinq_eleves_dont_cinq_faux_et_deux_muets_sur_6x
     EXPECT_EQ(c.cases[k_6x9].texte, QStringLiteral("28.0"));
     EXPECT_EQ(c.cases[k_6x9].teinte, Teinte::orange);
     EXPECT_EQ(c.confusions, QStringList {QStringLiteral("6×9=56....5 fois")});
-    EXPECT_EQ(c.texte_nombre_confusions(), QStringLiteral("1 confusions différentes"));
+    EXPECT_EQ(c.texte_nombre_confusions(), QStringLiteral("1 confusion différente"));
     // 8 untested pupils still lower the share; with no pupil at all every share is 0.
     EXPECT_EQ(calcul(reponses, 33).cases[k_6x9].texte, QStringLiteral("21.2"));
     EXPECT_EQ(calcul({}, 0).cases[k_6x9].texte, QStringLiteral("0.0"));
