@@ -132,7 +132,10 @@ TEST(Formule, chaque_refus_dit_pourquoi)
             {"1.2.1.3", "L'étape 2 révise 2 blocs alors que 1 seulement a été présenté."},
             {"1.1.3.1.3", "L'étape 3 révise 3 blocs alors que 2 seulement ont été présentés."},
             {"1.1.1.1.3", "présentent 4 blocs alors que la base en annonce 3"},
-            {"2.1.1.2", "L'étape 1 révise 2 blocs alors qu'aucun n'a encore été présenté."}}) {
+            {"2.1.1.2", "L'étape 1 révise 2 blocs alors qu'aucun n'a encore été présenté."},
+            // Usable but for its length, which would make plans of thousands of steps.
+            {"1.1.2.1.3.1.4.1.5.1.6.1.7.1.8.8", ""},
+            {"1.1.2.2.2.2.2.2.2.2.2.2.2.2.2.2.2", "La formule a plus de 32 caractères."}}) {
         const QString refus = refus_formule(QString::fromUtf8(formule));
         EXPECT_TRUE(*raison ? refus.contains(QString::fromUtf8(raison)) : refus.isEmpty())
             << formule << " : " << refus.toStdString();

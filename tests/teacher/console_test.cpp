@@ -177,3 +177,13 @@ TEST_F(Console, renommer_l_etablissement_qui_a_des_eleves_demande_confirmation)
     clique("Button_enregistrer_etablissement");
     EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège B"));
 }
+
+TEST_F(Console, le_nom_de_l_etablissement_s_arrete_a_64_caracteres_tapes)
+{
+    prepare(QStringLiteral("[Etablissement]\nNom=Collège A\n"));
+    auto* nom = dans<QLineEdit>(console.get(), "Edit2");
+    tape(nom, QStringLiteral("Lycee ") + QStringLiteral("x").repeated(70));
+    EXPECT_EQ(nom->text(), QStringLiteral("Lycee ") + QStringLiteral("x").repeated(58));
+    clique("Button_enregistrer_etablissement");
+    EXPECT_EQ(lit(cles::etablissement, cles::nom), nom->text());
+}
