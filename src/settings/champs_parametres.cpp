@@ -1,5 +1,7 @@
 #include "settings/champs_parametres.h"
 
+#include "storage/configuration.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -186,6 +188,7 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     m_edit_formule->setObjectName(QStringLiteral("Edit_formule"));
     m_edit_formule->setAccessibleName(QStringLiteral("Formule récursive d'apprentissage"));
     m_edit_formule->setPlaceholderText(QStringLiteral("par exemple 1.1.1.1.4"));
+    m_edit_formule->setMaxLength(longueur_formule_maximum);
     gf->addWidget(m_edit_formule, 1, 1, 1, 2);
     m_avis_formule = new QLabel(formule);
     m_avis_formule->setObjectName(QStringLiteral("Label_formule"));

@@ -54,6 +54,10 @@ Analyse analyse_formule(const QString& formule)
         a.refus = QStringLiteral("La formule est vide.");
         return a;
     }
+    if (texte.size() > longueur_formule_maximum) {
+        a.refus = QStringLiteral("La formule a plus de %1 caractères.").arg(longueur_formule_maximum);
+        return a;
+    }
     const QStringList parties = texte.split(QLatin1Char('.'));
     QVector<int> nombres;
     for (const QString& p : parties) {

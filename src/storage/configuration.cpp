@@ -85,6 +85,8 @@ QString remplace_chemin_serveur(const QString& valeur, const QString& chemin_ser
 
 bool formule_utilisable(const QString& formule)
 {
+    if (formule.trimmed().size() > longueur_formule_maximum)
+        return false;
     const QStringList parties = formule.trimmed().split(QLatin1Char('.'));
     if (parties.size() < 2)
         return false;
@@ -135,7 +137,13 @@ Reglages lit_reglages(const FichierIni& ini, const QString& dossier_programme, Q
     const QString statistiques = chemin_local(ini.lit_texte(cles::dossiers, cles::dossier_statistiques));
     r.dossier_statistiques_local = sous_dossier(r.dossier_programme, statistiques);
     r.dossier_statistiques_serveur = serveur + QStringLiteral("/Tabrix/") + statistiques;
-    r.nom_etablissement = ini.lit_texte(cles::etablissement, cles::nom);
+    const QString nom = ini.lit_texte(cles::etablissement, cles::nom);
+    r.nom_etablissement = nom_etablissement_utilisable(nom);
+    if (r.nom_etablissement != nom)
+        note(remarques,
+            QStringLiteral(
+                "Le nom de l'établissement est trop long pour un nom de dossier : « %1 » est utilisé.")
+                .arg(r.nom_etablissement));
 
     r.temps_reponse_acceptable
         = entier_borne(ini, cles::parametres, cles::temps_acceptable, 1, 99, 4, remarques);

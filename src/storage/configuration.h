@@ -77,8 +77,13 @@ bool vaut_oui(const QString& valeur);
 QString chemin_local(const QString& valeur);
 // The "{Chemin serveur}" placeholder, where it stands, becomes the server path (both in "/" form).
 QString remplace_chemin_serveur(const QString& valeur, const QString& chemin_serveur);
-// A list of positive integers whose pattern introduces exactly `base` blocks (base ≥ 2) and never reviews
-// more blocks than it has introduced: the only formulas from which a learning plan can be built.
+// The offered formulas have 7 to 11 characters. 32 leave room for a base of eight blocks each followed by its
+// review (1.1.2.1.3.1.4.1.5.1.6.1.7.1.8.8), and keep the longest plan for the 86 blocks of 173 products near
+// 1,200 steps (1.1.2.2.2…, which grows by about 80 steps per "2"), where 40,000 characters made 1.64 million.
+inline constexpr int longueur_formule_maximum = 32;
+// A list of positive integers, at most longueur_formule_maximum characters, whose pattern introduces exactly
+// `base` blocks (base ≥ 2) and never reviews more blocks than it has introduced: the only formulas from
+// which a learning plan can be built.
 bool formule_utilisable(const QString& formule);
 // The codes that are products of Tabrix's tables, each once, in their order.
 QStringList garde_produits_connus(const QStringList& codes);

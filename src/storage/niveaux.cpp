@@ -76,6 +76,14 @@ QString nom_de_niveau_ou_classe(const QString& nom)
     return nom_dossier_sur(nom.trimmed().left(longueur_nom_maximum).trimmed());
 }
 
+QString nom_etablissement_utilisable(const QString& nom)
+{
+    constexpr qsizetype octets_nom_de_dossier_maximum = 255;
+    if (nom.toUtf8().size() <= octets_nom_de_dossier_maximum)
+        return nom;
+    return nom.left(longueur_nom_etablissement_maximum).trimmed();
+}
+
 LectureNiveaux lit_niveaux(const QString& valeur)
 {
     LectureNiveaux lecture;

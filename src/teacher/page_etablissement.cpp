@@ -38,6 +38,7 @@ PageEtablissement::PageEtablissement(QWidget* parent)
     m_edit2->setObjectName(QStringLiteral("Edit2"));
     m_edit2->setAccessibleName(label_nom->text());
     m_edit2->setGeometry(190, 12, 300, 24);
+    m_edit2->setMaxLength(longueur_nom_etablissement_maximum);
     label_nom->setBuddy(m_edit2);
 
     m_label_annee = etiquette(this, QString(), 16, 50, 260);

@@ -90,6 +90,9 @@ QStringList erreurs_etablissement(const Etablissement& e)
     QStringList erreurs;
     if (e.nom.isEmpty())
         erreurs.append(QStringLiteral("Le nom de l'établissement est vide."));
+    else if (e.nom.size() > longueur_nom_etablissement_maximum)
+        erreurs.append(QStringLiteral("Le nom de l'établissement a plus de %1 caractères.")
+                           .arg(longueur_nom_etablissement_maximum));
     else if (!nom_dossier_valide(e.nom))
         erreurs.append(refuse_comme_dossier(QStringLiteral("Le nom d'établissement"), e.nom));
     if (e.niveaux.isEmpty() || e.niveaux.size() > niveaux_maximum)

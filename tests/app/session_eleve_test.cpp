@@ -156,3 +156,25 @@ TEST_F(SessionEleve, un_serveur_perdu_ne_laisse_que_l_avis_du_repli_meme_avec_un
     EXPECT_EQ(ecrit[1], test_du_jour());
     EXPECT_EQ(ecrit[2], perfectionnement);
 }
+
+TEST_F(SessionEleve, un_nom_d_etablissement_trop_long_pour_un_dossier_n_empeche_pas_d_enregistrer_les_seances)
+{
+    const QString nom = QStringLiteral("Collège ") + QStringLiteral("x").repeated(300);
+    ecrit_configuration_ecole({{cles::etablissement, cles::nom, nom}});
+    Session& s = nouvelle_session();
+    s.initialise_session();
+    s.initialise_ecole();
+    const QString etablissement = serveur() + QStringLiteral("/Tabrix/Eleves/") + nom.left(64);
+    EXPECT_EQ(s.reglages().dossier_etablissement, etablissement);
+    EXPECT_EQ(messages.compte(cles::fichier), 1);
+    s.initialise_session_eleve(
+        identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), QStringLiteral("61"),
+            QStringLiteral("sixième"), s.reglages().dossier_annee + QStringLiteral("/61"), etablissement));
+    s.ajoute_activite(test_du_jour());
+    EXPECT_TRUE(s.EnregistrementSeance());
+    EXPECT_EQ(messages.compte(QStringLiteral("Enregistrement")), 0);
+    EXPECT_EQ(
+        lit_lignes(etablissement + QStringLiteral("/Dupont_Marie.txt")).value_or(QStringList()).size(), 2);
+    s.changement_eleve();
+    EXPECT_EQ(messages.compte(cles::fichier), 1); // told once, not at every pupil
+}

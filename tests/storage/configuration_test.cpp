@@ -116,6 +116,16 @@ TEST(Configuration, une_formule_ou_une_taille_de_bloc_inutilisable_revient_a_1_1
     for (const char* mauvaise : {"", "3", "1", "1.1.1", "1.3", "1.1.1.1.3", "1.2.1.3", "2.1.1.2", "1.1.0.3",
              "1..2", "1.1.-2", "a.b.c", "1.1.2.1.3.", "1,1,2"})
         EXPECT_FALSE(formule_utilisable(QString::fromLatin1(mauvaise))) << mauvaise;
+    // Each "2" more adds about 80 steps to the plan of 86 blocks: 40,000 characters made 1.64 million.
+    const QString longue = QStringLiteral("1.1") + QStringLiteral(".2").repeated(20000);
+    QStringList remarques;
+    EXPECT_EQ(lit_reglages(FichierIni::depuis_texte(QStringLiteral("[Apprentissage par blocs]\nFormule "
+                                                                   "récursive=")
+                               + longue),
+                  QStringLiteral("/p"), &remarques)
+                  .formule_recursive,
+        QStringLiteral("1.1.2.1.3"));
+    EXPECT_EQ(remarques.filter(QStringLiteral("formule d'apprentissage")).size(), 1);
 
     EXPECT_EQ(reglages_de("[apprentissage par blocs]\nFormule récursive=1.1.1.3\nNombre d'items par bloc=4\n")
                   .formule_recursive,
@@ -127,6 +137,30 @@ TEST(Configuration, une_formule_ou_une_taille_de_bloc_inutilisable_revient_a_1_1
         const Reglages r = reglages_de(texte.constData());
         EXPECT_EQ(r.nombre_items_par_bloc, 3) << taille;
         EXPECT_EQ(r.formule_recursive, QStringLiteral("1.1.2.1.3"));
+    }
+}
+
+TEST(Configuration, un_nom_d_etablissement_qu_aucun_dossier_ne_peut_porter_est_coupe_a_64_caracteres)
+{
+    const QString e_aigus = QStringLiteral("é").repeated(128); // 256 bytes in UTF-8
+    const QString long_308 = QStringLiteral("Collège ") + QStringLiteral("a").repeated(55)
+        + QStringLiteral(" ") + QStringLiteral("b").repeated(244);
+    struct Cas
+    {
+        QString nom, utilise;
+    };
+    for (const Cas& c : {Cas {QStringLiteral("Collège Test"), QStringLiteral("Collège Test")},
+             // Longer than a name typed today, yet a folder may hold its histories: kept.
+             Cas {e_aigus.left(127), e_aigus.left(127)}, Cas {e_aigus, e_aigus.left(64)},
+             Cas {long_308, long_308.left(63)}}) {
+        QStringList remarques;
+        const Reglages r
+            = lit_reglages(FichierIni::depuis_texte(QStringLiteral("[Etablissement]\nNom=") + c.nom),
+                QStringLiteral("/p"), &remarques);
+        EXPECT_EQ(r.nom_etablissement, c.utilise) << c.nom.size();
+        EXPECT_EQ(
+            remarques.filter(QStringLiteral("nom de l'établissement")).size(), c.nom == c.utilise ? 0 : 1)
+            << c.nom.size();
     }
 }
 

@@ -102,6 +102,8 @@ TEST(EtablissementEnregistrement, un_nom_qui_ne_peut_pas_etre_un_dossier_ou_une_
         {{QStringLiteral("C"),
              {{QStringLiteral("6e"), {QStringLiteral("A")}}, {QStringLiteral("5e"), {QStringLiteral("A")}}}},
             QStringLiteral("La classe « A » figure deux fois")},
+        {{QStringLiteral("C").repeated(65), {{QStringLiteral("6e"), {QStringLiteral("A")}}}},
+            QStringLiteral("Le nom de l'établissement a plus de 64 caractères.")},
     };
     for (const Cas& c : cas) {
         const QStringList erreurs = erreurs_etablissement(etablissement_coupe(c.e));
