@@ -35,36 +35,63 @@ const QString fin_mis_de_cote = suffixe_temporaire + QStringLiteral("ancien");
 const QStringList extensions_ecrites
     = {QStringLiteral(".txt"), QStringLiteral(".ini"), QStringLiteral(".lnk"), QStringLiteral(".pdf")};
 
+// Qt names a temporary file by six letters drawn from A-Z and a-z, never a digit.
+bool six_lettres_de_qt(QStringView suffixe)
+{
+    return suffixe.size() == 6 && std::all_of(suffixe.begin(), suffixe.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    });
+}
+
+// Six letters as people write a word ("BACKUP", "backup", "Backup"): Qt draws such a name once in 21, a
+// user names a copy so nearly always. Left in place, a forgotten temporary costs some room, a deleted
+// copy costs the user's work.
+bool forme_de_mot(QStringView lettres)
+{
+    const auto majuscule = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const QStringView reste = lettres.mid(1);
+    return std::all_of(lettres.begin(), lettres.end(), majuscule)
+        || std::none_of(reste.begin(), reste.end(), majuscule);
+}
+
 // Whether a file is the temporary QSaveFile made for a file we write: that file's name, ".", six random
-// letters and digits, the file itself beside it. A word of lower-case letters only is taken for a user's
-// name.
+// letters, the file itself beside it.
 bool temporaire_qsavefile(const QFileInfo& f)
 {
     const QString nom = f.fileName();
     if (nom.size() < 8 || nom.at(nom.size() - 7) != QLatin1Char('.'))
         return false;
-    bool aleatoire = false;
-    for (qsizetype i = nom.size() - 6; i < nom.size(); ++i) {
-        const char16_t c = nom.at(i).unicode();
-        const bool chiffre_ou_majuscule = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
-        if (!chiffre_ou_majuscule && !(c >= u'a' && c <= u'z'))
-            return false;
-        aleatoire = aleatoire || chiffre_ou_majuscule;
-    }
+    const QStringView lettres = QStringView(nom).right(6);
+    if (!six_lettres_de_qt(lettres) || forme_de_mot(lettres))
+        return false;
     const QString cible = nom.chopped(7);
-    return aleatoire
-        && std::any_of(extensions_ecrites.cbegin(), extensions_ecrites.cend(),
-            [&](const QString& e) {
-                return cible.endsWith(e, Qt::CaseInsensitive) && cible.size() > e.size();
-            })
-        && QFileInfo(f.dir(), cible).isFile();
+    return std::any_of(extensions_ecrites.cbegin(), extensions_ecrites.cend(), [&](const QString& e) {
+        return cible.endsWith(e, Qt::CaseInsensitive) && cible.size() > e.size();
+    }) && QFileInfo(f.dir(), cible).isFile();
 }
 
-// Killed between its two renames, a write left the only copy of the file aside: it goes back in its place.
+// Whether a file is the named temporary of our own fallback: ".", the file's name, our suffix, six letters.
+bool temporaire_nomme(const QString& nom)
+{
+    return nom.startsWith(QLatin1Char('.')) && nom.size() > suffixe_temporaire.size() + 7
+        && QStringView(nom).chopped(6).endsWith(suffixe_temporaire)
+        && six_lettres_de_qt(QStringView(nom).right(6));
+}
+
+// A copy set aside by a write is the only one of its file while the file is missing (the write was killed
+// between its two renames): it goes back in its place. Beside a file as recent as itself, it is what a
+// finished write failed to remove: it goes, so that a later loss of the file never brings it back.
 bool remet_en_place(const QString& chemin)
 {
-    const QString mis_de_cote = chemin + fin_mis_de_cote;
-    return !QFileInfo::exists(chemin) && QFileInfo::exists(mis_de_cote) && QFile::rename(mis_de_cote, chemin);
+    const QFileInfo mis_de_cote(chemin + fin_mis_de_cote);
+    if (!mis_de_cote.exists())
+        return false;
+    const QFileInfo fichier(chemin);
+    if (!fichier.exists())
+        return QFile::rename(mis_de_cote.filePath(), chemin);
+    if (mis_de_cote.lastModified() <= fichier.lastModified())
+        QFile::remove(mis_de_cote.filePath());
+    return false;
 }
 
 // A killed process leaves its temporary file behind: ours are removed once they are ten minutes old.
@@ -76,11 +103,15 @@ void nettoie_temporaires(const QDir& dossier)
     const auto limite = QDateTime::currentDateTime().addSecs(-600);
     for (const QFileInfo& f : dossier.entryInfoList(motifs, QDir::Files | QDir::Hidden | QDir::System)) {
         const QString nom = f.fileName();
-        if (nom.endsWith(fin_mis_de_cote)
-            && remet_en_place(f.absoluteFilePath().chopped(fin_mis_de_cote.size())))
+        if (nom.endsWith(fin_mis_de_cote)) {
+            const QString chemin = f.absoluteFilePath().chopped(fin_mis_de_cote.size());
+            // Newer than its file (clocks of two machines apart): neither put back nor kept for ever.
+            if (!remet_en_place(chemin) && QFileInfo::exists(f.absoluteFilePath())
+                && f.lastModified() < limite)
+                QFile::remove(f.absoluteFilePath());
             continue;
-        // A set-aside copy still here has its file beside it: a write killed after its second rename.
-        if ((nom.contains(suffixe_temporaire) || temporaire_qsavefile(f)) && f.lastModified() < limite)
+        }
+        if ((temporaire_nomme(nom) || temporaire_qsavefile(f)) && f.lastModified() < limite)
             QFile::remove(f.absoluteFilePath());
     }
 }
