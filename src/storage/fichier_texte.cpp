@@ -12,7 +12,9 @@
 #include <emmintrin.h>
 #endif
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -336,17 +338,76 @@ std::optional<QString> texte_utf8(const QByteArray& octets)
 std::optional<QByteArray> lit_octets(const QString& chemin)
 {
     remet_en_place(chemin);
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray octets = f.readAll();
-    // A read that fails halfway must not pass for a shorter file, which would then be written back.
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return octets;
+    return lit_fichier(chemin);
+}
+
+// Renaming a file over a device or a FIFO would put a plain file in its place: the bytes go to it directly.
+// Opened without waiting, a FIFO that nobody reads is refused instead of holding the program.
+Ecriture ecrit_dans_flux(const QString& chemin, const QByteArray& octets)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {false,
+            errno == ENXIO
+                ? QStringLiteral("Impossible d'écrire « %1 » : aucun programme ne le lit.").arg(chemin)
+                : QStringLiteral("Impossible d'écrire « %1 » : %2")
+                      .arg(chemin, QString::fromLocal8Bit(std::strerror(errno)))};
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype ecrits = 0;
+    while (ecrits < octets.size()) {
+        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        ecrits += n;
+    }
+    const QString erreur = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    if (ecrits < octets.size())
+        return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};
+    return {};
 }
 
 } // namespace
+
+NatureChemin nature_chemin(const QString& chemin)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(chemin).constData(), &st) != 0)
+        return NatureChemin::absent;
+    if (S_ISREG(st.st_mode))
+        return NatureChemin::ordinaire;
+    if (S_ISDIR(st.st_mode))
+        return NatureChemin::dossier;
+    return S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ? NatureChemin::flux : NatureChemin::autre;
+}
+
+std::optional<QByteArray> lit_fichier(const QString& chemin)
+{
+    // Checked before opening too: opening a device may act on it.
+    if (nature_chemin(chemin) != NatureChemin::ordinaire)
+        return std::nullopt;
+    // Without waiting, so that a FIFO put there meanwhile cannot hold the reader.
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > taille_lisible_max) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray octets = f.readAll();
+    // A read that fails halfway must not pass for a shorter file, which would then be written back.
+    if (f.error() != QFileDevice::NoError || octets.size() > taille_lisible_max)
+        return std::nullopt;
+    return octets;
+}
 
 bool fichier_present(const QString& chemin)
 {
@@ -389,8 +450,17 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     QDir dossier = info.absoluteDir();
     if (!dossier.exists())
         return {false, QStringLiteral("Le dossier « %1 » n'existe pas.").arg(dossier.path())};
-    if (info.isDir())
+    switch (nature_chemin(chemin)) {
+    case NatureChemin::dossier:
         return {false, QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(chemin)};
+    case NatureChemin::flux:
+        return ecrit_dans_flux(chemin, octets);
+    case NatureChemin::autre:
+        return {false,
+            QStringLiteral("« %1 » n'est pas un fichier ordinaire : il n'a pas été remplacé.").arg(chemin)};
+    default:
+        break;
+    }
     // Content computed while the file was set aside would replace it: the caller must read it first.
     if (remet_en_place(chemin))
         return {false,

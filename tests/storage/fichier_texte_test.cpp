@@ -2,9 +2,13 @@
 #include "support/dossier_test.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(FichierTexte, les_lettres_entre_0x80_et_0x9f_ne_sont_pas_du_latin1)
 {
@@ -221,4 +225,58 @@ TEST(FichierTexte, une_copie_mise_de_cote_plus_ancienne_que_son_fichier_part_san
         EXPECT_FALSE(fichier_present(chemin));
         EXPECT_FALSE(lit_lignes(chemin).has_value());
     }
+}
+
+// Read whole, a FIFO would wait for a writer and /dev/zero would fill the memory: only regular files of
+// at most taille_lisible_max bytes are read, and the others count as unreadable.
+TEST(FichierTexte, seuls_les_fichiers_ordinaires_de_taille_raisonnable_se_lisent)
+{
+    DossierTest d;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin("tube.txt")).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), d.chemin("zero.txt")));
+    QFile enorme(d.chemin("enorme.txt"));
+    ASSERT_TRUE(enorme.open(QIODevice::WriteOnly) && enorme.resize(taille_lisible_max + 1));
+    enorme.close();
+    QFile limite(d.chemin("limite.txt"));
+    ASSERT_TRUE(limite.open(QIODevice::WriteOnly) && limite.resize(taille_lisible_max));
+    limite.close();
+    ASSERT_TRUE(d.cree("dossier.txt"));
+    for (const char* nom : {"tube.txt", "zero.txt", "enorme.txt", "dossier.txt"}) {
+        EXPECT_FALSE(lit_lignes(d.chemin(QString::fromLatin1(nom))).has_value()) << nom;
+        EXPECT_FALSE(lit_fichier(d.chemin(QString::fromLatin1(nom))).has_value()) << nom;
+    }
+    EXPECT_EQ(lit_fichier(d.chemin("limite.txt")).value_or(QByteArray()).size(), taille_lisible_max);
+}
+
+namespace {
+
+bool est_un_tube(const QString& chemin)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+} // namespace
+
+// Renaming over a device or a FIFO would leave a plain file in its place.
+TEST(FichierTexte, un_tube_nomme_recoit_les_octets_sans_etre_remplace_et_sans_lecteur_le_refus_est_dit)
+{
+    DossierTest d;
+    const QString tube = d.chemin("tube.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tube).constData(), 0644), 0);
+    const Ecriture sans_lecteur = ecrit_lignes(tube, {QStringLiteral("x")});
+    EXPECT_FALSE(sans_lecteur.ok);
+    EXPECT_TRUE(sans_lecteur.erreur.contains(QStringLiteral("aucun programme ne le lit")));
+    EXPECT_TRUE(est_un_tube(tube));
+
+    const int lecteur = ::open(QFile::encodeName(tube).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(lecteur, 0);
+    EXPECT_TRUE(ecrit_lignes(tube, {QStringLiteral("élève")}));
+    char octets[16] = {};
+    EXPECT_EQ(::read(lecteur, octets, sizeof octets), 7);
+    EXPECT_EQ(QByteArray(octets, 7), QByteArray("\xE9l\xE8ve\r\n"));
+    ::close(lecteur);
+    EXPECT_TRUE(est_un_tube(tube));
+    EXPECT_EQ(
+        QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList {"tube.txt"});
 }
