@@ -1,5 +1,6 @@
 #include "outils/commande_bilan.h"
 #include "outils/commande_options.h"
+#include "outils/commande_sortie.h"
 
 #include "core/choix_test.h"
 #include "reports/bilan_contenu.h"
@@ -94,15 +95,12 @@ std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur
         erreur = QStringLiteral("aucun historique donné (HISTORIQUE.txt…)");
         return std::nullopt;
     }
-    // A report must never replace the history it was made from.
-    const QFileInfo cible(o.sortie);
-    for (const QString& h : o.historiques) {
-        if (QFileInfo(h).absoluteFilePath() == cible.absoluteFilePath()
-            || (cible.exists() && QFileInfo(h).canonicalFilePath() == cible.canonicalFilePath())) {
-            erreur = QStringLiteral("le fichier PDF ne peut pas être un des historiques : %1").arg(o.sortie);
-            return std::nullopt;
-        }
-    }
+    QStringList dossiers;
+    for (const QString& h : o.historiques)
+        dossiers << QFileInfo(h).absolutePath();
+    erreur = sortie_refusee(o.sortie, GenreSortie::pdf, {o.historiques, dossiers});
+    if (!erreur.isEmpty())
+        return std::nullopt;
     return o;
 }
 

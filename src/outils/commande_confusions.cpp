@@ -1,5 +1,6 @@
 #include "outils/commande_confusions.h"
 #include "outils/commande_options.h"
+#include "outils/commande_sortie.h"
 
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
@@ -163,6 +164,11 @@ std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& e
         o.classes = existantes;
     if (o.historiques.isEmpty())
         o.historiques = QFileInfo(QDir::cleanPath(o.annee)).path();
+    if (!o.sortie.isEmpty()) {
+        erreur = sortie_refusee(o.sortie, GenreSortie::texte, {{}, {o.historiques}});
+        if (!erreur.isEmpty())
+            return std::nullopt;
+    }
     return o;
 }
 

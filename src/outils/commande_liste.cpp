@@ -1,5 +1,6 @@
 #include "outils/commande_liste.h"
 #include "outils/commande_options.h"
+#include "outils/commande_sortie.h"
 
 #include "storage/fichier_texte.h"
 #include "teacher/regles_liste_eleves.h"
@@ -113,6 +114,14 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
     }
     if (o.liste.masquer_incomplets && o.liste.objectifs.isEmpty())
         o.liste.objectifs = QStringLiteral("tables_classiques");
+    if (!o.fichier.isEmpty()) {
+        const QString historiques
+            = o.liste.ecole() ? o.liste.dossier_etablissement() : o.liste.dossier_eleves;
+        erreur = sortie_refusee(
+            o.fichier, o.csv ? GenreSortie::texte : GenreSortie::liste_eleves, {{}, {historiques}});
+        if (!erreur.isEmpty())
+            return std::nullopt;
+    }
     return o;
 }
 

@@ -1,5 +1,6 @@
 #include "outils/commande_stats.h"
 #include "outils/commande_options.h"
+#include "outils/commande_sortie.h"
 
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
@@ -137,6 +138,12 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
     if (o.niveaux.isEmpty() == o.ini.isEmpty()) {
         erreur = QStringLiteral("les niveaux et classes viennent de --niveaux ou de --ini (un des deux)");
         return std::nullopt;
+    }
+    if (!o.png.isEmpty()) {
+        const QStringList lus = o.ini.isEmpty() ? QStringList() : QStringList {o.ini};
+        erreur = sortie_refusee(o.png, GenreSortie::png, {lus, {o.etablissement}});
+        if (!erreur.isEmpty())
+            return std::nullopt;
     }
     return o;
 }

@@ -12,7 +12,9 @@
 #include <emmintrin.h>
 #endif
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,36 +37,63 @@ const QString fin_mis_de_cote = suffixe_temporaire + QStringLiteral("ancien");
 const QStringList extensions_ecrites
     = {QStringLiteral(".txt"), QStringLiteral(".ini"), QStringLiteral(".lnk"), QStringLiteral(".pdf")};
 
+// Qt names a temporary file by six letters drawn from A-Z and a-z, never a digit.
+bool six_lettres_de_qt(QStringView suffixe)
+{
+    return suffixe.size() == 6 && std::all_of(suffixe.begin(), suffixe.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    });
+}
+
+// Six letters as people write a word ("BACKUP", "backup", "Backup"): Qt draws such a name once in 21, a
+// user names a copy so nearly always. Left in place, a forgotten temporary costs some room, a deleted
+// copy costs the user's work.
+bool forme_de_mot(QStringView lettres)
+{
+    const auto majuscule = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const QStringView reste = lettres.mid(1);
+    return std::all_of(lettres.begin(), lettres.end(), majuscule)
+        || std::none_of(reste.begin(), reste.end(), majuscule);
+}
+
 // Whether a file is the temporary QSaveFile made for a file we write: that file's name, ".", six random
-// letters and digits, the file itself beside it. A word of lower-case letters only is taken for a user's
-// name.
+// letters, the file itself beside it.
 bool temporaire_qsavefile(const QFileInfo& f)
 {
     const QString nom = f.fileName();
     if (nom.size() < 8 || nom.at(nom.size() - 7) != QLatin1Char('.'))
         return false;
-    bool aleatoire = false;
-    for (qsizetype i = nom.size() - 6; i < nom.size(); ++i) {
-        const char16_t c = nom.at(i).unicode();
-        const bool chiffre_ou_majuscule = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
-        if (!chiffre_ou_majuscule && !(c >= u'a' && c <= u'z'))
-            return false;
-        aleatoire = aleatoire || chiffre_ou_majuscule;
-    }
+    const QStringView lettres = QStringView(nom).right(6);
+    if (!six_lettres_de_qt(lettres) || forme_de_mot(lettres))
+        return false;
     const QString cible = nom.chopped(7);
-    return aleatoire
-        && std::any_of(extensions_ecrites.cbegin(), extensions_ecrites.cend(),
-            [&](const QString& e) {
-                return cible.endsWith(e, Qt::CaseInsensitive) && cible.size() > e.size();
-            })
-        && QFileInfo(f.dir(), cible).isFile();
+    return std::any_of(extensions_ecrites.cbegin(), extensions_ecrites.cend(), [&](const QString& e) {
+        return cible.endsWith(e, Qt::CaseInsensitive) && cible.size() > e.size();
+    }) && QFileInfo(f.dir(), cible).isFile();
 }
 
-// Killed between its two renames, a write left the only copy of the file aside: it goes back in its place.
+// Whether a file is the named temporary of our own fallback: ".", the file's name, our suffix, six letters.
+bool temporaire_nomme(const QString& nom)
+{
+    return nom.startsWith(QLatin1Char('.')) && nom.size() > suffixe_temporaire.size() + 7
+        && QStringView(nom).chopped(6).endsWith(suffixe_temporaire)
+        && six_lettres_de_qt(QStringView(nom).right(6));
+}
+
+// A copy set aside by a write is the only one of its file while the file is missing (the write was killed
+// between its two renames): it goes back in its place. Beside a file as recent as itself, it is what a
+// finished write failed to remove: it goes, so that a later loss of the file never brings it back.
 bool remet_en_place(const QString& chemin)
 {
-    const QString mis_de_cote = chemin + fin_mis_de_cote;
-    return !QFileInfo::exists(chemin) && QFileInfo::exists(mis_de_cote) && QFile::rename(mis_de_cote, chemin);
+    const QFileInfo mis_de_cote(chemin + fin_mis_de_cote);
+    if (!mis_de_cote.exists())
+        return false;
+    const QFileInfo fichier(chemin);
+    if (!fichier.exists())
+        return QFile::rename(mis_de_cote.filePath(), chemin);
+    if (mis_de_cote.lastModified() <= fichier.lastModified())
+        QFile::remove(mis_de_cote.filePath());
+    return false;
 }
 
 // A killed process leaves its temporary file behind: ours are removed once they are ten minutes old.
@@ -76,11 +105,15 @@ void nettoie_temporaires(const QDir& dossier)
     const auto limite = QDateTime::currentDateTime().addSecs(-600);
     for (const QFileInfo& f : dossier.entryInfoList(motifs, QDir::Files | QDir::Hidden | QDir::System)) {
         const QString nom = f.fileName();
-        if (nom.endsWith(fin_mis_de_cote)
-            && remet_en_place(f.absoluteFilePath().chopped(fin_mis_de_cote.size())))
+        if (nom.endsWith(fin_mis_de_cote)) {
+            const QString chemin = f.absoluteFilePath().chopped(fin_mis_de_cote.size());
+            // Newer than its file (clocks of two machines apart): neither put back nor kept for ever.
+            if (!remet_en_place(chemin) && QFileInfo::exists(f.absoluteFilePath())
+                && f.lastModified() < limite)
+                QFile::remove(f.absoluteFilePath());
             continue;
-        // A set-aside copy still here has its file beside it: a write killed after its second rename.
-        if ((nom.contains(suffixe_temporaire) || temporaire_qsavefile(f)) && f.lastModified() < limite)
+        }
+        if ((temporaire_nomme(nom) || temporaire_qsavefile(f)) && f.lastModified() < limite)
             QFile::remove(f.absoluteFilePath());
     }
 }
@@ -305,17 +338,76 @@ std::optional<QString> texte_utf8(const QByteArray& octets)
 std::optional<QByteArray> lit_octets(const QString& chemin)
 {
     remet_en_place(chemin);
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray octets = f.readAll();
-    // A read that fails halfway must not pass for a shorter file, which would then be written back.
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return octets;
+    return lit_fichier(chemin);
+}
+
+// Renaming a file over a device or a FIFO would put a plain file in its place: the bytes go to it directly.
+// Opened without waiting, a FIFO that nobody reads is refused instead of holding the program.
+Ecriture ecrit_dans_flux(const QString& chemin, const QByteArray& octets)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {false,
+            errno == ENXIO
+                ? QStringLiteral("Impossible d'écrire « %1 » : aucun programme ne le lit.").arg(chemin)
+                : QStringLiteral("Impossible d'écrire « %1 » : %2")
+                      .arg(chemin, QString::fromLocal8Bit(std::strerror(errno)))};
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype ecrits = 0;
+    while (ecrits < octets.size()) {
+        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        ecrits += n;
+    }
+    const QString erreur = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    if (ecrits < octets.size())
+        return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};
+    return {};
 }
 
 } // namespace
+
+NatureChemin nature_chemin(const QString& chemin)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(chemin).constData(), &st) != 0)
+        return NatureChemin::absent;
+    if (S_ISREG(st.st_mode))
+        return NatureChemin::ordinaire;
+    if (S_ISDIR(st.st_mode))
+        return NatureChemin::dossier;
+    return S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ? NatureChemin::flux : NatureChemin::autre;
+}
+
+std::optional<QByteArray> lit_fichier(const QString& chemin)
+{
+    // Checked before opening too: opening a device may act on it.
+    if (nature_chemin(chemin) != NatureChemin::ordinaire)
+        return std::nullopt;
+    // Without waiting, so that a FIFO put there meanwhile cannot hold the reader.
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > taille_lisible_max) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray octets = f.readAll();
+    // A read that fails halfway must not pass for a shorter file, which would then be written back.
+    if (f.error() != QFileDevice::NoError || octets.size() > taille_lisible_max)
+        return std::nullopt;
+    return octets;
+}
 
 bool fichier_present(const QString& chemin)
 {
@@ -358,8 +450,17 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     QDir dossier = info.absoluteDir();
     if (!dossier.exists())
         return {false, QStringLiteral("Le dossier « %1 » n'existe pas.").arg(dossier.path())};
-    if (info.isDir())
+    switch (nature_chemin(chemin)) {
+    case NatureChemin::dossier:
         return {false, QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(chemin)};
+    case NatureChemin::flux:
+        return ecrit_dans_flux(chemin, octets);
+    case NatureChemin::autre:
+        return {false,
+            QStringLiteral("« %1 » n'est pas un fichier ordinaire : il n'a pas été remplacé.").arg(chemin)};
+    default:
+        break;
+    }
     // Content computed while the file was set aside would replace it: the caller must read it first.
     if (remet_en_place(chemin))
         return {false,

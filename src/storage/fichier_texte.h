@@ -15,8 +15,27 @@ QChar car_cp1252(unsigned char octet);
 // Splits text on CR LF, LF or lone CR. A final line break does not make an empty last line.
 QStringList decoupe_lignes(const QString& texte);
 
+// What stands at a path, links followed.
+enum class NatureChemin
+{
+    absent,
+    ordinaire,
+    dossier,
+    flux, // a character device or a FIFO: what is written goes through, there is nothing to replace
+    autre // a block device or a socket
+};
+NatureChemin nature_chemin(const QString& chemin);
+
+// Every file the program reads is text of a few megabytes at most (a history after years of séances is
+// under 5 MB): a larger one is none of ours, and reading it whole could exhaust the memory.
+inline constexpr qint64 taille_lisible_max = 32 * 1024 * 1024;
+
+// The bytes of a regular file of at most taille_lisible_max bytes; nullopt when it is missing, unreadable,
+// larger, or something else (a FIFO, a device, a folder), which is never opened to wait on it.
+std::optional<QByteArray> lit_fichier(const QString& chemin);
+
 // The lines of a file (CR LF or LF; a UTF-8 file with its BOM is read as UTF-8). nullopt when it cannot
-// be opened (missing or unreadable).
+// be read, as lit_fichier says.
 std::optional<QStringList> lit_lignes(const QString& chemin);
 std::optional<QString> lit_texte(const QString& chemin);
 
@@ -35,7 +54,9 @@ struct Ecriture
 };
 
 // Replaces the file with these bytes, or leaves the previous one untouched and says why. A file found set
-// aside by a killed write is put back and not replaced: the bytes were computed without it.
+// aside by a killed write is put back and not replaced: the bytes were computed without it. A character
+// device or a FIFO (/dev/null, a pipe) is written to directly, never replaced; a FIFO that nobody reads is
+// refused; a block device or a socket is refused.
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets);
 // Lines joined and ended by CR LF, in Windows-1252.
 Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes);

@@ -3,10 +3,10 @@
 #include "core/dates.h"
 #include "core/faits.h"
 #include "storage/dossiers.h"
+#include "storage/fichier_texte.h"
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
@@ -253,16 +253,13 @@ ResultatEleve evalue_octets(const QByteArray& octets, const OptionsListeEleves& 
 
 ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options)
 {
-    QFile f(chemin);
-    QByteArray octets;
-    if (f.open(QIODevice::ReadOnly))
-        octets = f.readAll();
-    if (!f.isOpen() || f.error() != QFileDevice::NoError) {
+    const std::optional<QByteArray> octets = lit_fichier(chemin);
+    if (!octets) {
         ResultatEleve r;
         r.illisible = true;
         return r;
     }
-    return evalue_octets(octets, options);
+    return evalue_octets(*octets, options);
 }
 
 int moyenne_arrondie(const QVector<int>& valeurs)

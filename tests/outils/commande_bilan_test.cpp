@@ -177,7 +177,7 @@ TEST_F(CommandeBilan, arguments_incorrects)
         {{QStringLiteral("-o"), pdf, h, QStringLiteral("--classe")}, QStringLiteral("attend une valeur")},
         {{QStringLiteral("--temps-acceptable"), QStringLiteral("0"), QStringLiteral("-o"), pdf, h},
             QStringLiteral("temps de réponse acceptable invalide")},
-        {{QStringLiteral("-o"), h, h}, QStringLiteral("ne peut pas être un des historiques")},
+        {{QStringLiteral("-o"), h, h}, QStringLiteral("est un des fichiers lus par la commande")},
     };
     for (const auto& [arguments, message] : cas) {
         EXPECT_EQ(lance(arguments), 2) << arguments.join(QLatin1Char(' ')).toStdString();

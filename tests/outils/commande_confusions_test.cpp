@@ -133,8 +133,7 @@ TEST_F(CommandeConfusions, arguments_refuses_et_classes_vides)
         {{QStringLiteral("--categories"), QStringLiteral("justes")}, 2, QStringLiteral("catégorie inconnue")},
         {{QStringLiteral("--dernier-au"), QStringLiteral("31/02/2024")}, 2, QStringLiteral("date invalide")},
         {{QStringLiteral("--tri")}, 2, QStringLiteral("attend une valeur")},
-        {{QStringLiteral("-o"), d.chemin(QStringLiteral("Valbrume"))}, 1,
-            QStringLiteral("n'a pas pu être écrit")},
+        {{QStringLiteral("-o"), d.chemin(QStringLiteral("Valbrume"))}, 2, QStringLiteral("est un dossier")},
     };
     for (const auto& x : cas) {
         EXPECT_EQ(lance(x.arguments), x.code) << x.message.toStdString();

@@ -2,9 +2,13 @@
 #include "support/dossier_test.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(FichierTexte, les_lettres_entre_0x80_et_0x9f_ne_sont_pas_du_latin1)
 {
@@ -147,36 +151,132 @@ TEST(FichierTexte, une_ecriture_ne_remplace_pas_un_fichier_retrouve_de_cote)
     EXPECT_TRUE(fichier_present(d.chemin("h.txt")));
 }
 
-// A kill or a failed rename leaves QSaveFile's temporary, a full copy of the file, beside it.
+namespace {
+
+// A file with these bytes, last modified `age_min` minutes ago.
+void cree_ancien(const QString& chemin, int age_min, const QByteArray& octets = "copie")
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+    f.flush();
+    f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * age_min), QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+// A kill leaves a temporary beside the file it was replacing: QSaveFile's is the file's name, "." and six
+// letters of A-Z and a-z (never a digit), ours "." + name + ".tabrix-tmp-" + six letters.
 TEST(FichierTexte, les_temporaires_oublies_des_fichiers_ecrits_partent_et_rien_d_autre)
 {
     DossierTest d;
-    ASSERT_TRUE(ecrit_lignes(d.chemin("Dupont_Marie.txt"), {QStringLiteral("x")}));
-    ASSERT_TRUE(ecrit_lignes(d.chemin("Tabrix.ini"), {QStringLiteral("x")}));
-    const auto cree = [&](const char* nom, int age_min) {
-        QFile f(d.chemin(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("copie");
-        f.flush();
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * age_min), QFileDevice::FileModificationTime);
-    };
+    for (const char* nom : {"Dupont_Marie.txt", "Tabrix.ini", "notes.txt", "x.TXT"})
+        ASSERT_TRUE(ecrit_lignes(d.chemin(QString::fromLatin1(nom)), {QStringLiteral("x")}));
     const struct
     {
         const char* nom;
         int age_min;
         bool reste;
     } cas[] = {
-        {"Dupont_Marie.txt.aB3xYz", 60 * 24, false},
-        {"Tabrix.ini.Q7kLm2", 11, false},
-        {"Dupont_Marie.txt.Zx9Yw1", 2, true}, // perhaps a write in progress
-        {"Dupont_Marie.txt.backup", 60 * 24, true}, // a name of somebody's, not random
-        {"photo.jpg.aB3xYz", 60 * 24, true},
-        {"Absent_Eleve.txt.aB3xYz", 60 * 24, true}, // no file of ours beside it
-        {"Dupont_Marie.txt.aB3xY", 60 * 24, true},
+        {"Dupont_Marie.txt.aBqxYz", 60 * 24, false},
+        {"Tabrix.ini.QhkLmW", 11, false},
+        {"x.TXT.bACKuP", 60 * 24, false},
+        {".Dupont_Marie.txt.tabrix-tmp-KdeQsT", 60 * 24, false},
+        {"Dupont_Marie.txt.ZxqYwB", 2, true}, // perhaps a write in progress
+        {".Tabrix.ini.tabrix-tmp-KdeQsT", 2, true},
+        // Copies people make: digits, or a word as they write it.
+        {"notes.txt.Copie1", 60 * 24, true},
+        {"Dupont_Marie.txt.bak001", 60 * 24, true},
+        {"Tabrix.ini.OLD123", 60 * 24, true},
+        {"x.TXT.Sauve2", 60 * 24, true},
+        {"notes.txt.BACKUP", 60 * 24, true},
+        {"notes.txt.backup", 60 * 24, true},
+        {"notes.txt.Backup", 60 * 24, true},
+        {"Tabrix.ini.tabrix-tmp-copie", 60 * 24, true},
+        {".notes.txt.tabrix-tmp-Copie1", 60 * 24, true},
+        {"photo.jpg.aBqxYz", 60 * 24, true}, // not a file we write
+        {"Absent_Eleve.txt.aBqxYz", 60 * 24, true}, // no file of ours beside it
+        {"Dupont_Marie.txt.aBqxY", 60 * 24, true},
+        {"Dupont_Marie.txt.aBqxYzW", 60 * 24, true},
     };
     for (const auto& c : cas)
-        cree(c.nom, c.age_min);
+        cree_ancien(d.chemin(QString::fromLatin1(c.nom)), c.age_min);
     ASSERT_TRUE(ecrit_lignes(d.chemin("autre.txt"), {QStringLiteral("x")}));
     for (const auto& c : cas)
-        EXPECT_EQ(QFile::exists(d.chemin(c.nom)), c.reste) << c.nom;
+        EXPECT_EQ(QFile::exists(d.chemin(QString::fromLatin1(c.nom))), c.reste) << c.nom;
+}
+
+// When removing the set-aside copy failed after a write that succeeded, the copy is older than the file.
+TEST(FichierTexte, une_copie_mise_de_cote_plus_ancienne_que_son_fichier_part_sans_jamais_revenir)
+{
+    DossierTest d;
+    const QString chemin = d.chemin("h.txt");
+    const QString copie = chemin + QStringLiteral(".tabrix-tmp-ancien");
+    for (const bool par_ecriture : {false, true}) {
+        ASSERT_TRUE(ecrit_lignes(chemin, {QStringLiteral("nouveau")}));
+        cree_ancien(copie, 3, "ancien\r\n");
+        if (par_ecriture)
+            ASSERT_TRUE(ecrit_lignes(d.chemin("autre.txt"), {QStringLiteral("x")}));
+        else
+            EXPECT_EQ(lit_lignes(chemin), QStringList {QStringLiteral("nouveau")});
+        EXPECT_FALSE(QFile::exists(copie)) << par_ecriture;
+        // The file lost later is lost, not replaced by what it held before the write.
+        ASSERT_TRUE(QFile::remove(chemin));
+        EXPECT_FALSE(fichier_present(chemin));
+        EXPECT_FALSE(lit_lignes(chemin).has_value());
+    }
+}
+
+// Read whole, a FIFO would wait for a writer and /dev/zero would fill the memory: only regular files of
+// at most taille_lisible_max bytes are read, and the others count as unreadable.
+TEST(FichierTexte, seuls_les_fichiers_ordinaires_de_taille_raisonnable_se_lisent)
+{
+    DossierTest d;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin("tube.txt")).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), d.chemin("zero.txt")));
+    QFile enorme(d.chemin("enorme.txt"));
+    ASSERT_TRUE(enorme.open(QIODevice::WriteOnly) && enorme.resize(taille_lisible_max + 1));
+    enorme.close();
+    QFile limite(d.chemin("limite.txt"));
+    ASSERT_TRUE(limite.open(QIODevice::WriteOnly) && limite.resize(taille_lisible_max));
+    limite.close();
+    ASSERT_TRUE(d.cree("dossier.txt"));
+    for (const char* nom : {"tube.txt", "zero.txt", "enorme.txt", "dossier.txt"}) {
+        EXPECT_FALSE(lit_lignes(d.chemin(QString::fromLatin1(nom))).has_value()) << nom;
+        EXPECT_FALSE(lit_fichier(d.chemin(QString::fromLatin1(nom))).has_value()) << nom;
+    }
+    EXPECT_EQ(lit_fichier(d.chemin("limite.txt")).value_or(QByteArray()).size(), taille_lisible_max);
+}
+
+namespace {
+
+bool est_un_tube(const QString& chemin)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+} // namespace
+
+// Renaming over a device or a FIFO would leave a plain file in its place.
+TEST(FichierTexte, un_tube_nomme_recoit_les_octets_sans_etre_remplace_et_sans_lecteur_le_refus_est_dit)
+{
+    DossierTest d;
+    const QString tube = d.chemin("tube.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tube).constData(), 0644), 0);
+    const Ecriture sans_lecteur = ecrit_lignes(tube, {QStringLiteral("x")});
+    EXPECT_FALSE(sans_lecteur.ok);
+    EXPECT_TRUE(sans_lecteur.erreur.contains(QStringLiteral("aucun programme ne le lit")));
+    EXPECT_TRUE(est_un_tube(tube));
+
+    const int lecteur = ::open(QFile::encodeName(tube).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(lecteur, 0);
+    EXPECT_TRUE(ecrit_lignes(tube, {QStringLiteral("élève")}));
+    char octets[16] = {};
+    EXPECT_EQ(::read(lecteur, octets, sizeof octets), 7);
+    EXPECT_EQ(QByteArray(octets, 7), QByteArray("\xE9l\xE8ve\r\n"));
+    ::close(lecteur);
+    EXPECT_TRUE(est_un_tube(tube));
+    EXPECT_EQ(
+        QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList {"tube.txt"});
 }
