@@ -1,8 +1,8 @@
 #include "app/ouverture.h"
 
-#include "app/logique/ligne_commande.h"
 #include "app/tgeneral.h"
 #include "app/tgeneral_bulles.h"
+#include "seance/ligne_commande.h"
 #include "ui/apparence.h"
 
 #include <QApplication>

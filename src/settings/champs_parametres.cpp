@@ -1,5 +1,7 @@
 #include "settings/champs_parametres.h"
 
+#include "ui/controles.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,9 +15,7 @@ namespace {
 
 QRadioButton* radio(const QString& nom, const QString& libelle, QWidget* parent)
 {
-    auto* b = new QRadioButton(libelle, parent);
-    b->setObjectName(nom);
-    return b;
+    return bouton_nomme<QRadioButton>(nom, libelle, parent);
 }
 
 QLabel* etiquette(const QString& texte, QWidget* parent)
