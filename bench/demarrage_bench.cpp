@@ -1,7 +1,7 @@
 // Start-up and pupil séance on real files in a temporary folder: what a pupil waits for at launch, at
 // identification and after each activity.
-#include "app/logique/demarrage.h"
-#include "app/logique/session.h"
+#include "seance/demarrage.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 #include "storage/fichier_texte.h"

@@ -1,9 +1,9 @@
 // Saves screenshots of the learning window into the folder given as argument:
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_apprentissage docs/images
 // (QT_SCALE_FACTOR=1.5 in front for the 150 % look).
-#include "app/logique/session.h"
 #include "core/faits.h"
 #include "learning/tapprent.h"
+#include "seance/session.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
 

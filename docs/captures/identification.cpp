@@ -1,6 +1,6 @@
 // Screenshots of the identification window on a sample school: captures_identification <folder>.
-#include "app/identification_ecole.h"
 #include "app/tident.h"
+#include "seance/identification_ecole.h"
 
 #include <QApplication>
 #include <QLineEdit>

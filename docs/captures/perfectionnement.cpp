@@ -1,9 +1,9 @@
 // Saves screenshots of the perfecting window into the folder given as argument:
 //   xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb ./captures_perfectionnement docs/images
 // With QT_SCALE_FACTOR=1.5 and a second argument "_150", the same at 150 %.
-#include "app/logique/session.h"
 #include "core/faits.h"
 #include "perfecting/tperfect.h"
+#include "seance/session.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
 

@@ -1,7 +1,7 @@
 // Saves screenshots of the per-product statistics window into the folder given as argument:
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_statistiques_produits docs/images
 // With QT_SCALE_FACTOR=1.5 and a second argument "_150", the names end in "_150".
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/fichier_texte.h"
 #include "storage/historique_lignes.h"
 #include "support/messagerie_enregistreuse.h"

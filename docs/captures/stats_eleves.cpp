@@ -1,7 +1,7 @@
 // Saves screenshots of the "Statistiques élèves" page and of its charts into the folder given as argument:
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_stats_eleves docs/images
 // With QT_SCALE_FACTOR=1.5 and a second argument "_150", the names end in "_150".
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/historique_lignes.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"

@@ -1,8 +1,8 @@
 // Saves screenshots of the test window into the folder given as argument:
 //   xvfb-run -s "-screen 0 1920x1080x24" ./captures_test_mode docs/images
-#include "app/logique/session.h"
 #include "core/faits.h"
 #include "epreuve/ttest.h"
+#include "seance/session.h"
 #include "support/messagerie_enregistreuse.h"
 #include "support/plateforme_factice.h"
 #include "ui/boite_message.h"

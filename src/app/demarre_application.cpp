@@ -1,6 +1,6 @@
 #include "app/demarre_application.h"
 
-#include "app/logique/echelle_ecran.h"
+#include "seance/echelle_ecran.h"
 
 #include <QScreen>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/logique/tableau_de_bord_graphique.h"
+#include "seance/tableau_de_bord_graphique.h"
 
 #include <QVector>
 #include <QWidget>

@@ -1,10 +1,10 @@
 #include "app/demarre_application.h"
-#include "app/logique/ligne_commande.h"
 #include "app/ouverture.h"
 #include "app/tgeneral.h"
 #include "core/horloge.h"
 #include "platform/instance_unique.h"
 #include "platform/plateforme_systeme.h"
+#include "seance/ligne_commande.h"
 #include "ui/boites.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/ouverture.h"
 
-#include "app/logique/ligne_commande.h"
 #include "app/tgeneral.h"
 #include "app/tgeneral_bulles.h"
 #include "platform/traduction_qt.h"
+#include "seance/ligne_commande.h"
 #include "ui/apparence.h"
 
 #include <QApplication>

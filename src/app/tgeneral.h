@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/logique/session.h"
-#include "app/logique/tableau_de_bord.h"
 #include "app/tgeneral_messagerie.h"
+#include "seance/session.h"
+#include "seance/tableau_de_bord.h"
 
 #include <QMainWindow>
 #include <QVector>

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -312,5 +313,7 @@ void Tgeneral::imprime_test(const QString& ligne_test)
     donnees.enregistrements = ligne_test.mid(29);
     donnees.titre_date = e.jour_seance + QLatin1Char(' ') + e.date_seance;
     donnees.temps_acceptable = r.temps_reponse_acceptable;
-    imprime_bilan(this, donnees);
+    QPrinter imprimante(QPrinter::HighResolution);
+    if (boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer le bilan")))
+        imprime_bilan(imprimante, donnees);
 }

@@ -1,6 +1,6 @@
 #include "app/tgeneral_bulles.h"
 
-#include "app/logique/demarrage.h"
+#include "seance/demarrage.h"
 #include "ui/bulle_aide.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "app/tident.h"
 
-#include "app/logique/identification.h"
 #include "app/tident_libelle.h"
 #include "core/dates.h"
+#include "seance/identification.h"
 #include "ui/boites.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/logique/identification_eleve.h"
 #include "core/etat.h"
 #include "core/horloge.h"
+#include "seance/identification_eleve.h"
 
 #include <QDialog>
 #include <QVector>
@@ -53,6 +53,14 @@ protected:
 
 private:
     void construit();
+    // In creation order, which is the keyboard's order: class lists, class panel and registration, code
+    // typed, name typed, code given to a new pupil.
+    void construit_listes();
+    void construit_classe_et_inscription();
+    void construit_code();
+    void construit_nom();
+    void construit_code_donne();
+    void branche_controles();
     QListWidget* nouvelle_box(int i);
     void vide_boxes();
     void remplit_box(QListWidget* b, const QStringList& entrees, int largeur_par_car, int marge);

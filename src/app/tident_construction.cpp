@@ -1,5 +1,6 @@
 #include "app/tident.h"
 #include "app/tident_libelle.h"
+#include "ui/controles.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -61,8 +62,7 @@ QPixmap motif_fond()
 
 QPushButton* nouveau_bouton(QWidget* parent, const char* nom, const QString& texte, int largeur)
 {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QLatin1String(nom));
+    auto* b = bouton_nomme(QLatin1String(nom), texte, parent);
     b->setAccessibleName(texte.simplified());
     b->setFont(police_texte(14));
     b->setCursor(Qt::PointingHandCursor);
@@ -101,6 +101,16 @@ void Tident::construit()
     setModal(true);
     m_fond = motif_fond();
 
+    construit_listes();
+    construit_classe_et_inscription();
+    construit_code();
+    construit_nom();
+    construit_code_donne();
+    branche_controles();
+}
+
+void Tident::construit_listes()
+{
     m_label_classe = nouveau_libelle(this, "label_classe", QStringLiteral("Clique sur ta classe:"));
 
     m_zone_listes = new QScrollArea(this);
@@ -129,7 +139,10 @@ void Tident::construit()
         [this](QListWidgetItem* item) { clic_liste(m_ListBox_autre, item); });
     remplit_box(m_ListBox_autre, {IdentificationEleve::aucune()}, 11, 14);
     m_ListBox_autre->hide();
+}
 
+void Tident::construit_classe_et_inscription()
+{
     m_PanelClasse = new QLabel(this);
     m_PanelClasse->setObjectName(QStringLiteral("PanelClasse"));
     m_PanelClasse->setFont(police_texte(16));
@@ -145,7 +158,10 @@ void Tident::construit()
     m_button_inscription = nouveau_bouton(this, "button_inscription", QStringLiteral("Inscription"), 130);
     m_Button_oui = nouveau_bouton(this, "Button_oui", QStringLiteral("Oui"), 90);
     m_Button_non = nouveau_bouton(this, "Button_non", QStringLiteral("Non"), 90);
+}
 
+void Tident::construit_code()
+{
     m_label_tape_code = nouveau_libelle(this, "label_tape_code", QStringLiteral("Tape ton code:"), true);
     m_label_tape_code->move(40, 120);
     m_Edit_code = nouveau_champ(this, "Edit_code", QStringLiteral("Tape ton code:"), police_fixe(26));
@@ -155,7 +171,10 @@ void Tident::construit()
     m_label_code_inconnu->move(40, 182);
     m_Button_code_inconnu = nouveau_bouton(this, "Button_code_inconnu", QStringLiteral("OK"), 90);
     m_Button_code_inconnu->move(m_label_code_inconnu->geometry().right() + 14, 178);
+}
 
+void Tident::construit_nom()
+{
     m_Label_nom = nouveau_libelle(this, "Label_nom", QStringLiteral("Nom de famille:"));
     m_Label_nom->move(40, 120);
     m_Edit_nom = nouveau_champ(this, "Edit_nom", QStringLiteral("Nom de famille:"), police_texte(18));
@@ -168,7 +187,10 @@ void Tident::construit()
     m_Edit_prenom->setMaxLength(40);
     m_Button_id = nouveau_bouton(this, "Button_id", QStringLiteral("OK"), 110);
     m_Button_id->move(220, 220);
+}
 
+void Tident::construit_code_donne()
+{
     m_label_code = nouveau_libelle(this, "label_code", QStringLiteral("Ton code est:"), true);
     m_label_code->move(40, 290);
     m_Panel_code = new QLabel(this);
@@ -184,7 +206,10 @@ void Tident::construit()
     m_label_cahier->move(220, 340);
     m_Button_code = nouveau_bouton(this, "Button_code", QStringLiteral("OK"), 110);
     m_Button_code->move(220, 382);
+}
 
+void Tident::branche_controles()
+{
     m_Edit_nom->installEventFilter(this);
     m_Edit_prenom->installEventFilter(this);
     connect(m_ButtonChangerClasse, &QPushButton::clicked, this, [this] { ButtonChangerClasseClick(); });

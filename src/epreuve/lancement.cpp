@@ -1,7 +1,7 @@
 #include "epreuve/lancement.h"
 
-#include "app/logique/session.h"
 #include "epreuve/ttest.h"
+#include "seance/session.h"
 #include "ui/boite_message.h"
 #include "ui/boites.h"
 

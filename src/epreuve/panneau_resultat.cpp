@@ -3,6 +3,7 @@
 #include "epreuve/evaluation_test.h"
 #include "reports/graphique_test.h"
 #include "ui/accessibilite.h"
+#include "ui/controles.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -69,11 +70,7 @@ QLabel* PanneauResultat::etiquette(const char* nom, int taille_points, bool gras
 {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(nom));
-    QFont f = l->font();
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-    f.setPointSize(taille_points);
-    f.setBold(gras);
-    l->setFont(f);
+    l->setFont(police_activite(taille_points, gras));
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, couleur);
     l->setPalette(p);

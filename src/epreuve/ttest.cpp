@@ -1,12 +1,12 @@
 #include "epreuve/ttest.h"
 
-#include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
 #include "epreuve/evaluation_test.h"
 #include "epreuve/panneau_resultat.h"
 #include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
+#include "seance/session.h"
 #include "storage/records.h"
 #include "ui/afficheur_led.h"
 #include "ui/boite_message.h"
@@ -28,11 +28,7 @@ const QString texte_trop_long = QStringLiteral("Trop long!");
 } // namespace
 
 Ttest::Ttest(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : FenetreActivite(
-        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
-    , m_session(session)
-    , m_horloge(horloge)
-    , m_hasard(graine)
+    : FenetreActivite(session, horloge, graine, parent)
     , m_moteur(m_hasard)
 {
     construit();
@@ -40,11 +36,6 @@ Ttest::Ttest(Session& session, const Horloge& horloge, quint32 graine, QWidget* 
 }
 
 Ttest::~Ttest() = default;
-
-qint64 Ttest::maintenant() const
-{
-    return m_horloge.maintenant_ms();
-}
 
 void Ttest::definit_impression(std::function<void(const QString&)> impression)
 {
@@ -80,8 +71,8 @@ void Ttest::initialisation_test()
     m_inhibe_impression.stop();
 
     m_phase_vue = MoteurTest::Phase::inactif;
-    m_moteur.initialisation_test(eleve.produits_etudies, reglages.temps_reponse_maximum,
-        heure_texte(m_horloge.date_heure().time()), maintenant());
+    m_moteur.initialisation_test(
+        eleve.produits_etudies, reglages.temps_reponse_maximum, heure(), maintenant());
     construit_panneaux();
     m_plateau->resize(m_plateau->width(), 600);
     m_panel_compteur->move(30, m_plateau->height() - 25 - m_panel_compteur->height());
@@ -299,7 +290,7 @@ void Ttest::Button_fin_du_testClick()
 
 void Ttest::fin_du_test()
 {
-    m_ligne_seance = m_moteur.termine(heure_texte(m_horloge.date_heure().time()));
+    m_ligne_seance = m_moteur.termine(heure());
     for (QWidget* w : std::initializer_list<QWidget*> {static_cast<QWidget*>(m_panel1), m_champ, m_je_passe,
              m_effacer, m_recommencer, m_pause, m_label_temps, m_panel_compteur})
         w->hide();

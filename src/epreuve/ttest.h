@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/hasard.h"
 #include "epreuve/moteur_test.h"
-#include "ui/fenetre_activite.h"
+#include "seance/fenetre_activite.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -80,11 +79,7 @@ private:
     bool garde_boite();
     void boite_fermee(const QString& titre, const QString& texte);
     bool impression_possible() const;
-    qint64 maintenant() const;
 
-    Session& m_session;
-    const Horloge& m_horloge;
-    Hasard m_hasard;
     MoteurTest m_moteur;
     bool m_complet = false;
     QString m_ligne_seance;

@@ -1,35 +1,17 @@
 #include "epreuve/ttest.h"
 
-#include "app/logique/session.h"
 #include "epreuve/panneau_resultat.h"
+#include "seance/session.h"
 #include "ui/afficheur_led.h"
 #include "ui/boite_message.h"
 #include "ui/champ_reponse.h"
+#include "ui/controles.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
 namespace {
-
-QFont police(int points, bool gras = true)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-    f.setPointSize(points);
-    f.setBold(gras);
-    return f;
-}
-
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
-{
-    auto* b = new QPushButton(libelle, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAccessibleName(libelle.trimmed());
-    b->setGeometry(zone);
-    b->setFont(police(10));
-    return b;
-}
 
 void colore(QWidget* w, const QColor& fond, const QColor& texte)
 {
@@ -57,7 +39,7 @@ void Ttest::construit()
     m_label_quest->setObjectName(QStringLiteral("Label_quest"));
     m_label_quest->setGeometry(m_panel1->rect().adjusted(4, 4, -4, -4));
     m_label_quest->setAlignment(Qt::AlignCenter);
-    m_label_quest->setFont(police(44));
+    m_label_quest->setFont(police_activite(44));
     QPalette pq = m_label_quest->palette();
     pq.setColor(QPalette::WindowText, QColor(0, 0, 128));
     m_label_quest->setPalette(pq);
@@ -65,7 +47,7 @@ void Ttest::construit()
     m_champ = new ChampReponse(m_plateau);
     m_champ->setObjectName(QStringLiteral("MaskEdit1"));
     m_champ->setAccessibleName(QStringLiteral("Ta réponse"));
-    m_champ->setFont(police(24));
+    m_champ->setFont(police_activite(24));
     m_champ->setFixedHeight(46);
     QPalette pc = m_champ->palette();
     pc.setColor(QPalette::Base, QColor(211, 211, 211));
@@ -73,12 +55,13 @@ void Ttest::construit()
     m_champ->move(370, 158);
 
     const QString astuce = QStringLiteral("Tu peux aussi te servir de la touche ");
-    m_je_passe
-        = bouton(m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(264, 220, 130, 32));
+    m_je_passe = bouton_activite(
+        m_plateau, "Button_je_passe", QStringLiteral("je ne sais pas"), QRect(264, 220, 130, 32));
     m_je_passe->setToolTip(astuce + QStringLiteral("\"Entrée\""));
     // Reached with Tab, but a click leaves the focus in the answer.
     m_je_passe->setFocusPolicy(Qt::TabFocus);
-    m_effacer = bouton(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(406, 220, 130, 32));
+    m_effacer
+        = bouton_activite(m_plateau, "Button_effacer", QStringLiteral("effacer"), QRect(406, 220, 130, 32));
     // Enter skips the question: clearing has its own key, so that the hint never makes a pupil lose one.
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
     m_effacer->setFocusPolicy(Qt::TabFocus);
@@ -93,23 +76,25 @@ void Ttest::construit()
     m_compteur->setGeometry(6, 6, 72, 44);
     m_label_temps = new QLabel(m_plateau);
     m_label_temps->setObjectName(QStringLiteral("Label_temps"));
-    m_label_temps->setFont(police(14));
+    m_label_temps->setFont(police_activite(14));
     QPalette pt = m_label_temps->palette();
     pt.setColor(QPalette::WindowText, Qt::red);
     m_label_temps->setPalette(pt);
 
-    m_pause = bouton(m_plateau, "BitBtn_pause", QStringLiteral("Pause"), QRect(30, 272, 90, 32));
+    m_pause = bouton_activite(m_plateau, "BitBtn_pause", QStringLiteral("Pause"), QRect(30, 272, 90, 32));
     m_pause->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     m_pause->setFocusPolicy(Qt::TabFocus);
-    m_recommencer = bouton(
+    m_recommencer = bouton_activite(
         m_plateau, "BitBtn_recommencer", QStringLiteral("Recommencer tout"), QRect(30, 320, 170, 32));
     m_recommencer->setFocusPolicy(Qt::TabFocus);
 
     m_resultat = new PanneauResultat(m_plateau);
     m_resultat->hide();
-    m_retour = bouton(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(0, 0, 150, 34));
-    m_suivante = bouton(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(0, 0, 150, 34));
-    m_imprimer = bouton(m_plateau, "BitBtn3", QStringLiteral("Imprimer le test"), QRect(0, 0, 150, 34));
+    m_retour = bouton_activite(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(0, 0, 150, 34));
+    m_suivante
+        = bouton_activite(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(0, 0, 150, 34));
+    m_imprimer
+        = bouton_activite(m_plateau, "BitBtn3", QStringLiteral("Imprimer le test"), QRect(0, 0, 150, 34));
     m_retour->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     m_suivante->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
 
@@ -171,7 +156,7 @@ void Ttest::construit_panneaux()
         p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         p->setLineWidth(2);
         p->setAlignment(Qt::AlignCenter);
-        QFont f = police(8);
+        QFont f = police_activite(8);
         f.setPixelSize(10);
         p->setFont(f);
         p->setGeometry(264 + (largeur + 2) * ((i - 1) / 8), 272 + 18 * ((i - 1) % 8), largeur, 16);

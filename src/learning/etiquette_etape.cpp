@@ -1,6 +1,6 @@
 #include "learning/etiquette_etape.h"
 
-#include "ui/fenetre_activite.h"
+#include "ui/controles.h"
 
 #include <QPainter>
 

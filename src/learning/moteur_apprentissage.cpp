@@ -1,6 +1,7 @@
 #include "learning/moteur_apprentissage.h"
 
 #include "core/faits.h"
+#include "storage/historique_lignes.h"
 
 #include <algorithm>
 
@@ -362,6 +363,5 @@ QString MoteurApprentissage::termine(const QString& heure_fin)
     const int n = nombre_reponses();
     if (n <= 1)
         return {};
-    return QStringLiteral("\tAPPRENTISSAGE de ") + m_heure_debut + QStringLiteral(" à ") + heure_fin
-        + QStringLiteral(": ") + QString::number(n) + QStringLiteral(" répétitions");
+    return ligne_apprentissage(m_heure_debut, heure_fin, n);
 }

@@ -1,11 +1,11 @@
 #include "learning/tapprent.h"
 #include "ui/minuteries.h"
 
-#include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
 #include "learning/dessins_apprentissage.h"
 #include "learning/etiquette_etape.h"
+#include "seance/session.h"
 #include "ui/accessibilite.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
@@ -36,11 +36,7 @@ void ecrit(QPushButton* b, const QString& texte)
 } // namespace
 
 Tapprent::Tapprent(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : FenetreActivite(
-        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
-    , m_session(session)
-    , m_horloge(horloge)
-    , m_hasard(graine)
+    : FenetreActivite(session, horloge, graine, parent)
     , m_moteur(m_hasard)
 {
     construit();
@@ -52,11 +48,6 @@ Tapprent::Tapprent(Session& session, const Horloge& horloge, quint32 graine, QWi
 }
 
 Tapprent::~Tapprent() = default;
-
-qint64 Tapprent::maintenant() const
-{
-    return m_horloge.maintenant_ms();
-}
 
 void Tapprent::ouvre()
 {
@@ -76,7 +67,7 @@ void Tapprent::ouvre()
     p.taille_bloc = r.nombre_items_par_bloc;
     p.formule = r.formule_recursive;
     p.nouvel_eleve = !QFileInfo::exists(e.identite.chemin_historique);
-    m_moteur.ouvre(e.produits_a_memoriser, p, maintenant(), heure_texte(m_horloge.date_heure().time()));
+    m_moteur.ouvre(e.produits_a_memoriser, p, maintenant(), heure());
     m_ouverte = true;
     m_accueil_a_montrer = p.nouvel_eleve;
     m_etapes_vues = 0;
@@ -328,7 +319,7 @@ void Tapprent::FormClose()
         return;
     m_ouverte = false;
     m_timer1.stop();
-    const QString ligne = m_moteur.termine(heure_texte(m_horloge.date_heure().time()));
+    const QString ligne = m_moteur.termine(heure());
     efface_etape();
     qDeleteAll(m_panneaux);
     m_panneaux.clear();

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/hasard.h"
 #include "learning/moteur_apprentissage.h"
-#include "ui/fenetre_activite.h"
+#include "seance/fenetre_activite.h"
 
 #include <QTimer>
 #include <QVector>
@@ -75,11 +74,7 @@ private:
     void synchronise_question();
     void place_images(int droite_panneau);
     void FormClose();
-    qint64 maintenant() const;
 
-    Session& m_session;
-    const Horloge& m_horloge;
-    Hasard m_hasard;
     MoteurApprentissage m_moteur;
     bool m_ouverte = false;
     bool m_accueil_a_montrer = false;

@@ -3,6 +3,7 @@
 #include "learning/etiquette_etape.h"
 #include "learning/tapprent.h"
 #include "ui/champ_reponse.h"
+#include "ui/controles.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "perfecting/tperfect.h"
 
-#include "app/logique/session.h"
 #include "core/dates.h"
 #include "core/horloge.h"
+#include "seance/session.h"
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
 #include "ui/compteur_score.h"
@@ -31,22 +31,13 @@ void colore(QWidget* w, QPalette::ColorRole role, const QColor& c)
 } // namespace
 
 Tperfect::Tperfect(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
-    : FenetreActivite(
-        session.plateforme(), [&session] { session.restaure_verrous_clavier(); }, parent)
-    , m_session(session)
-    , m_horloge(horloge)
-    , m_hasard(graine)
+    : FenetreActivite(session, horloge, graine, parent)
     , m_moteur(m_hasard)
 {
     construit();
 }
 
 Tperfect::~Tperfect() = default;
-
-QString Tperfect::heure() const
-{
-    return heure_texte(m_horloge.date_heure().time());
-}
 
 void Tperfect::demarre(NiveauPerfectionnement niveau)
 {
@@ -66,7 +57,7 @@ void Tperfect::initialisation(NiveauPerfectionnement niveau)
 {
     const Reglages& r = m_session.reglages();
     m_moteur.initialisation(m_session.eleve().produits_etudies, niveau, r.temps_reponse_initial,
-        r.temps_reponse_final, heure(), m_horloge.maintenant_ms());
+        r.temps_reponse_final, heure(), maintenant());
     m_ligne_ecrite = false;
     const IdentiteEleve& id = m_session.eleve().identite;
     setWindowTitle(id.prenom + QLatin1Char(' ') + id.nom
@@ -191,7 +182,7 @@ void Tperfect::filtre_entree(int champ)
 
 void Tperfect::Button_OKClick()
 {
-    const MoteurPerfectionnement::Validation v = m_moteur.Button_OKClick(m_horloge.maintenant_ms());
+    const MoteurPerfectionnement::Validation v = m_moteur.Button_OKClick(maintenant());
     synchronise();
     if (v == MoteurPerfectionnement::Validation::incomplete)
         boites::information(this, QString(), QStringLiteral("Réponse incomplète!"));
@@ -212,7 +203,7 @@ void Tperfect::BitBtn1Click()
 
 void Tperfect::Timer_affichageTimer()
 {
-    m_moteur.Timer_affichageTimer(m_horloge.maintenant_ms());
+    m_moteur.Timer_affichageTimer(maintenant());
     synchronise();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/hasard.h"
 #include "perfecting/moteur_perfectionnement.h"
-#include "ui/fenetre_activite.h"
+#include "seance/fenetre_activite.h"
 
 #include <QTimer>
 #include <QVector>
@@ -45,6 +44,11 @@ protected:
 
 private:
     void construit();
+    // The question, the answer fields and their correction.
+    void construit_champs();
+    // The buttons, the error count, the response time and the frame around the field in play.
+    void construit_commandes();
+    void branche_minuteries();
     void initialisation(NiveauPerfectionnement niveau);
     void cree_labels();
     void detruit_labels();
@@ -52,11 +56,7 @@ private:
     void synchronise_question();
     void synchronise_correction();
     void place_ligne();
-    QString heure() const;
 
-    Session& m_session;
-    const Horloge& m_horloge;
-    Hasard m_hasard;
     MoteurPerfectionnement m_moteur;
     quint64 m_armements_vus[3] = {};
     quint64 m_focus_vu = 0;

@@ -2,6 +2,7 @@
 
 #include "ui/champ_reponse.h"
 #include "ui/compteur_score.h"
+#include "ui/controles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,9 +37,7 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, con
 
 QPushButton* bouton(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
 {
-    auto* b = new QPushButton(libelle, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAccessibleName(libelle.trimmed());
+    auto* b = bouton_nomme(QLatin1String(nom), libelle, parent);
     b->setGeometry(zone);
     b->setFont(police(14));
     return b;
@@ -72,6 +71,13 @@ void Tperfect::construit()
     m_panel_question->setPalette(fond);
     m_panel_question->setAutoFillBackground(true);
 
+    construit_champs();
+    construit_commandes();
+    branche_minuteries();
+}
+
+void Tperfect::construit_champs()
+{
     m_label_quest1 = etiquette(m_plateau, QStringLiteral("label_quest1"), QString(), police(36));
     couleur_texte(m_label_quest1, QColor(0, 0, 128));
     m_label_quest1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -103,6 +109,10 @@ void Tperfect::construit()
             = etiquette(m_plateau, QStringLiteral("correction_") + nom, signe, police(26));
         m_correction_separateurs[i]->setAlignment(Qt::AlignCenter);
     }
+}
+
+void Tperfect::construit_commandes()
+{
     m_label_fallait = etiquette(m_plateau, QStringLiteral("label_fallait"),
         QStringLiteral("il fallait répondre:"), police(16, false));
     m_label_fallait->move(gauche_question, haut_correction - 24);
@@ -132,6 +142,13 @@ void Tperfect::construit()
     couleur_texte(m_cadre, QColor(220, 0, 0));
     m_cadre->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    connect(m_button_ok, &QPushButton::clicked, this, &Tperfect::Button_OKClick);
+    connect(m_retour, &QPushButton::clicked, this, &Tperfect::BitBtn1Click);
+    connect(m_suivante, &QPushButton::clicked, this, &Tperfect::BitBtn2_suiteClick);
+}
+
+void Tperfect::branche_minuteries()
+{
     const struct
     {
         QTimer* timer;
@@ -153,10 +170,6 @@ void Tperfect::construit()
     m_timer1.setInterval(75);
     // A coarse timer may fire 5 % early: the level-3 limit is the pupil's time to the millisecond.
     m_timer_chrono.setTimerType(Qt::PreciseTimer);
-
-    connect(m_button_ok, &QPushButton::clicked, this, &Tperfect::Button_OKClick);
-    connect(m_retour, &QPushButton::clicked, this, &Tperfect::BitBtn1Click);
-    connect(m_suivante, &QPushButton::clicked, this, &Tperfect::BitBtn2_suiteClick);
 }
 
 void Tperfect::cree_labels()

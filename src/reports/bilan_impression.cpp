@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <cmath>
 
@@ -212,19 +211,4 @@ bool imprime_bilans(QPrinter& imprimante, const QVector<DonneesBilan>& bilans)
 bool imprime_bilan(QPrinter& imprimante, const DonneesBilan& donnees)
 {
     return imprime_bilans(imprimante, QVector<DonneesBilan> {donnees});
-}
-
-bool imprime_bilans(QWidget* parent, const QVector<DonneesBilan>& bilans)
-{
-    QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le bilan"));
-    if (dialogue.exec() != QDialog::Accepted)
-        return false;
-    return imprime_bilans(imprimante, bilans);
-}
-
-bool imprime_bilan(QWidget* parent, const DonneesBilan& donnees)
-{
-    return imprime_bilans(parent, QVector<DonneesBilan> {donnees});
 }

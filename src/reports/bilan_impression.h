@@ -8,7 +8,6 @@
 
 class QPainter;
 class QPrinter;
-class QWidget;
 
 // The printed pupil report: a page of 1801 × 2801 units and a footer strip of 1080 × 30 units.
 constexpr int largeur_page_bilan = 1801;
@@ -26,6 +25,3 @@ QImage image_bilan(const DonneesBilan& donnees, int largeur = largeur_page_bilan
 // not start (the printer refused it).
 bool imprime_bilans(QPrinter& imprimante, const QVector<DonneesBilan>& bilans);
 bool imprime_bilan(QPrinter& imprimante, const DonneesBilan& donnees);
-// Asks for the printer in the print dialog first; false when cancelled or when the job could not start.
-bool imprime_bilans(QWidget* parent, const QVector<DonneesBilan>& bilans);
-bool imprime_bilan(QWidget* parent, const DonneesBilan& donnees);

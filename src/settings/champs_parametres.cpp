@@ -1,6 +1,7 @@
 #include "settings/champs_parametres.h"
 
 #include "storage/configuration.h"
+#include "ui/controles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,9 +16,7 @@ namespace {
 
 QRadioButton* radio(const QString& nom, const QString& libelle, QWidget* parent)
 {
-    auto* b = new QRadioButton(libelle, parent);
-    b->setObjectName(nom);
-    return b;
+    return bouton_nomme<QRadioButton>(nom, libelle, parent);
 }
 
 QLabel* etiquette(const QString& texte, QWidget* parent)

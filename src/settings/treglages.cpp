@@ -3,6 +3,7 @@
 #include "settings/champs_parametres.h"
 #include "settings/parametres_enregistrement.h"
 #include "ui/boites.h"
+#include "ui/controles.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -10,18 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-
-namespace {
-
-QPushButton* bouton(const QString& nom, const QString& libelle, QWidget* parent)
-{
-    auto* b = new QPushButton(libelle, parent);
-    b->setObjectName(nom);
-    b->setAccessibleName(libelle);
-    return b;
-}
-
-} // namespace
 
 Treglages::Treglages(
     const QString& chemin_configuration, std::function<void()> retablit_verrous, QWidget* parent)
@@ -50,9 +39,9 @@ Treglages::Treglages(
     lm->addWidget(m_maison);
     lm->addStretch();
 
-    QPushButton* enregistrer = bouton(
+    QPushButton* enregistrer = bouton_nomme(
         QStringLiteral("Button_enregistrer_parametres"), QStringLiteral("Enregistrer les réglages"), this);
-    QPushButton* fermer = bouton(QStringLiteral("Button_fermer"), QStringLiteral("Fermer"), this);
+    QPushButton* fermer = bouton_nomme(QStringLiteral("Button_fermer"), QStringLiteral("Fermer"), this);
     connect(enregistrer, &QPushButton::clicked, this, &Treglages::Button_enregistrer_parametresClick);
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,9 +1,8 @@
 #include "teacher/export_bilans.h"
 
-#include "app/logique/session.h"
 #include "reports/bilan_impression.h"
+#include "seance/session.h"
 #include "teacher/arbre_eleves.h"
-#include "teacher/dialogues_fichiers.h"
 #include "teacher/page_suivi.h"
 #include "ui/boites.h"
 
@@ -46,13 +45,13 @@ QString ButtonEnregistrerClick(QWidget* parent, const NoeudExporte& noeud, const
     const std::optional<BilansExportes> b = bilans_a_exporter(parent, noeud, contexte);
     if (!b)
         return {};
-    dialogues::DemandeFichier demande;
+    boites::DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer les bilans");
     demande.dossier = dossier;
     demande.nom = b->nom_propose;
     demande.filtre = QStringLiteral("Document Adobe Acrobat (*.pdf)");
     demande.extension = QStringLiteral("pdf");
-    const QString chemin = dialogues::fichier_a_enregistrer(parent, demande);
+    const QString chemin = boites::fichier_a_enregistrer(parent, demande);
     if (chemin.isEmpty())
         return {};
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -75,7 +74,7 @@ int ImprimerBilan(QWidget* parent, const NoeudExporte& noeud, const ContexteExpo
         return 0;
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(b->nom_propose);
-    if (!dialogues::choisit_imprimante(parent, imprimante, QStringLiteral("Imprimer les bilans")))
+    if (!boites::choisit_imprimante(parent, imprimante, QStringLiteral("Imprimer les bilans")))
         return 0;
     if (!imprime_bilans(imprimante, b->bilans)) {
         boites::erreur(

@@ -1,32 +1,20 @@
 #include "teacher/page_maintenance.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/fusion.h"
-#include "teacher/bouton_nomme.h"
 #include "ui/boites.h"
+#include "ui/controles.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QString choix_fichier_standard(QWidget* parent, const QString& dossier)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Choisir un historique"), dossier,
-        QStringLiteral("Historiques (*.txt);;tous (*)"));
-}
-
-} // namespace
-
 PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
-    , m_choix_fichier(choix_fichier_standard)
 {
     setObjectName(QStringLiteral("maintenance_fichiers"));
     auto* grille = new QGridLayout(this);
@@ -59,8 +47,11 @@ PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
 void PageMaintenance::choisit(QLineEdit* champ)
 {
     const Reglages& r = m_session.reglages();
-    const QString dossier = r.mode_ecole ? r.dossier_etablissement : r.dossier_eleves;
-    const QString choisi = m_choix_fichier(this, dossier);
+    boites::DemandeFichier demande;
+    demande.titre = QStringLiteral("Choisir un historique");
+    demande.dossier = r.mode_ecole ? r.dossier_etablissement : r.dossier_eleves;
+    demande.filtre = QStringLiteral("Historiques (*.txt)");
+    const QString choisi = boites::fichier_a_ouvrir(this, demande);
     if (!choisi.isEmpty())
         champ->setText(QDir::toNativeSeparators(choisi));
 }

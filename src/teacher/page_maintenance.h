@@ -17,14 +17,9 @@ public:
     void Button_ChoixFichier2Click();
     void Button_fusionneClick();
 
-    // Asks for a history file starting in the folder; "" when cancelled. Tests replace it.
-    using ChoixFichier = std::function<QString(QWidget*, const QString& dossier)>;
-    void definit_choix_fichier(ChoixFichier c) { m_choix_fichier = std::move(c); }
-
 private:
     void choisit(QLineEdit* champ);
     Session& m_session;
     QLineEdit* m_fichier1 = nullptr;
     QLineEdit* m_fichier2 = nullptr;
-    ChoixFichier m_choix_fichier;
 };

@@ -1,6 +1,6 @@
 #include "teacher/page_stat_produits.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/niveaux.h"
 #include "teacher/cases_classes.h"

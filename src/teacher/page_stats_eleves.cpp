@@ -1,6 +1,6 @@
 #include "teacher/page_stats_eleves.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "teacher/cases_classes.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/regles_exports.h"

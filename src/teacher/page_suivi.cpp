@@ -1,15 +1,15 @@
 #include "teacher/page_suivi.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/dossiers.h"
 #include "storage/records.h"
 #include "teacher/arbre_eleves.h"
-#include "teacher/bouton_nomme.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/enregistrement_liste_eleves.h"
 #include "teacher/selecteur_etablissement.h"
 #include "teacher/vue_resume_eleve.h"
 #include "ui/boites.h"
+#include "ui/controles.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -18,7 +18,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -26,21 +25,9 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-namespace {
-
-bool dialogue_impression_standard(QPrinter& imprimante, QWidget* parent)
-{
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer la liste des élèves"));
-    return dialogue.exec() == QDialog::Accepted;
-}
-
-} // namespace
-
 PageSuivi::PageSuivi(Session& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
-    , m_dialogue_impression(dialogue_impression_standard)
 {
     setObjectName(QStringLiteral("Bilans"));
     auto* colonne = new QVBoxLayout(this);
@@ -233,7 +220,7 @@ void PageSuivi::Button_impr_listClick()
         return;
     }
     QPrinter imprimante;
-    if (!m_dialogue_impression(imprimante, this))
+    if (!boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer la liste des élèves")))
         return;
     if (!imprime_lignes(imprimante, *lignes))
         boites::avertissement(

@@ -42,10 +42,6 @@ public:
     QPushButton* bouton_imprimer() const { return m_imprimer; }
     QString chemin_liste() const;
 
-    // Asks for the printer; tests replace it to print into a PDF file without a dialog.
-    using DialogueImpression = std::function<bool(QPrinter&, QWidget*)>;
-    void definit_dialogue_impression(DialogueImpression d) { m_dialogue_impression = std::move(d); }
-
 private:
     void TreeView1Changing(int index);
 
@@ -67,7 +63,6 @@ private:
     ArbreEleves* m_arbre = nullptr;
     VueResumeEleve* m_resume = nullptr;
     QSplitter* m_partage = nullptr;
-    DialogueImpression m_dialogue_impression;
 };
 
 // Sends the lines to the printer in "Courier New", one printed line per line, over as many pages as needed.

@@ -1,6 +1,6 @@
 #include "teacher/tprofesseur.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/cases_classes.h"

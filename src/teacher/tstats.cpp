@@ -5,11 +5,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -162,8 +160,12 @@ Ecriture TStats::enregistre(const QString& chemin) const
 
 void TStats::Button4Click()
 {
-    const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer les statistiques"),
-        QStringLiteral("statistiques_produits.csv"), QStringLiteral("Fichiers CSV (*.csv)"));
+    boites::DemandeFichier demande;
+    demande.titre = QStringLiteral("Enregistrer les statistiques");
+    demande.nom = QStringLiteral("statistiques_produits.csv");
+    demande.filtre = QStringLiteral("Fichiers CSV (*.csv)");
+    demande.extension = QStringLiteral("csv");
+    const QString chemin = boites::fichier_a_enregistrer(this, demande);
     if (chemin.isEmpty())
         return;
     if (const Ecriture e = enregistre(chemin); !e)
@@ -173,9 +175,7 @@ void TStats::Button4Click()
 void TStats::Button2Click()
 {
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, this);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer les statistiques"));
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer les statistiques")))
         return;
     if (!imprime(imprimante))
         boites::erreur(this, QStringLiteral("Imprimer"), QStringLiteral("L'impression n'a pas pu se faire."));

@@ -1,7 +1,6 @@
 #include "teacher/tstats_el.h"
 
 #include "storage/fichier_texte.h"
-#include "teacher/dialogues_fichiers.h"
 #include "teacher/graphique_stats_eleves.h"
 #include "ui/boites.h"
 
@@ -80,13 +79,13 @@ void Tstats_el::EnregistrerClick()
 {
     if (m_image.isNull())
         return;
-    dialogues::DemandeFichier demande;
+    boites::DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer le graphique");
     demande.dossier = m_dossier;
     demande.nom = QStringLiteral("Statistiques élèves");
     demande.filtre = QStringLiteral("Image PNG (*.png)");
     demande.extension = QStringLiteral("png");
-    const QString chemin = dialogues::fichier_a_enregistrer(this, demande);
+    const QString chemin = boites::fichier_a_enregistrer(this, demande);
     if (chemin.isEmpty())
         return;
     if (const QString erreur = enregistre_graphique(chemin, m_image, m_donnees); !erreur.isEmpty())
@@ -99,7 +98,7 @@ void Tstats_el::ImprimerClick()
         return;
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(m_donnees.titre);
-    if (!dialogues::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer le graphique")))
+    if (!boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer le graphique")))
         return;
     if (!imprime_graphique(imprimante, m_image))
         boites::erreur(this, QStringLiteral("Imprimer le graphique"),

@@ -1,7 +1,11 @@
 #include "ui/boites.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace boites {
 
@@ -10,6 +14,31 @@ Repondeur& repondeur_installe()
 {
     static Repondeur r;
     return r;
+}
+RepondeurFichiers& repondeur_fichiers()
+{
+    static RepondeurFichiers r;
+    return r;
+}
+QString montre_fichier(QWidget* parent, const DemandeFichier& demande)
+{
+    if (repondeur_fichiers().fichier)
+        return repondeur_fichiers().fichier(demande);
+    QFileDialog dialogue(parent, demande.titre, demande.dossier);
+    dialogue.setAcceptMode(demande.ouverture ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialogue.setFileMode(demande.ouverture ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialogue.setNameFilters({demande.filtre, QStringLiteral("tous (*)")});
+    dialogue.setDefaultSuffix(demande.extension);
+    dialogue.setLabelText(
+        QFileDialog::Accept, demande.ouverture ? QStringLiteral("Ouvrir") : QStringLiteral("Enregistrer"));
+    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    if (!demande.nom.isEmpty())
+        dialogue.selectFile(QDir(demande.dossier).filePath(demande.nom));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
 }
 // The program is in French whatever translations the machine has installed.
 void francise_boutons(QMessageBox& mb)
@@ -92,6 +121,34 @@ bool saisie(QWidget* parent, const QString& titre, const QString& invite, QStrin
         return false;
     valeur = b.valeur;
     return true;
+}
+
+void installe_repondeur_fichiers(RepondeurFichiers repondeur)
+{
+    repondeur_fichiers() = std::move(repondeur);
+}
+
+QString fichier_a_enregistrer(QWidget* parent, const DemandeFichier& demande)
+{
+    DemandeFichier d = demande;
+    d.ouverture = false;
+    return montre_fichier(parent, d);
+}
+
+QString fichier_a_ouvrir(QWidget* parent, const DemandeFichier& demande)
+{
+    DemandeFichier d = demande;
+    d.ouverture = true;
+    return montre_fichier(parent, d);
+}
+
+bool choisit_imprimante(QWidget* parent, QPrinter& imprimante, const QString& titre)
+{
+    if (repondeur_fichiers().imprimante)
+        return repondeur_fichiers().imprimante(imprimante);
+    QPrintDialog dialogue(&imprimante, parent);
+    dialogue.setWindowTitle(titre);
+    return dialogue.exec() == QDialog::Accepted;
 }
 
 } // namespace boites

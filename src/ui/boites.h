@@ -4,7 +4,10 @@
 #include <QString>
 #include <functional>
 
-// Every message box of the program goes through here, so that tests can answer them without blocking.
+class QPrinter;
+
+// Every dialog of the program (message, input, file and print boxes) goes through here, so that tests can
+// answer them without blocking.
 namespace boites {
 
 struct Boite
@@ -14,7 +17,7 @@ struct Boite
     QString texte;
     QMessageBox::StandardButtons boutons = QMessageBox::Ok;
     QMessageBox::StandardButton defaut = QMessageBox::NoButton;
-    bool saisie = false;   // an input box: the answer text goes in `valeur`
+    bool saisie = false; // an input box: the answer text goes in `valeur`
     QString valeur;
 };
 
@@ -27,12 +30,37 @@ void erreur(QWidget* parent, const QString& titre, const QString& texte);
 // OK/Annuler (or the given buttons); returns the button pressed.
 QMessageBox::StandardButton question(QWidget* parent, const QString& titre, const QString& texte,
     QMessageBox::StandardButtons boutons = QMessageBox::Ok | QMessageBox::Cancel,
-    QMessageBox::StandardButton defaut = QMessageBox::Cancel, QMessageBox::Icon icone = QMessageBox::Question);
+    QMessageBox::StandardButton defaut = QMessageBox::Cancel,
+    QMessageBox::Icon icone = QMessageBox::Question);
 // Input box; returns false when cancelled. `valeur` holds the pre-filled text and receives the answer.
 bool saisie(QWidget* parent, const QString& titre, const QString& invite, QString& valeur);
 
 // Tests: every box goes to the responder instead of the screen. An empty function restores the screen.
 using Repondeur = std::function<QMessageBox::StandardButton(Boite&)>;
 void installe_repondeur(Repondeur repondeur);
+
+struct DemandeFichier
+{
+    QString titre;
+    QString dossier;
+    QString nom; // proposed file name
+    QString filtre; // "Document Adobe Acrobat (*.pdf)"
+    QString extension; // added when the user types none
+    bool ouverture = false; // choosing a file to read rather than one to write
+};
+
+// The chosen path, or "" when cancelled. When saving, the user has confirmed replacing an existing file.
+QString fichier_a_enregistrer(QWidget* parent, const DemandeFichier& demande);
+QString fichier_a_ouvrir(QWidget* parent, const DemandeFichier& demande);
+// Shows the print dialog on the printer; false when cancelled.
+bool choisit_imprimante(QWidget* parent, QPrinter& imprimante, const QString& titre);
+
+// Tests: file and print dialogs go to these functions instead of the screen. Empty functions restore it.
+struct RepondeurFichiers
+{
+    std::function<QString(const DemandeFichier&)> fichier;
+    std::function<bool(QPrinter&)> imprimante;
+};
+void installe_repondeur_fichiers(RepondeurFichiers repondeur);
 
 } // namespace boites

@@ -1,6 +1,6 @@
-#include "app/identification_ecole.h"
-#include "app/logique/identification.h"
 #include "app/tident.h"
+#include "seance/identification.h"
+#include "seance/identification_ecole.h"
 #include "support/gui/repondeur.h"
 
 #include <QApplication>

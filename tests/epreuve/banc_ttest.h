@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/logique/session.h"
 #include "core/faits.h"
 #include "epreuve/ttest.h"
+#include "seance/session.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"

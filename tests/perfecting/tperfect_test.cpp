@@ -1,7 +1,7 @@
-#include "app/logique/session.h"
 #include "app/tgeneral.h"
 #include "core/faits.h"
 #include "perfecting/tperfect.h"
+#include "seance/session.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"

@@ -1,4 +1,4 @@
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"

@@ -1,5 +1,5 @@
-#include "app/logique/session.h"
 #include "reports/outils_pdf.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
@@ -7,12 +7,12 @@
 #include "support/plateforme_factice.h"
 #include "teacher/aide_console.h"
 #include "teacher/arbre_eleves.h"
-#include "teacher/dialogues_fichiers.h"
 #include "teacher/ecole_suivi.h"
 #include "teacher/page_stats_eleves.h"
 #include "teacher/page_suivi.h"
 #include "teacher/tprofesseur.h"
 #include "teacher/tstats_el.h"
+#include "ui/boites.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -43,17 +43,18 @@ protected:
         console->show();
         QCoreApplication::processEvents();
         page = console->page_stats_eleves();
-        dialogues::installe_repondeur({[this](const dialogues::DemandeFichier& d) {
-                                           demandes.append(d);
-                                           return dossier.chemin(d.nom + QLatin1Char('.') + d.extension);
-                                       },
+        boites::installe_repondeur_fichiers({[this](const boites::DemandeFichier& d) {
+                                                 demandes.append(d);
+                                                 return dossier.chemin(
+                                                     d.nom + QLatin1Char('.') + d.extension);
+                                             },
             [this](QPrinter& p) {
                 p.setOutputFormat(QPrinter::PdfFormat);
                 p.setOutputFileName(dossier.chemin(QStringLiteral("impression.pdf")));
                 return true;
             }});
     }
-    void TearDown() override { dialogues::installe_repondeur({}); }
+    void TearDown() override { boites::installe_repondeur_fichiers({}); }
     void clique(const QObject* parent, const char* nom) const { dans<QAbstractButton>(parent, nom)->click(); }
     bool actif(const char* nom) const { return dans<QRadioButton>(page, nom)->isEnabled(); }
     int pages_pdf(const QString& nom) const
@@ -70,7 +71,7 @@ protected:
     std::unique_ptr<Session> session;
     std::unique_ptr<TProfesseur> console;
     PageStatsEleves* page = nullptr;
-    QList<dialogues::DemandeFichier> demandes;
+    QList<boites::DemandeFichier> demandes;
 };
 
 TEST_F(ConsoleStats, choix_par_defaut_et_appariement_des_axes)

@@ -1,4 +1,4 @@
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/fichier_texte.h"
 #include "storage/historique_lignes.h"
 #include "support/dossier_test.h"

@@ -1,4 +1,4 @@
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
@@ -37,6 +37,7 @@ protected:
         QCoreApplication::processEvents();
         suivi = console->suivi();
     }
+    void TearDown() override { boites::installe_repondeur_fichiers({}); }
     // The node of the pupil or class whose line starts with `debut` (after its tabs).
     int ligne(const QString& debut) const
     {
@@ -112,11 +113,11 @@ TEST_F(ConsoleSuivi, l_ouverture_construit_la_liste_et_le_resume_d_un_eleve_mont
 TEST_F(ConsoleSuivi, imprimer_liste_envoie_ses_lignes_ou_dit_qu_il_n_y_a_rien_a_imprimer)
 {
     const QString pdf = dossier.chemin(QStringLiteral("liste.pdf"));
-    suivi->definit_dialogue_impression([&](QPrinter& imprimante, QWidget*) {
-        imprimante.setOutputFormat(QPrinter::PdfFormat);
-        imprimante.setOutputFileName(pdf);
-        return true;
-    });
+    boites::installe_repondeur_fichiers({{}, [&](QPrinter& imprimante) {
+                                             imprimante.setOutputFormat(QPrinter::PdfFormat);
+                                             imprimante.setOutputFileName(pdf);
+                                             return true;
+                                         }});
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_impr_list"), Qt::LeftButton);
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
     EXPECT_TRUE(boites.vues.isEmpty());
@@ -140,10 +141,11 @@ TEST_F(ConsoleSuivi, la_maintenance_fusionne_deux_copies_dans_l_une_et_l_autre)
     console->classeur()->setCurrentIndex(TProfesseur::maintenance_fichiers);
     QStringList dossiers_ouverts;
     QStringList choix {f1, f2};
-    console->maintenance()->definit_choix_fichier([&](QWidget*, const QString& dossier_ouvert) {
-        dossiers_ouverts << dossier_ouvert;
-        return choix.takeFirst();
-    });
+    boites::installe_repondeur_fichiers({[&](const boites::DemandeFichier& d) {
+                                             dossiers_ouverts << d.dossier;
+                                             return choix.takeFirst();
+                                         },
+        {}});
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier1"), Qt::LeftButton);
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier2"), Qt::LeftButton);
     EXPECT_EQ(dossiers_ouverts, QStringList(2, session->reglages().dossier_eleves));

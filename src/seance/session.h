@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/logique/tableau_de_bord.h"
 #include "core/etat.h"
 #include "core/horloge.h"
 #include "core/messagerie.h"
+#include "seance/tableau_de_bord.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 

@@ -1,4 +1,4 @@
-#include "app/logique/identification.h"
+#include "seance/identification.h"
 
 #include "core/faits.h"
 #include "storage/fichier_texte.h"

@@ -1,4 +1,4 @@
-#include "app/logique/ligne_commande.h"
+#include "seance/ligne_commande.h"
 
 #include "storage/configuration.h"
 #include "storage/fichier_texte.h"

@@ -1,4 +1,4 @@
-#include "app/logique/ligne_commande.h"
+#include "seance/ligne_commande.h"
 #include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 

@@ -1,6 +1,6 @@
-#include "app/logique/demarrage.h"
 #include "banc_session.h"
 #include "core/dates.h"
+#include "seance/demarrage.h"
 #include "storage/dossiers.h"
 
 #include <QFile>

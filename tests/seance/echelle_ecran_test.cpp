@@ -1,4 +1,4 @@
-#include "app/logique/echelle_ecran.h"
+#include "seance/echelle_ecran.h"
 
 #include <QList>
 #include <gtest/gtest.h>

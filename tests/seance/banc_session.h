@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 #include "storage/fichier_texte.h"

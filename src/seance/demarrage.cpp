@@ -1,6 +1,6 @@
-#include "app/logique/demarrage.h"
+#include "seance/demarrage.h"
 
-#include "app/logique/session.h"
+#include "seance/session.h"
 
 bool demarre_session(Session& session)
 {

@@ -1,4 +1,4 @@
-#include "app/logique/identification.h"
+#include "seance/identification.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

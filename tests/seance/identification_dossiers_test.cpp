@@ -1,6 +1,6 @@
-#include "app/identification_ecole.h"
-#include "app/logique/identification.h"
-#include "app/logique/identification_eleve.h"
+#include "seance/identification.h"
+#include "seance/identification_ecole.h"
+#include "seance/identification_eleve.h"
 
 #include <QFile>
 #include <QFileInfo>

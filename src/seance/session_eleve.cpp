@@ -1,4 +1,4 @@
-#include "app/logique/session.h"
+#include "seance/session.h"
 
 #include "core/dates.h"
 #include "core/faits.h"

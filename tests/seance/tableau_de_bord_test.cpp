@@ -1,5 +1,5 @@
-#include "app/logique/tableau_de_bord.h"
 #include "core/faits.h"
+#include "seance/tableau_de_bord.h"
 
 #include <gtest/gtest.h>
 

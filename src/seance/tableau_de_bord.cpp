@@ -1,4 +1,4 @@
-#include "app/logique/tableau_de_bord.h"
+#include "seance/tableau_de_bord.h"
 
 #include "core/faits.h"
 

@@ -1,7 +1,7 @@
-#include "app/logique/identification_eleve.h"
+#include "seance/identification_eleve.h"
 #include "storage/fichier_texte.h"
 
-#include "app/logique/identification.h"
+#include "seance/identification.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,22 +1,34 @@
-#include "ui/fenetre_activite.h"
+#include "seance/fenetre_activite.h"
 
+#include "core/dates.h"
+#include "core/horloge.h"
 #include "core/plateforme.h"
+#include "seance/session.h"
 #include "ui/fond_motif.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 
-FenetreActivite::FenetreActivite(
-    Plateforme& plateforme, std::function<void()> restaure_verrous, QWidget* parent)
+FenetreActivite::FenetreActivite(Session& session, const Horloge& horloge, quint32 graine, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_plateforme(plateforme)
-    , m_restaure_verrous(std::move(restaure_verrous))
+    , m_session(session)
+    , m_horloge(horloge)
+    , m_hasard(graine)
     , m_fond(new FondMotif(this))
     , m_plateau(new QWidget(m_fond))
 {
     m_plateau->setObjectName(QStringLiteral("plateau"));
     m_plateau->resize(800, 600);
     place_plateau();
+}
+
+qint64 FenetreActivite::maintenant() const
+{
+    return m_horloge.maintenant_ms();
+}
+
+QString FenetreActivite::heure() const
+{
+    return heure_texte(m_horloge.date_heure().time());
 }
 
 void FenetreActivite::place_plateau()
@@ -28,10 +40,11 @@ void FenetreActivite::place_plateau()
 
 void FenetreActivite::allume_verrous()
 {
-    if (!m_plateforme.verrouillage_numerique())
-        m_plateforme.fixe_verrouillage_numerique(true);
-    if (!m_plateforme.verrouillage_majuscules())
-        m_plateforme.fixe_verrouillage_majuscules(true);
+    Plateforme& plateforme = m_session.plateforme();
+    if (!plateforme.verrouillage_numerique())
+        plateforme.fixe_verrouillage_numerique(true);
+    if (!plateforme.verrouillage_majuscules())
+        plateforme.fixe_verrouillage_majuscules(true);
     m_verrous_forces = true;
 }
 
@@ -48,8 +61,7 @@ void FenetreActivite::hideEvent(QHideEvent* evenement)
     if (evenement->spontaneous() || !m_verrous_forces)
         return;
     m_verrous_forces = false;
-    if (m_restaure_verrous)
-        m_restaure_verrous();
+    m_session.restaure_verrous_clavier();
 }
 
 void FenetreActivite::keyReleaseEvent(QKeyEvent* evenement)
@@ -63,23 +75,4 @@ void FenetreActivite::resizeEvent(QResizeEvent* evenement)
 {
     QWidget::resizeEvent(evenement);
     place_plateau();
-}
-
-QFont police_activite(int points, bool gras)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-    f.setPointSize(points);
-    f.setBold(gras);
-    return f;
-}
-
-QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
-{
-    auto* b = new QPushButton(libelle, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAccessibleName(libelle.trimmed());
-    b->setGeometry(zone);
-    b->setFont(police_activite(10));
-    return b;
 }

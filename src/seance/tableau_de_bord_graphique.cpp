@@ -1,4 +1,4 @@
-#include "app/logique/tableau_de_bord_graphique.h"
+#include "seance/tableau_de_bord_graphique.h"
 
 #include "core/dates.h"
 #include "core/faits.h"
