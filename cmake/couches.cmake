@@ -12,7 +12,7 @@ set(couches_epreuve core storage seance reports ui)
 set(couches_learning core storage seance ui)
 set(couches_perfecting core storage seance ui)
 set(couches_teacher core storage seance reports settings ui)
-set(couches_outils core storage reports teacher)
+set(couches_outils core storage platform reports teacher)
 set(couches_app core storage seance platform reports ui settings epreuve learning perfecting teacher)
 
 function(tabrix_verifie_couches racine)
