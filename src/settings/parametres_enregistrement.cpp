@@ -31,14 +31,13 @@ EnregistrementReglages enregistre_reglages(const QString& chemin, ParametresGene
                        .arg(p.formule, refus);
         return r;
     }
-    FichierIni ini(chemin);
+    IniAModifier lu = lit_pour_modifier(chemin);
+    if (!lu) {
+        r.erreur = lu.refus;
+        return r;
+    }
+    FichierIni& ini = lu.ini;
     if (!ini.existe()) {
-        if (QFile::exists(chemin)) {
-            r.erreur = QStringLiteral("Le fichier %1 existe mais n'a pas pu être lu : il est resté tel qu'il "
-                                      "était et rien n'a été enregistré.")
-                           .arg(chemin);
-            return r;
-        }
         ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
         ini.change_chemin(chemin);
     }

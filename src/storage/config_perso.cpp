@@ -99,10 +99,10 @@ Ecriture ecrit_config_perso(const Reglages& reglages, EtatEleve& eleve)
     const bool present = eleve.fichier_perso_existe || fichier_present(chemin);
     if (!config_perso_a_ecrire(reglages, eleve, present))
         return {};
-    FichierIni ini(chemin);
-    if (present && !ini.existe())
-        return {false,
-            QStringLiteral("Le fichier « %1 » ne peut pas être lu : il n'est pas remplacé.").arg(chemin)};
+    IniAModifier lu = lit_pour_modifier(chemin);
+    if (!lu)
+        return {false, lu.refus};
+    FichierIni& ini = lu.ini;
     ini.ecrit_texte(cles_perso::section, cles_perso::objectifs,
         objectifs_a_ecrire(garde_produits_connus(eleve.produits_etudies)));
     ini.ecrit_texte(cles_perso::section, cles_perso::trous,

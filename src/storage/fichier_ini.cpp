@@ -1,5 +1,7 @@
 #include "storage/fichier_ini.h"
 
+#include <QDir>
+
 const QString FichierIni::texte_absent = QStringLiteral("Fichier Tabrix.ini endommagé");
 const QString FichierIni::texte_absent_minuscule = QStringLiteral("fichier Tabrix.ini endommagé");
 
@@ -193,4 +195,14 @@ Ecriture FichierIni::enregistre()
     if (e)
         m_existe = true;
     return e;
+}
+
+IniAModifier lit_pour_modifier(const QString& chemin)
+{
+    IniAModifier m {FichierIni(chemin), {}};
+    if (!m.ini.existe() && fichier_present(chemin))
+        m.refus = QStringLiteral("Le fichier « %1 » existe mais n'a pas pu être lu : il est resté tel qu'il "
+                                 "était et rien n'a été enregistré.")
+                      .arg(QDir::toNativeSeparators(chemin));
+    return m;
 }

@@ -70,3 +70,15 @@ private:
     QVector<Section> m_sections; // in order of first appearance
     QHash<QString, int> m_index; // folded section name -> m_sections
 };
+
+// The file a writer is about to merge its keys into, read again just before the write. A missing file reads
+// as empty, bound to its path. A file that exists but cannot be read is never replaced, since the write
+// would lose every key it holds: `refus` then names it in one French sentence and nothing may be written.
+struct IniAModifier
+{
+    FichierIni ini;
+    QString refus;
+
+    explicit operator bool() const { return refus.isEmpty(); }
+};
+IniAModifier lit_pour_modifier(const QString& chemin);

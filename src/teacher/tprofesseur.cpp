@@ -134,11 +134,16 @@ void TProfesseur::Actualise_CheckBox_classes()
 
 bool TProfesseur::enregistre(const std::function<void(FichierIni&)>& ecrit)
 {
-    const BilanEnregistrement bilan
-        = enregistre_configuration(chemin_configuration(), ecrit, m_session.plateforme());
+    const BilanEnregistrement bilan = enregistre_configuration(
+        chemin_configuration(), ecrit, m_session.plateforme(), [this](const QString& q) {
+            return boites::question(this, QStringLiteral("Première installation"), q,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes;
+        });
     if (!bilan.message.isEmpty())
         boites::avertissement(this, cles::fichier, bilan.message);
-    return bilan.local;
+    // Written on the server only, the change still reaches this machine at the next start.
+    return bilan.local || bilan.serveur;
 }
 
 void TProfesseur::annonce_redemarrage()

@@ -94,14 +94,32 @@ TEST_F(BancSession, un_serveur_injoignable_fait_travailler_en_monoposte_pour_tou
     EXPECT_TRUE(s.titre_fenetre().endsWith(QStringLiteral("    (MODE MONOPOSTE)")));
 }
 
-TEST_F(BancSession, un_serveur_sans_dossier_tabrix_fait_aussi_travailler_sur_le_poste)
+TEST_F(
+    BancSession, un_partage_non_monte_fait_travailler_sur_le_poste_et_le_travail_rejoint_le_serveur_ensuite)
 {
+    // The empty mount point of a share that is not mounted answers, but holds no Tabrix folder.
     ecrit_configuration_ecole();
     ASSERT_TRUE(QDir(serveur() + QStringLiteral("/Tabrix")).removeRecursively());
     Session& s = nouvelle_session();
-    s.initialise_session();
+    demarre_session(s);
     EXPECT_TRUE(s.mode_monoposte());
+    EXPECT_FALSE(s.reglages().serveur_accessible);
     EXPECT_EQ(s.reglages().dossier_eleves, poste() + QStringLiteral("/Eleves"));
+    const QString etablissement = s.reglages().dossier_etablissement;
+    s.initialise_session_eleve(
+        identite(QStringLiteral("Dupont"), QStringLiteral("Marie"), QStringLiteral("61"),
+            QStringLiteral("sixième"), s.reglages().dossier_annee + QStringLiteral("/61"), etablissement));
+    s.ajoute_activite(QStringLiteral("\tPERFECTIONNEMENT de 14:10:00 à 14:15:00: facile"));
+    ASSERT_TRUE(s.EnregistrementSeance());
+    EXPECT_TRUE(QDir(serveur()).isEmpty());
+
+    // Mounted again: the next start brings the séance to the server.
+    ASSERT_TRUE(QDir().mkpath(serveur() + QStringLiteral("/Tabrix")));
+    Session& suivante = nouvelle_session();
+    demarre_session(suivante);
+    EXPECT_FALSE(suivante.mode_monoposte());
+    EXPECT_EQ(lignes(serveur() + QStringLiteral("/Tabrix/Eleves/Collège Test/Dupont_Marie.txt")).size(), 2);
+    EXPECT_FALSE(QFileInfo::exists(etablissement + QStringLiteral("/Dupont_Marie.txt")));
 }
 
 TEST_F(BancSession, la_configuration_du_serveur_remplace_la_locale_quand_elle_differe)

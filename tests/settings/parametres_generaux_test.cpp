@@ -1,14 +1,13 @@
 #include "settings/parametres_enregistrement.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
+#include "support/processus_nobody.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -153,22 +152,14 @@ TEST(EnregistrementReglages, un_dossier_ou_l_on_ne_peut_ecrire_laisse_le_fichier
     // Readable and not writable, also for root once it has become "nobody".
     QFile::setPermissions(
         d.chemin(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    const pid_t enfant = ::fork();
-    ASSERT_GE(enfant, 0);
-    if (enfant == 0) {
-        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
+    const int resultat = dans_un_processus_nobody([&] {
         ParametresGeneraux p = lit_parametres(FichierIni(chemin));
         p.temps_maximum = 33;
         const EnregistrementReglages r = enregistre_reglages(chemin, p);
-        ::_exit(r.ok ? 1 : (r.erreur.contains(QStringLiteral("resté tel qu'il était")) ? 0 : 2));
-    }
-    int etat = -1;
-    ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
+        return r.ok ? 1 : (r.erreur.contains(QStringLiteral("resté tel qu'il était")) ? 0 : 2);
+    });
     QFile::setPermissions(d.chemin(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_TRUE(WIFEXITED(etat));
-    EXPECT_EQ(WEXITSTATUS(etat), 0)
-        << "1: réussite annoncée, 2: échec sans message, 3: pas d'utilisateur nobody";
+    EXPECT_EQ(resultat, 0) << "1: réussite annoncée, 2: échec sans message, -1: pas d'utilisateur nobody";
     EXPECT_EQ(contenu(chemin), avant);
 }
 

@@ -178,6 +178,41 @@ TEST_F(Console, renommer_l_etablissement_qui_a_des_eleves_demande_confirmation)
     EXPECT_EQ(lit(cles::etablissement, cles::nom), QStringLiteral("Collège B"));
 }
 
+TEST_F(Console, un_partage_non_monte_ne_recoit_rien_sans_confirmer_une_premiere_installation)
+{
+    // An empty folder stands for the mount point of a share that is not mounted.
+    ASSERT_TRUE(m_dossier.cree(QStringLiteral("partage")));
+    const QString partage = m_dossier.chemin(QStringLiteral("partage"));
+    prepare(
+        QStringLiteral("[General]\nMode=Ecole\n[Dossiers]\nChemin serveur=%1\n[Etablissement]\nNom=Collège "
+                       "A\nNiveaux et classes 2024-2025=sixième<61>\n")
+            .arg(partage));
+    ASSERT_TRUE(session->mode_monoposte());
+    console->classeur()->setCurrentIndex(TProfesseur::Parametres);
+    tape(dans(console.get(), "Edit5"), QStringLiteral("abcd"));
+    boites.reponses = {QMessageBox::No};
+    clique("Button_enregistrer_parametres");
+    ASSERT_EQ(boites.vues.size(), 3);
+    EXPECT_EQ(boites.vues[0].titre, QStringLiteral("Première installation"));
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("« %1 »").arg(partage)));
+    EXPECT_TRUE(boites.vues[1].texte.contains(QStringLiteral("sur ce poste seulement")));
+    EXPECT_EQ(boites.vues[2].titre, QStringLiteral("ATTENTION!"));
+    EXPECT_EQ(lit(cles::codes, cles::code_professeur), QStringLiteral("abcd"));
+    EXPECT_TRUE(QDir(partage).isEmpty());
+
+    // The next start still works on this machine, and the pupils' work waits there for the server.
+    Session suivante(m_dossier.chemin(), horloge, messagerie, plateforme);
+    suivante.initialise_session();
+    EXPECT_TRUE(suivante.mode_monoposte());
+    EXPECT_EQ(suivante.reglages().dossier_eleves, m_dossier.chemin(QStringLiteral("Eleves")));
+
+    boites.reponses = {QMessageBox::Yes};
+    clique("Button_enregistrer_parametres");
+    EXPECT_EQ(FichierIni(partage + QStringLiteral("/Tabrix/Tabrix.ini"))
+                  .lit_texte(cles::codes, cles::code_professeur),
+        QStringLiteral("abcd"));
+}
+
 TEST_F(Console, le_nom_de_l_etablissement_s_arrete_a_64_caracteres_tapes)
 {
     prepare(QStringLiteral("[Etablissement]\nNom=Collège A\n"));

@@ -165,7 +165,16 @@ void Session::demande_chemin_serveur()
     if (reponse.isEmpty())
         return;
     m_ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, reponse);
-    if (const Ecriture e = m_ini.enregistre(); !e)
+    // Written into the file as it is now: the settings in memory may be the compiled-in ones.
+    IniAModifier lu = lit_pour_modifier(m_ini.chemin());
+    if (lu && !lu.ini.existe())
+        lu.ini = m_ini;
+    Ecriture e {false, lu.refus};
+    if (lu) {
+        lu.ini.ecrit_texte(cles::dossiers, cles::chemin_serveur, reponse);
+        e = lu.ini.enregistre();
+    }
+    if (!e)
         m_messagerie.avertissement(
             cles::fichier, QStringLiteral("Le chemin du serveur n'a pas pu être enregistré :\n") + e.erreur);
 }
@@ -231,6 +240,9 @@ void Session::etablit_mode_et_dossiers()
         const QString nom = m_plateforme.nom_ordinateur().toUpper();
         r.poste_serveur = !nom.isEmpty() && r.chemin_serveur.toUpper().contains(nom);
         if (!QFileInfo(r.chemin_serveur + QStringLiteral("/Tabrix")).isDir()) {
+            // Not installed there, or the empty mount point of a share that is not mounted: work on this
+            // machine, as when the server does not answer, and bring the work back at a later start.
+            r.serveur_accessible = false;
             passe_en_monoposte();
             m_monoposte = !r.poste_serveur;
         }
