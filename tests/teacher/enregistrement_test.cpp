@@ -101,7 +101,7 @@ TEST_F(
     Enregistrement, un_fichier_illisible_ou_un_dossier_qui_refuse_l_ecriture_ne_defait_pas_l_enregistrement)
 {
     ASSERT_TRUE(d.cree(QStringLiteral("serveur/Tabrix")));
-    ASSERT_TRUE(QFile::copy(local(), maitre()));
+    const QByteArray origine = vers_cp1252(FichierIni(local()).texte());
     const auto rw = QFile::ReadOwner | QFile::WriteOwner;
     const auto r_r = QFile::ReadOwner | QFile::ReadOther;
     const auto rw_rw = rw | QFile::ReadOther | QFile::WriteOther;
@@ -131,11 +131,8 @@ TEST_F(
                  QStringLiteral("La configuration du serveur (%1) n'a pas pu être enregistrée").arg(maitre()),
                  true, false},
          }) {
-        for (const QString& f : {local(), maitre()}) {
-            FichierIni ini(f);
-            ini.ecrit_texte(cles::etablissement, cles::nom, QStringLiteral("Ancien"));
-            ASSERT_TRUE(ini.enregistre());
-        }
+        for (const QString& f : {local(), maitre()})
+            ASSERT_TRUE(ecrit_octets(f, origine));
         QFile::setPermissions(d.chemin(), rwx);
         QFile::setPermissions(d.chemin(QStringLiteral("serveur")), rwx);
         QFile::setPermissions(d.chemin(QStringLiteral("poste")), c.poste);
