@@ -304,9 +304,9 @@ TEST(EvaluationOctets, les_octets_donnent_le_meme_test_que_les_lignes)
                 OptionsListeEleves o;
                 o.date = QString::fromLatin1(date);
                 o.masquer_incomplets = masquer;
-                o.objectifs = QStringLiteral("tables_classiques");
-                const ResultatEleve attendu = evalue_historique(historique, o);
-                const ResultatEleve lu = evalue_octets(f.octets, o);
+                const QString objectifs = QStringLiteral("tables_classiques");
+                const ResultatEleve attendu = evalue_historique(historique, o, objectifs);
+                const ResultatEleve lu = evalue_octets(f.octets, o, objectifs);
                 EXPECT_EQ(lu.test.ligne, attendu.test.ligne) << f.cas << " " << date << " " << masquer;
                 EXPECT_EQ(lu.test.date, attendu.test.date) << f.cas << " " << date;
                 EXPECT_EQ(lu.score, attendu.score) << f.cas << " " << date;
