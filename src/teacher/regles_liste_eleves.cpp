@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -40,7 +41,9 @@ struct LigneEleve
     QString ligne;
     QString chemin;
     RangeeEleve rangee;
-    int jours = -1; // from the test's date to today; -1 without a test
+    // From the test's date to today, below 0 for a test dated after today (a clock ahead); none without a
+    // test.
+    std::optional<int> jours;
 };
 
 QString valeur_resultat(const QString& ligne)
@@ -71,8 +74,8 @@ void trie(QVector<LigneEleve>& lignes, TriListe tri)
         std::stable_sort(lignes.begin(), lignes.end(),
             [](const LigneEleve& a, const LigneEleve& b) { return a.cle > b.cle; });
         for (LigneEleve& l : lignes)
-            if (l.jours >= 0)
-                l.ligne += QStringLiteral(" ( %1 )").arg(l.jours);
+            if (l.jours)
+                l.ligne += QStringLiteral(" ( %1 )").arg(*l.jours);
         break;
     }
 }
@@ -314,9 +317,9 @@ ListeEleves assemble_liste(const Inventaire& inventaire, const QVector<ResultatE
         QString tete;
         if (inventaire.ecole) {
             tete = QLatin1Char('\t') + c.nom + QStringLiteral(": ") + compte_eleves(int(lignes.size()));
-            if (options.tri == TriListe::date && lignes.first().jours >= 0)
-                tete += premiere_classe ? QStringLiteral(" (%1 jours)").arg(lignes.first().jours)
-                                        : QStringLiteral(" (%1)").arg(lignes.first().jours);
+            if (const std::optional<int> jours = lignes.first().jours; options.tri == TriListe::date && jours)
+                tete += premiere_classe ? QStringLiteral(" (%1 jours)").arg(*jours)
+                                        : QStringLiteral(" (%1)").arg(*jours);
             tete = avec_points(tete, largeur_classe) + QString::number(moyenne);
             if (premiere_classe)
                 tete += options.rapidite ? QStringLiteral(" brm") : QStringLiteral("%");
