@@ -98,7 +98,8 @@ void BM_evaluation_des_historiques(benchmark::State& etat)
 {
     for (auto _ : etat)
         for (const QString& c : ecole().chemins)
-            benchmark::DoNotOptimize(evalue_eleve(c, ecole().options).score);
+            benchmark::DoNotOptimize(
+                evalue_eleve(c, ecole().options, QStringLiteral("tables_classiques")).score);
 }
 
 // The same build with the histories read and evaluated on every core, results kept in listing order.
@@ -116,7 +117,8 @@ void BM_creation_liste_eleves_parallele(benchmark::State& etat)
         for (unsigned f = 0; f < fils; ++f)
             groupe.emplace_back([&, f] {
                 for (qsizetype i = f; i < eleves.size(); i += fils)
-                    resultats[i] = evalue_eleve(eleves[i]->chemin, ecole().options);
+                    resultats[i] = evalue_eleve(
+                        eleves[i]->chemin, ecole().options, QStringLiteral("tables_classiques"));
             });
         for (std::thread& t : groupe)
             t.join();

@@ -197,6 +197,9 @@ void Tgeneral::Professeur1Click()
         m_acces_jusqua_fermeture = !r.code_prof_requis;
     }
     console().exec();
+    // The console may have rebuilt the records list.
+    if (m_memo1->isVisible())
+        actualise_affichage_records();
 }
 
 void Tgeneral::ouvre_console_rentree()

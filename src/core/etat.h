@@ -5,7 +5,7 @@
 #include <QVector>
 
 // State shared by the start-up, the dashboard and the activities. Plain data: the code that fills it
-// lives in storage/ (reading files) and app/logique/ (start-up and pupil session).
+// lives in storage/ (reading files) and seance/ (start-up and pupil session).
 
 struct Niveau
 {

@@ -10,7 +10,6 @@
 #include "ui/boites.h"
 #include "ui/champ_reponse.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -66,7 +65,8 @@ void Tapprent::ouvre()
     p.ordre = r.ordre_rangement_items;
     p.taille_bloc = r.nombre_items_par_bloc;
     p.formule = r.formule_recursive;
-    p.nouvel_eleve = !QFileInfo::exists(e.identite.chemin_historique);
+    // His history exists from his first activity on: whether he is new was settled when he was identified.
+    p.nouvel_eleve = e.nouvel_eleve;
     m_moteur.ouvre(e.produits_a_memoriser, p, maintenant(), heure());
     m_ouverte = true;
     m_accueil_a_montrer = p.nouvel_eleve;

@@ -89,7 +89,7 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
                 return std::nullopt;
             }
         } else if (a == QLatin1String("--objectifs")) {
-            o.liste.objectifs = v;
+            o.liste.objectifs.par_defaut = v;
         } else if (a == QLatin1String("--temps-acceptable")) {
             bool ok = false;
             o.liste.temps_acceptable = v.toInt(&ok);
@@ -112,8 +112,6 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
         erreur = QStringLiteral("l'établissement manque (--etablissement NOM, ou aucun)");
         return std::nullopt;
     }
-    if (o.liste.masquer_incomplets && o.liste.objectifs.isEmpty())
-        o.liste.objectifs = QStringLiteral("tables_classiques");
     if (!o.fichier.isEmpty()) {
         const QString historiques
             = o.liste.ecole() ? o.liste.dossier_etablissement() : o.liste.dossier_eleves;

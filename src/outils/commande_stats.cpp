@@ -93,7 +93,7 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
             o.classes = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
         } else if (a == QLatin1String("--masquer-incomplets")) {
             o.p.masquer_incomplets = true;
-            o.p.objectifs = v;
+            o.p.objectifs.par_defaut = v;
         } else if (a == QLatin1String("--temps-acceptable")) {
             bool ok = false;
             o.p.temps_acceptable = v.toInt(&ok);

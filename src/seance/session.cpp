@@ -126,6 +126,11 @@ void Session::initialise_session()
         m_reglages.objectifs_par_defaut.contains(QLatin1String("table")) ? m_reglages.objectifs_par_defaut
                                                                          : tables_des_produits(produits));
 
+    recharge_records();
+}
+
+void Session::recharge_records()
+{
     m_records = charge_liste_records(chemins_records(m_reglages));
 }
 

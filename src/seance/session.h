@@ -85,6 +85,8 @@ public:
     EtatEleve& eleve() { return m_eleve; }
     const QStringList& liste_records() const { return m_records; }
     QStringList& liste_records() { return m_records; }
+    // Reads the records list again, after the teacher console has rewritten it.
+    void recharge_records();
     const Horloge& horloge() const { return m_horloge; }
     Messagerie& messagerie() { return m_messagerie; }
     Plateforme& plateforme() { return m_plateforme; }

@@ -110,7 +110,7 @@ void branche_exports(PageSuivi& page, Session& session)
         c.mode = o.mode;
         c.date = o.date;
         c.masquer_incomplets = o.masquer_incomplets;
-        c.objectifs = objectifs_des_tests_complets(o.objectifs);
+        c.objectifs = o.objectifs;
         c.temps_acceptable = o.temps_acceptable;
         c.etablissement = session.reglages().nom_etablissement;
         c.dossier_etablissement = o.dossier_etablissement();

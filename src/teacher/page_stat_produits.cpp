@@ -3,6 +3,7 @@
 #include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/niveaux.h"
+#include "storage/objectifs_tests_complets.h"
 #include "teacher/cases_classes.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/selecteur_etablissement.h"
@@ -55,8 +56,8 @@ ChoixTestAnalyse PageStatProduits::choix() const
 Collecte PageStatProduits::collecte() const
 {
     const Reglages& r = m_session.reglages();
-    const QString objectifs_niveaux = m_session.configuration().lit_texte(
-        cles::etablissement, cles::objectifs_classiques_niveaux, QString());
+    const ObjectifsTestsComplets complets
+        = ObjectifsTestsComplets::de_la_configuration(m_session.configuration(), r, r.annee_scolaire);
     QVector<ClasseChoisie> choisies;
     // Always the classes of the current school year, whatever the selectors show.
     for (int i = 1; i <= r.niveaux.size(); ++i) {
@@ -66,10 +67,8 @@ Collecte PageStatProduits::collecte() const
                 = m_classes->findChild<QCheckBox*>(QStringLiteral("CheckBox_%1_%2").arg(i).arg(j));
             if (!coche || !coche->isChecked())
                 continue;
-            // An incomplete test is judged against the tables of the class's level.
-            const QString objectifs = objectifs_du_niveau(objectifs_niveaux, niveau.nom)
-                                          .value_or(QStringLiteral("tables_classiques"));
-            choisies.append({QDir(r.dossier_annee).filePath(niveau.classes.at(j - 1)), objectifs});
+            choisies.append(
+                {QDir(r.dossier_annee).filePath(niveau.classes.at(j - 1)), complets.du_niveau(niveau.nom)});
         }
     }
     return collecte_reponses(choisies, r.dossier_etablissement, choix());

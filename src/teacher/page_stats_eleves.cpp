@@ -145,7 +145,7 @@ ParametresStats PageStatsEleves::parametres() const
     p.mode = m_test->mode();
     p.date = m_test->date();
     p.masquer_incomplets = r.masquer_tests_incomplets;
-    p.objectifs = objectifs_des_tests_complets(m_session.eleve().objectifs);
+    p.objectifs = ObjectifsTestsComplets::de_la_configuration(m_session.configuration(), r, r.annee_scolaire);
     p.temps_acceptable = r.temps_reponse_acceptable;
     p.niveaux = r.niveaux;
     for (const QCheckBox* c : m_classes->cases())

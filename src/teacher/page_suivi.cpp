@@ -117,7 +117,7 @@ OptionsListeEleves PageSuivi::options() const
         : m_tri_date->isChecked()  ? TriListe::date
                                    : TriListe::resultat;
     o.masquer_incomplets = r.masquer_tests_incomplets;
-    o.objectifs = m_session.eleve().objectifs;
+    o.objectifs = ObjectifsTestsComplets::de_la_configuration(m_session.configuration(), r, o.annee);
     o.temps_acceptable = r.temps_reponse_acceptable;
     return o;
 }
@@ -151,6 +151,8 @@ void PageSuivi::creation_liste_eleves()
     progression.reset();
     const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
         m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));
+    // "Voir les records" shows the list this build has just written.
+    m_session.recharge_records();
     m_arbre->charge(m_liste.lignes, m_liste.chemins);
     // The top line shows whole, the tree taking at most 45 % of the width; the pupil's charts shrink to the
     // rest.

@@ -27,7 +27,8 @@ void ajoute_bilan(BilansExportes& r, const QString& chemin, const QString& class
         r.ignores << QStringLiteral("%1 : historique illisible.").arg(base);
         return;
     }
-    const TestChoisi test = choix_test(*lignes, c.mode, c.date, c.masquer_incomplets, c.objectifs);
+    const TestChoisi test
+        = choix_test(*lignes, c.mode, c.date, c.masquer_incomplets, c.objectifs.de_la_classe(classe));
     if (!test.trouve()) {
         r.ignores << QStringLiteral("%1 : pas de test retenu.").arg(base);
         return;
@@ -56,11 +57,6 @@ QString dossier_des_exports(const QString& dossier_programme)
 {
     const QString stats = QDir(dossier_programme).filePath(QStringLiteral("stats"));
     return QFileInfo(stats).isDir() ? stats : QDir(dossier_programme).path();
-}
-
-QString objectifs_des_tests_complets(const QString& objectifs_eleve)
-{
-    return objectifs_eleve.trimmed().isEmpty() ? QStringLiteral("tables_classiques") : objectifs_eleve;
 }
 
 BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& contexte)

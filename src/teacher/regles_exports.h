@@ -3,6 +3,7 @@
 #include "core/choix_test.h"
 #include "reports/bilan_contenu.h"
 #include "storage/fichier_texte.h"
+#include "storage/objectifs_tests_complets.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +14,6 @@ class Horloge;
 // Where the console's exports are proposed: the working folder's "stats" folder when there is one,
 // otherwise the working folder itself.
 QString dossier_des_exports(const QString& dossier_programme);
-
-// The tables a test must hold when incomplete tests are hidden: the identified pupil's objectives, or the
-// tables 2 to 9 when the console is opened without a pupil (no test would qualify against none).
-QString objectifs_des_tests_complets(const QString& objectifs_eleve);
 
 // The node of the class follow-up tree whose reports are exported: its entry in the list of paths, its text
 // and its parent's text.
@@ -34,7 +31,7 @@ struct ContexteExport
     ModeChoixTest mode = ModeChoixTest::dernier;
     QString date; // dd/mm/yyyy
     bool masquer_incomplets = false;
-    QString objectifs;
+    ObjectifsTestsComplets objectifs; // read for the class of each pupil
     int temps_acceptable = 4;
     QString etablissement; // its name, printed with the class
     QString dossier_etablissement; // the history files

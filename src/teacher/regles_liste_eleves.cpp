@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -40,7 +41,9 @@ struct LigneEleve
     QString ligne;
     QString chemin;
     RangeeEleve rangee;
-    int jours = -1; // from the test's date to today; -1 without a test
+    // From the test's date to today, below 0 for a test dated after today (a clock ahead); none without a
+    // test.
+    std::optional<int> jours;
 };
 
 QString valeur_resultat(const QString& ligne)
@@ -71,8 +74,8 @@ void trie(QVector<LigneEleve>& lignes, TriListe tri)
         std::stable_sort(lignes.begin(), lignes.end(),
             [](const LigneEleve& a, const LigneEleve& b) { return a.cle > b.cle; });
         for (LigneEleve& l : lignes)
-            if (l.jours >= 0)
-                l.ligne += QStringLiteral(" ( %1 )").arg(l.jours);
+            if (l.jours)
+                l.ligne += QStringLiteral(" ( %1 )").arg(*l.jours);
         break;
     }
 }
@@ -200,21 +203,22 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
     return inv;
 }
 
-ResultatEleve evalue_historique(const QStringList& historique, const OptionsListeEleves& options)
+ResultatEleve evalue_historique(
+    const QStringList& historique, const OptionsListeEleves& options, const QString& objectifs)
 {
     return resultat_du_test(
-        choix_test(historique, options.mode, options.date, options.masquer_incomplets, options.objectifs),
-        options);
+        choix_test(historique, options.mode, options.date, options.masquer_incomplets, objectifs), options);
 }
 
-ResultatEleve evalue_octets(const QByteArray& octets, const OptionsListeEleves& options)
+ResultatEleve evalue_octets(
+    const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs)
 {
     // A file written as UTF-8 with its mark goes the common way.
     if (octets.startsWith("\xEF\xBB\xBF")) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString texte = utf8(octets.mid(3));
         if (!utf8.hasError())
-            return evalue_historique(decoupe_lignes(texte), options);
+            return evalue_historique(decoupe_lignes(texte), options, objectifs);
     }
     // Only séance headers and test lines matter to the choice. The records are most of the bytes: unless
     // incomplete tests are hidden, each test line stands in as its index and only the chosen one is decoded.
@@ -244,14 +248,13 @@ ResultatEleve evalue_octets(const QByteArray& octets, const OptionsListeEleves& 
         if (fin + 1 < n && debut[fin] == '\r' && debut[fin + 1] == '\n')
             ++i;
     }
-    TestChoisi test
-        = choix_test(utiles, options.mode, options.date, options.masquer_incomplets, options.objectifs);
+    TestChoisi test = choix_test(utiles, options.mode, options.date, options.masquer_incomplets, objectifs);
     if (stand_in && test.trouve())
         test.ligne = depuis_cp1252(tests.at(test.ligne.mid(6).toInt()).toByteArray());
     return resultat_du_test(test, options);
 }
 
-ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options)
+ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options, const QString& objectifs)
 {
     const std::optional<QByteArray> octets = lit_fichier(chemin);
     if (!octets) {
@@ -259,7 +262,7 @@ ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& opti
         r.illisible = true;
         return r;
     }
-    return evalue_octets(*octets, options);
+    return evalue_octets(*octets, options, objectifs);
 }
 
 int moyenne_arrondie(const QVector<int>& valeurs)
@@ -314,9 +317,9 @@ ListeEleves assemble_liste(const Inventaire& inventaire, const QVector<ResultatE
         QString tete;
         if (inventaire.ecole) {
             tete = QLatin1Char('\t') + c.nom + QStringLiteral(": ") + compte_eleves(int(lignes.size()));
-            if (options.tri == TriListe::date && lignes.first().jours >= 0)
-                tete += premiere_classe ? QStringLiteral(" (%1 jours)").arg(lignes.first().jours)
-                                        : QStringLiteral(" (%1)").arg(lignes.first().jours);
+            if (const std::optional<int> jours = lignes.first().jours; options.tri == TriListe::date && jours)
+                tete += premiere_classe ? QStringLiteral(" (%1 jours)").arg(*jours)
+                                        : QStringLiteral(" (%1)").arg(*jours);
             tete = avec_points(tete, largeur_classe) + QString::number(moyenne);
             if (premiere_classe)
                 tete += options.rapidite ? QStringLiteral(" brm") : QStringLiteral("%");
@@ -360,12 +363,14 @@ ListeEleves creation_liste_eleves(
     const int total = inventaire.nombre_eleves();
     QVector<ResultatEleve> resultats;
     resultats.reserve(total);
-    for (const ClasseInventoriee& c : inventaire.classes)
+    for (const ClasseInventoriee& c : inventaire.classes) {
+        const QString objectifs = options.objectifs.de_la_classe(c.nom);
         for (const EleveInventorie& e : c.eleves) {
-            resultats << evalue_eleve(e.chemin, options);
+            resultats << evalue_eleve(e.chemin, options, objectifs);
             if (progression)
                 progression(int(resultats.size()), total);
         }
+    }
     return assemble_liste(inventaire, resultats, options, maintenant);
 }
 

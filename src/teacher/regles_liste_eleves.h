@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/choix_test.h"
+#include "storage/objectifs_tests_complets.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,7 +30,7 @@ struct OptionsListeEleves
     bool rapidite = false; // show the speed instead of the score
     TriListe tri = TriListe::resultat;
     bool masquer_incomplets = false;
-    QString objectifs; // what a complete test must hold when incomplete tests are hidden
+    ObjectifsTestsComplets objectifs; // what a complete test holds, when incomplete tests are hidden
     int temps_acceptable = 4;
 
     bool ecole() const;
@@ -66,10 +67,14 @@ struct ResultatEleve
     int vitesse = -1;
     bool teste() const { return test.trouve(); }
 };
-ResultatEleve evalue_historique(const QStringList& historique, const OptionsListeEleves& options);
+// `objectifs`: the tables a complete test of this pupil holds (options.objectifs for his class).
+ResultatEleve evalue_historique(
+    const QStringList& historique, const OptionsListeEleves& options, const QString& objectifs);
 // The bytes of a history file (Windows-1252, or UTF-8 with its mark): the same result as the lines.
-ResultatEleve evalue_octets(const QByteArray& octets, const OptionsListeEleves& options);
-ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options);
+ResultatEleve evalue_octets(
+    const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs);
+ResultatEleve evalue_eleve(
+    const QString& chemin, const OptionsListeEleves& options, const QString& objectifs);
 
 // One pupil as a spreadsheet row.
 struct RangeeEleve

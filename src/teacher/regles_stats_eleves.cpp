@@ -120,6 +120,7 @@ DonneesStats genere_donnees(const ParametresStats& p)
 
     int rang_classe = 0;
     for (int i = 0; i < p.niveaux.size(); ++i) {
+        const QString objectifs = p.objectifs.du_niveau(p.niveaux[i].nom);
         for (const QString& classe : p.niveaux[i].classes) {
             const int rang = rang_classe++;
             if (rang < p.classes_cochees.size() && !p.classes_cochees[rang])
@@ -139,8 +140,7 @@ DonneesStats genere_donnees(const ParametresStats& p)
                     d.illisibles << chemin;
                     continue;
                 }
-                const TestChoisi test
-                    = choix_test(*lignes, p.mode, p.date, p.masquer_incomplets, p.objectifs);
+                const TestChoisi test = choix_test(*lignes, p.mode, p.date, p.masquer_incomplets, objectifs);
                 if (!test.trouve())
                     continue;
                 const std::optional<int> valeur = valeur_eleve(p, test);

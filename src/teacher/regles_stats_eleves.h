@@ -2,6 +2,7 @@
 
 #include "core/choix_test.h"
 #include "core/etat.h"
+#include "storage/objectifs_tests_complets.h"
 
 #include <QPair>
 #include <QString>
@@ -33,7 +34,7 @@ struct ParametresStats
     ModeChoixTest mode = ModeChoixTest::dernier;
     QString date; // dd/mm/yyyy
     bool masquer_incomplets = false;
-    QString objectifs; // tables a complete test holds, when incomplete tests are hidden
+    ObjectifsTestsComplets objectifs; // what a complete test holds, when incomplete tests are hidden
     int temps_acceptable = 4; // seconds, for the score
     QVector<Niveau> niveaux;
     // Ticked classes, level after level in table order; a missing entry counts as ticked.

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -243,6 +244,27 @@ TEST_F(FenetreApprentissage, fermer_en_pleine_etape_garde_la_ligne_et_la_seance)
     EXPECT_TRUE(seance.at(seance.size() - 2).startsWith(QStringLiteral("\tTEST de")));
     EXPECT_TRUE(seance.last().endsWith(QStringLiteral(": 2 répétitions")));
     EXPECT_TRUE(lit_lignes(historique()).value_or(QStringList {}).contains(seance.last()));
+}
+
+TEST_F(FenetreApprentissage, l_accueil_va_a_l_eleve_nouveau_meme_apres_son_premier_test_enregistre)
+{
+    // A new pupil's first test is written through at once: his history exists, he is still new today.
+    tableau->session().ajoute_activite(QStringLiteral("\tTEST de 14:00:00 à 14:01:00 P07080120056"));
+    ASSERT_TRUE(QFileInfo::exists(historique()));
+    boites.vues.clear();
+    ouvre(produits_des_tables(QStringLiteral("table_7")));
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues.first().titre, QStringLiteral("Apprentissage"));
+    EXPECT_EQ(controle<QLabel>("label_message")->text(), QStringLiteral("On commence quand tu veux."));
+    fenetre()->close();
+
+    // Identified again with that history, he is no longer new: the prompt alone.
+    IdentiteEleve id = tableau->session().eleve().identite;
+    tableau->initialise_session_eleve(id);
+    boites.vues.clear();
+    ouvre(produits_des_tables(QStringLiteral("table_7")));
+    EXPECT_TRUE(boites.vues.isEmpty());
+    EXPECT_TRUE(montre("BitBtn3"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "reports/outils_pdf.h"
 #include "seance/session.h"
 #include "storage/configuration.h"
+#include "storage/fichier_ini.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
 #include "support/messagerie_enregistreuse.h"
@@ -8,6 +9,7 @@
 #include "teacher/aide_console.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/ecole_suivi.h"
+#include "teacher/page_stat_produits.h"
 #include "teacher/page_stats_eleves.h"
 #include "teacher/page_suivi.h"
 #include "teacher/tprofesseur.h"
@@ -32,6 +34,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ecole_suivi::poste_avec_ecole(dossier.chemin()));
+        complete_poste();
         session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
         session->initialise_session();
         Reglages& r = session->reglages();
@@ -55,6 +58,8 @@ protected:
             }});
     }
     void TearDown() override { boites::installe_repondeur_fichiers({}); }
+    // Pupils and settings added to the school before the program starts.
+    virtual void complete_poste() { }
     void clique(const QObject* parent, const char* nom) const { dans<QAbstractButton>(parent, nom)->click(); }
     bool actif(const char* nom) const { return dans<QRadioButton>(page, nom)->isEnabled(); }
     int pages_pdf(const QString& nom) const
@@ -163,6 +168,70 @@ TEST_F(ConsoleStats, bilans_d_une_classe_du_suivi_en_pdf_et_a_l_imprimante)
     choisit(QStringLiteral("Total"));
     clique(console.get(), "ButtonEnregistrer");
     EXPECT_EQ(demandes.size(), 1);
+}
+
+// "Masquer tests incomplets": sixième must answer the tables of 2 and 3, cinquième the table of 2. Two
+// pupils answered the table of 2 only: Table_Deux (63, cinquième) has a complete test, Autre_Deux (62,
+// sixième) has not. The console is opened with no pupil identified.
+class ConsoleTestsComplets : public ConsoleStats
+{
+protected:
+    void complete_poste() override
+    {
+        const QString eleves = dossier.chemin(QStringLiteral("Eleves"));
+        ecole_suivi::ajoute(eleves, QStringLiteral("63"), QStringLiteral("Table_Deux"),
+            ecole_suivi::un_test(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"), 8));
+        ecole_suivi::ajoute(eleves, QStringLiteral("62"), QStringLiteral("Autre_Deux"),
+            ecole_suivi::un_test(QStringLiteral("Mardi"), QStringLiteral("03/12/2024"), 7, 1));
+        FichierIni ini(dossier.chemin(QStringLiteral("Tabrix.ini")));
+        ini.ecrit_texte(cles::etablissement, cles::niveaux_et_classes(ecole_suivi::annee),
+            QStringLiteral("sixième<61,62>cinquième<63,64>"));
+        ini.ecrit_texte(cles::etablissement, cles::objectifs_classiques_niveaux,
+            QStringLiteral("sixième<table_2,table_3>cinquième<table_2>"));
+        ini.ecrit_texte(cles::apparence, cles::masquer_incomplets, QStringLiteral("oui"));
+        ASSERT_TRUE(ini.enregistre());
+    }
+    QString ligne_de(const QString& nom) const
+    {
+        for (const QString& l : console->suivi()->liste().lignes)
+            if (l.contains(nom))
+                return l;
+        return {};
+    }
+};
+
+TEST_F(ConsoleTestsComplets, un_test_complet_pour_le_niveau_de_sa_classe_compte_sur_les_trois_pages)
+{
+    ASSERT_TRUE(session->reglages().masquer_tests_incomplets);
+    // Suivi de classes.
+    EXPECT_TRUE(ligne_de(QStringLiteral("Table")).endsWith(QStringLiteral("..12")))
+        << ligne_de(QStringLiteral("Table")).toStdString();
+    EXPECT_TRUE(ligne_de(QStringLiteral("Autre")).endsWith(QStringLiteral("   ")));
+    // Statistiques élèves, per class: 63 has a tested pupil, 62 none.
+    clique(page, "RadioButton4");
+    const DonneesStats d = genere_donnees(page->parametres());
+    QStringList classes;
+    for (const auto& [classe, valeur] : d.barres)
+        classes << classe;
+    EXPECT_TRUE(classes.contains(QStringLiteral("63"))) << d.texte().toStdString();
+    EXPECT_FALSE(classes.contains(QStringLiteral("62"))) << d.texte().toStdString();
+    // Statistiques produits.
+    const Collecte c = console->findChild<PageStatProduits*>()->collecte();
+    EXPECT_TRUE(c.reponses.contains(ecole_suivi::enregistrements(8)));
+    EXPECT_FALSE(c.reponses.contains(ecole_suivi::enregistrements(7, 1)));
+    // The reports of the follow-up.
+    ArbreEleves* arbre = console->suivi()->arbre();
+    for (const char* nom : {"Table", "Autre"}) {
+        for (int i = 0; i < arbre->lignes().size(); ++i)
+            if (arbre->lignes()[i].trimmed().startsWith(QString::fromLatin1(nom)))
+                arbre->setCurrentItem(arbre->noeud(i));
+        clique(console.get(), "ButtonEnregistrer");
+    }
+    ASSERT_EQ(demandes.size(), 1);
+    EXPECT_EQ(demandes[0].nom, QStringLiteral("Table_Deux"));
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("Autre_Deux")))
+        << boites.vues[0].texte.toStdString();
 }
 
 } // namespace

@@ -111,9 +111,9 @@ TEST_F(StatsEleves, incomplets_masques_selon_les_objectifs)
 {
     ecole.ajoute(QStringLiteral("61"), QStringLiteral("A_a"), historique_vitesse(30));
     p.masquer_incomplets = true;
-    p.objectifs = QStringLiteral("table_2,table_3");
+    p.objectifs.par_defaut = QStringLiteral("table_2,table_3");
     EXPECT_TRUE(donnees(classe, rapidite).barres.isEmpty());
-    p.objectifs = QStringLiteral("table_2");
+    p.objectifs.par_defaut = QStringLiteral("table_2");
     EXPECT_EQ(donnees(classe, rapidite).barres.size(), 1);
 }
 

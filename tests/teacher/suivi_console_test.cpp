@@ -110,6 +110,18 @@ TEST_F(ConsoleSuivi, l_ouverture_construit_la_liste_et_le_resume_d_un_eleve_mont
     EXPECT_TRUE(haut->child(0)->isExpanded());
 }
 
+TEST_F(ConsoleSuivi, voir_les_records_montre_la_liste_que_la_construction_vient_d_ecrire)
+{
+    ASSERT_FALSE(suivi->liste().records.isEmpty());
+    EXPECT_EQ(session->liste_records(), suivi->liste().records);
+    // A pupil tested meanwhile comes in at the next build.
+    ecole_suivi::ajoute(session->reglages().dossier_eleves, QStringLiteral("63"), QStringLiteral("Neuf_Ali"),
+        ecole_suivi::un_test(QStringLiteral("Mercredi"), QStringLiteral("04/12/2024"), 64));
+    QTest::mouseClick(dans<QPushButton>(console.get(), "Button3"), Qt::LeftButton);
+    EXPECT_EQ(session->liste_records(), suivi->liste().records);
+    EXPECT_TRUE(session->liste_records().last().endsWith(QStringLiteral("Neuf_Ali")));
+}
+
 TEST_F(ConsoleSuivi, imprimer_liste_envoie_ses_lignes_ou_dit_qu_il_n_y_a_rien_a_imprimer)
 {
     const QString pdf = dossier.chemin(QStringLiteral("liste.pdf"));

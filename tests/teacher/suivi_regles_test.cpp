@@ -70,6 +70,21 @@ TEST_F(ListeSuivi, les_mises_en_page_sont_celles_des_fichiers_attendus)
     }
 }
 
+// A classroom clock ahead dated Martin_Léa's test 03/12: seen on 02/12 it is -1 days old, not untested.
+TEST_F(ListeSuivi, un_test_date_apres_aujourd_hui_garde_son_nombre_de_jours_dans_le_tri_par_date)
+{
+    const ListeEleves liste
+        = creation_liste_eleves(options(TriListe::date), QDateTime(QDate(2024, 12, 2), QTime(10, 15, 0)));
+    const QStringList attendues {QStringLiteral("\t61: 4 élèves (-1 jours)"),
+        QStringLiteral("\t\tMartin\u00A0Léa............7 ( -1 )"),
+        QStringLiteral("\t\tDupont\u00A0Marie..........85 ( 0 )"),
+        QStringLiteral("\t\tAbcdefghijklmnopqrstu\u00A0Vwx66 ( 1 )"),
+        QStringLiteral("\t\tSansbilan\u00A0Paul........   ")};
+    ASSERT_GE(liste.lignes.size(), 6);
+    EXPECT_TRUE(liste.lignes[1].startsWith(attendues[0])) << liste.lignes[1].toStdString();
+    EXPECT_EQ(liste.lignes.mid(2, 4), attendues.mid(1));
+}
+
 TEST_F(ListeSuivi, chaque_ligne_garde_son_chemin_apres_le_tri)
 {
     // The window shows how far the reading is: one call per pupil, up to the total.
@@ -173,6 +188,19 @@ TEST_F(ListeSuivi, un_historique_illisible_est_un_eleve_sans_test_nomme_une_fois
     EXPECT_EQ(liste.illisibles, QStringList {QStringLiteral("Dupont_Marie")});
     EXPECT_TRUE(liste.lignes.contains(QStringLiteral("\t\tDupont\u00A0Marie..........   ")));
     EXPECT_FALSE(liste.records.join(QLatin1Char(' ')).contains(QStringLiteral("Dupont")));
+}
+
+// A test of the extended tables alone has no classic score (-1): its line says so, but neither a mean of
+// scores nor the ranking of classic tests has room for it.
+TEST_F(ListeSuivi, un_test_sans_produit_classique_montre_moins_un_hors_moyenne_et_hors_records)
+{
+    ecole_suivi::ajoute(dossier.chemin(), QStringLiteral("64"), QStringLiteral("Etendu_Max"),
+        {ecole_suivi::entete(QStringLiteral("Mercredi"), QStringLiteral("04/12/2024")),
+            ecole_suivi::test(QStringLiteral("P02120200024P03120200036"))});
+    const ListeEleves liste = creation_liste_eleves(options(TriListe::nom), maintenant);
+    EXPECT_TRUE(liste.lignes.contains(QStringLiteral("\t\tEtendu\u00A0Max............-1")));
+    EXPECT_TRUE(liste.lignes.contains(QStringLiteral("\t64: 3 élèves...........68 ")));
+    EXPECT_FALSE(liste.records.join(QLatin1Char(' ')).contains(QStringLiteral("Etendu")));
 }
 
 TEST_F(ListeSuivi, un_dossier_introuvable_donne_la_seule_ligne_pas_d_eleve)
@@ -304,9 +332,9 @@ TEST(EvaluationOctets, les_octets_donnent_le_meme_test_que_les_lignes)
                 OptionsListeEleves o;
                 o.date = QString::fromLatin1(date);
                 o.masquer_incomplets = masquer;
-                o.objectifs = QStringLiteral("tables_classiques");
-                const ResultatEleve attendu = evalue_historique(historique, o);
-                const ResultatEleve lu = evalue_octets(f.octets, o);
+                const QString objectifs = QStringLiteral("tables_classiques");
+                const ResultatEleve attendu = evalue_historique(historique, o, objectifs);
+                const ResultatEleve lu = evalue_octets(f.octets, o, objectifs);
                 EXPECT_EQ(lu.test.ligne, attendu.test.ligne) << f.cas << " " << date << " " << masquer;
                 EXPECT_EQ(lu.test.date, attendu.test.date) << f.cas << " " << date;
                 EXPECT_EQ(lu.score, attendu.score) << f.cas << " " << date;
