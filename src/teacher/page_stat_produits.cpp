@@ -1,8 +1,6 @@
 #include "teacher/page_stat_produits.h"
 
 #include "seance/session.h"
-#include "storage/configuration.h"
-#include "storage/niveaux.h"
 #include "storage/objectifs_tests_complets.h"
 #include "teacher/cases_classes.h"
 #include "teacher/choix_test_affiche.h"
