@@ -25,7 +25,7 @@ bool copie_serveur_differente(const FichierIni& ini, const QString& serveur)
 EnregistrementReglages enregistre_reglages(const QString& chemin, ParametresGeneraux& p)
 {
     EnregistrementReglages r;
-    if (const QString refus = refus_formule(p.formule); !refus.isEmpty()) {
+    if (const QString refus = refus_formule_a_enregistrer(p); !refus.isEmpty()) {
         r.erreur = QStringLiteral("La formule récursive « %1 » ne peut pas servir : %2\nChoisissez une "
                                   "formule proposée ou corrigez-la ; rien n'a été enregistré.")
                        .arg(p.formule, refus);

@@ -116,8 +116,10 @@ ParametresGeneraux lit_parametres(const FichierIni& ini)
         == 0;
     p.items_par_bloc
         = lit_borne(ini, cles::apprentissage_blocs, cles::items_par_bloc, bornes::items_par_bloc);
-    if (ini.contient(cles::apprentissage_blocs, cles::formule))
+    if (ini.contient(cles::apprentissage_blocs, cles::formule)) {
         p.formule = ini.lit_texte(cles::apprentissage_blocs, cles::formule);
+        p.formule_lue = p.formule;
+    }
     p.apprentissage_obligatoire
         = vaut_oui(ini.lit_texte(cles::perfectionnement, cles::apprentissage_obligatoire));
     p.chrono_visible = vaut_oui(ini.lit_texte(cles::apparence, cles::chrono_visible));
@@ -198,6 +200,13 @@ QString refus_formule(const QString& formule)
     const Analyse a = analyse_formule(formule);
     return a.refus.isEmpty() ? QStringLiteral("Cette formule ne donne pas un plan d'apprentissage complet.")
                              : a.refus;
+}
+
+QString refus_formule_a_enregistrer(const ParametresGeneraux& p)
+{
+    if (!p.formule_lue.isEmpty() && p.formule.trimmed() == p.formule_lue.trimmed())
+        return {};
+    return refus_formule(p.formule);
 }
 
 QString lecture_formule(const QString& formule)

@@ -56,6 +56,7 @@ struct ParametresGeneraux
     QVector<int> tables_etendues; // ticked among 11 (squares) … 19, increasing
     QString objectifs_classiques_lus; // values found in the file, written back when the boxes still match
     QString objectifs_etendus_lus;
+    QString formule_lue; // the file's own formula: written back as it was when left untouched
 
     bool operator==(const ParametresGeneraux&) const = default;
 };
@@ -77,5 +78,8 @@ QString noms_des_tables(const QVector<int>& numeros);
 
 // Why a learning formula cannot build a plan, in French; empty when it can.
 QString refus_formule(const QString& formule);
+// The refusal of the formula about to be saved, in the console as in the dialog: none for the file's own
+// formula left untouched (the start-up already replaces one it cannot use), else `refus_formule`.
+QString refus_formule_a_enregistrer(const ParametresGeneraux& p);
 // How one group of blocks is learnt, "A, B, AB, C, ABC"; empty for an unusable formula.
 QString lecture_formule(const QString& formule);

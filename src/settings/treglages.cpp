@@ -102,7 +102,7 @@ bool Treglages::enregistre()
     const EnregistrementReglages r = enregistre_reglages(m_chemin, p);
     if (!r.ok) {
         boites::erreur(this, QStringLiteral("Réglages non enregistrés"), r.erreur);
-        if (!m_apprentissage->refus().isEmpty())
+        if (!refus_formule_a_enregistrer(p).isEmpty())
             m_apprentissage->montre_formule();
         return false;
     }

@@ -110,11 +110,9 @@ QString PageParametres::refus() const
     if (const QString r = refus_parametres_console(saisie_console()); !r.isEmpty())
         return r;
     ParametresGeneraux p;
+    p.formule_lue = m_formule_lue;
     m_apprentissage->recopie(p);
-    // The file's own formula goes back as it was: the start-up already replaces one it cannot use.
-    if (p.formule == m_formule_lue)
-        return {};
-    return m_apprentissage->refus();
+    return refus_formule_a_enregistrer(p);
 }
 
 ParametresConsole PageParametres::saisie_console() const

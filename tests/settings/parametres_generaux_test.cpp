@@ -177,6 +177,27 @@ TEST(EnregistrementReglages, formule_inutilisable_ou_fichier_illisible_rien_n_es
     EXPECT_TRUE(QFileInfo(chemin).isDir());
 }
 
+// The console and the dialog share the rule: the file's own formula, even unusable, goes back as it was when
+// left untouched (saving another setting must not fail on it); a formula the user typed is judged.
+TEST(EnregistrementReglages, une_formule_du_fichier_n_est_jugee_que_si_l_on_y_touche)
+{
+    DossierTest d;
+    FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+    ini.change_chemin(d.chemin(QStringLiteral("Tabrix.ini")));
+    ini.ecrit_texte(cles::apprentissage_blocs, cles::formule, QStringLiteral("1.3.1.3"));
+    ASSERT_TRUE(ini.enregistre().ok);
+    ParametresGeneraux p = lit_parametres(ini);
+    EXPECT_FALSE(refus_formule(p.formule).isEmpty());
+    p.temps_acceptable += 5;
+    EXPECT_TRUE(enregistre_reglages(ini.chemin(), p).ok);
+    EXPECT_EQ(FichierIni(ini.chemin()).lit_texte(cles::apprentissage_blocs, cles::formule),
+        QStringLiteral("1.3.1.3"));
+    p.formule = QStringLiteral("1.4.1.4");
+    EXPECT_FALSE(enregistre_reglages(ini.chemin(), p).ok);
+    p.formule = QStringLiteral("1.1.2.1.3");
+    EXPECT_TRUE(enregistre_reglages(ini.chemin(), p).ok);
+}
+
 TEST(EnregistrementReglages, en_mode_ecole_la_copie_du_serveur_qui_reviendra_est_annoncee)
 {
     DossierTest d;
