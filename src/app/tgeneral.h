@@ -95,6 +95,10 @@ private:
     void construit_barre_outils();
     void construit_graphique();
     void construit_barre_du_bas();
+    // The table buttons of both families, then the choice of whole tables or gaps and the number of products.
+    void construit_boutons_tables(QWidget* panel1);
+    void construit_quantite(QWidget* panel1);
+    void sur_appui(QToolButton* bouton, void (Tgeneral::*action)());
     void construit_menus();
     void affiche_boutons_tables();
     void affiche_choix_apprentissage();

@@ -243,19 +243,27 @@ void Tgeneral::construit_barre_du_bas()
         QStringLiteral("Tables étendues"), QString(), QRect(6, 53, 132, 23));
     rend_exclusifs({m_groupe_2_9, m_calc_mental, m_groupe_12_19});
     m_groupe_2_9->setChecked(true);
-    // The selection follows the buttons' state, however it changes (mouse, keyboard, screen reader).
-    // A press on the pressed button counts too: it is released, then pressed again.
-    const auto sur_appui = [this](QToolButton* bouton, void (Tgeneral::*action)()) {
-        connect(bouton, &QToolButton::toggled, this, [this, action](bool enfonce) {
-            if (enfonce && !m_affichage_en_cours)
-                (this->*action)();
-        });
-    };
     sur_appui(m_groupe_2_9, &Tgeneral::SpeedButton_2_9Click);
     sur_appui(m_groupe_12_19, &Tgeneral::SpeedButton_12_19Click);
     // "Tables raisonnées" has no activity behind it: greyed, like the menu entries without one.
     m_calc_mental->setEnabled(false);
 
+    construit_boutons_tables(panel1);
+    construit_quantite(panel1);
+}
+
+void Tgeneral::sur_appui(QToolButton* bouton, void (Tgeneral::*action)())
+{
+    // The selection follows the buttons' state, however it changes (mouse, keyboard, screen reader).
+    // A press on the pressed button counts too: it is released, then pressed again.
+    connect(bouton, &QToolButton::toggled, this, [this, action](bool enfonce) {
+        if (enfonce && !m_affichage_en_cours)
+            (this->*action)();
+    });
+}
+
+void Tgeneral::construit_boutons_tables(QWidget* panel1)
+{
     m_panel_2_9 = new QWidget(panel1);
     m_panel_2_9->setObjectName(QStringLiteral("Panel_2_9"));
     m_panel_2_9->setGeometry(144, 8, 360, 66);
@@ -290,7 +298,10 @@ void Tgeneral::construit_barre_du_bas()
             affiche_choix_apprentissage();
         });
     }
+}
 
+void Tgeneral::construit_quantite(QWidget* panel1)
+{
     m_bouton_tables_entieres = bouton_bascule(panel1, QStringLiteral("SpeedButton_tables"),
         QStringLiteral("Etudier tables entières"), QString(), QRect(510, 6, 160, 33));
     m_bouton_trous = bouton_bascule(panel1, QStringLiteral("SpeedButton_trous"),

@@ -94,13 +94,11 @@ int haut_echelle(int plus_grande)
     return (std::max(plus_grande, 0) / puissance + 1) * puissance;
 }
 
-DonneesStats genere_donnees(const ParametresStats& p)
-{
-    DonneesStats d;
-    d.titre = titre_ordonnee(p.ordonnee) + QStringLiteral(" par ") + p.abscisse;
-    const bool valides = axes_compatibles(p.abscisse, p.ordonnee);
+namespace {
 
-    // Classes and levels get one bucket each, whatever their number; bands are bounded.
+// Classes and levels get one bucket each, whatever their number; bands are bounded.
+QVector<Seau> seaux_vides(const ParametresStats& p)
+{
     QVector<Seau> seaux;
     if (p.abscisse == axes_stats::classe) {
         for (const Niveau& n : p.niveaux)
@@ -116,6 +114,38 @@ DonneesStats genere_donnees(const ParametresStats& p)
         for (int s = 1; s <= seaux_rapidite_maximum; ++s)
             seaux.append({libelle_rapidite(s)});
     }
+    return seaux;
+}
+
+// The bars drawn from the filled buckets: a mean per class or level, else a count (or share) per band up to
+// the highest band reached.
+QVector<QPair<QString, int>> barres_des_seaux(
+    const ParametresStats& p, const QVector<Seau>& seaux, int seau_le_plus_haut, int nb_eleves)
+{
+    QVector<QPair<QString, int>> barres;
+    if (abscisse_groupe(p.abscisse)) {
+        for (const Seau& s : seaux)
+            if (s.nombre > 0)
+                barres.append({s.libelle, (s.somme + s.nombre / 2) / s.nombre});
+        return barres;
+    }
+    const int retenus = p.abscisse == axes_stats::score ? 10 : seau_le_plus_haut;
+    const bool pourcentage = p.ordonnee == axes_stats::pourcentage_eleves && nb_eleves > 0;
+    for (int n = 0; n < retenus; ++n) {
+        const int v = seaux[n].somme;
+        barres.append({seaux[n].libelle, pourcentage ? (v * 200 + nb_eleves) / (2 * nb_eleves) : v});
+    }
+    return barres;
+}
+
+} // namespace
+
+DonneesStats genere_donnees(const ParametresStats& p)
+{
+    DonneesStats d;
+    d.titre = titre_ordonnee(p.ordonnee) + QStringLiteral(" par ") + p.abscisse;
+    const bool valides = axes_compatibles(p.abscisse, p.ordonnee);
+    QVector<Seau> seaux = seaux_vides(p);
     int seau_le_plus_haut = 0;
 
     int rang_classe = 0;
@@ -159,19 +189,8 @@ DonneesStats genere_donnees(const ParametresStats& p)
         }
     }
 
-    if (valides && abscisse_groupe(p.abscisse)) {
-        for (const Seau& s : seaux)
-            if (s.nombre > 0)
-                d.barres.append({s.libelle, (s.somme + s.nombre / 2) / s.nombre});
-    } else if (valides) {
-        const int retenus = p.abscisse == axes_stats::score ? 10 : seau_le_plus_haut;
-        const bool pourcentage = p.ordonnee == axes_stats::pourcentage_eleves && d.nb_eleves > 0;
-        for (int n = 0; n < retenus; ++n) {
-            const int v = seaux[n].somme;
-            d.barres.append(
-                {seaux[n].libelle, pourcentage ? (v * 200 + d.nb_eleves) / (2 * d.nb_eleves) : v});
-        }
-    }
+    if (valides)
+        d.barres = barres_des_seaux(p, seaux, seau_le_plus_haut, d.nb_eleves);
 
     int plus_grande = 0;
     for (const auto& b : d.barres)
