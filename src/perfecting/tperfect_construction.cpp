@@ -35,14 +35,6 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, con
     return l;
 }
 
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
-{
-    auto* b = bouton_nomme(QLatin1String(nom), libelle, parent);
-    b->setGeometry(zone);
-    b->setFont(police(14));
-    return b;
-}
-
 void couleur_texte(QWidget* w, const QColor& c)
 {
     QPalette p = w->palette();
@@ -121,10 +113,13 @@ void Tperfect::construit_commandes()
     m_label_erreurs = etiquette(m_plateau, QStringLiteral("label_erreurs"), QString(), police(34));
     m_label_erreurs->setAlignment(Qt::AlignCenter);
     m_label_erreurs->setGeometry(gauche_question, 206, 800 - gauche_question - 14, 50);
-    m_button_ok = bouton(m_plateau, "Button_OK", QStringLiteral("OK"), QRect(420, 270, 110, 38));
+    m_button_ok
+        = bouton_activite(m_plateau, "Button_OK", QStringLiteral("OK"), QRect(420, 270, 110, 38), police(14));
     m_button_ok->setToolTip(QStringLiteral("Tu peux aussi te servir de la touche \"Entrée\""));
-    m_retour = bouton(m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(290, 270, 170, 38));
-    m_suivante = bouton(m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(480, 270, 170, 38));
+    m_retour = bouton_activite(
+        m_plateau, "BitBtn1", QStringLiteral("   Retour menu "), QRect(290, 270, 170, 38), police(14));
+    m_suivante = bouton_activite(
+        m_plateau, "BitBtn2", QStringLiteral("Etape suivante"), QRect(480, 270, 170, 38), police(14));
     m_retour->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     m_suivante->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     m_label_temps1 = etiquette(

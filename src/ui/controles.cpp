@@ -9,10 +9,11 @@ QFont police_activite(int points, bool gras)
     return f;
 }
 
-QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone)
+QPushButton* bouton_activite(
+    QWidget* parent, const char* nom, const QString& libelle, const QRect& zone, const QFont& police)
 {
     auto* b = bouton_nomme(QLatin1String(nom), libelle, parent);
     b->setGeometry(zone);
-    b->setFont(police_activite(10));
+    b->setFont(police);
     return b;
 }

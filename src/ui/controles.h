@@ -15,5 +15,6 @@ Bouton* bouton_nomme(const QString& nom, const QString& texte, QWidget* parent =
 
 // Arial (or its metric twin), bold by default: the font of the activity windows.
 QFont police_activite(int points, bool gras = true);
-// A push button of an activity window, named, placed on its board, in the activities' font.
-QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone);
+// A push button of an activity window, named, placed on its board, in the activities' font unless told.
+QPushButton* bouton_activite(QWidget* parent, const char* nom, const QString& libelle, const QRect& zone,
+    const QFont& police = police_activite(10));
