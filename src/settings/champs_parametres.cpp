@@ -134,7 +134,21 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     ordre->addButton(m_valeur_produit);
     g->addWidget(m_par_tables, 0, 1);
     g->addWidget(m_valeur_produit, 0, 2);
+    g->addWidget(construit_taille(d), 1, 0, 1, 4);
+    g->addWidget(construit_bloc(), 2, 0, 1, 4);
+    g->addWidget(construit_formule(), 3, 0, 1, 4);
 
+    // Its own grid, so that "oui" and "non" stay side by side.
+    auto* go = grille_de(nullptr);
+    g->addLayout(go, 4, 0, 1, 4);
+    m_obligatoire
+        = ChoixOuiNon(go, 0, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
+            QStringLiteral("RadioButton22"), QStringLiteral("RadioButton21"), this);
+    m_boutons_formule.first()->setChecked(true);
+}
+
+QGroupBox* GroupeApprentissage::construit_taille(Disposition d)
+{
     // Shown as the program has always shown them; only the block size is saved.
     auto* taille = new QGroupBox(QStringLiteral("Taille des blocs"), this);
     auto* gt = new QGridLayout(taille);
@@ -159,8 +173,11 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     // The console's page has two columns: there the second choice goes below the first.
     const bool etroit = d == Disposition::console;
     gt->addWidget(moyenne, etroit ? 2 : 1, etroit ? 1 : 2);
-    g->addWidget(taille, 1, 0, 1, 4);
+    return taille;
+}
 
+QGroupBox* GroupeApprentissage::construit_bloc()
+{
     auto* bloc = new QGroupBox(QStringLiteral("Apprentissage d'un bloc"), this);
     bloc->setObjectName(QStringLiteral("GroupBox_apprentissage_bloc"));
     auto* gb = new QHBoxLayout(bloc);
@@ -171,8 +188,11 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     gb->addWidget(radio(QStringLiteral("RadioButton_ordre"), QStringLiteral("ordre, puis désordre"), bloc));
     gb->addStretch();
     bloc->setEnabled(false);
-    g->addWidget(bloc, 2, 0, 1, 4);
+    return bloc;
+}
 
+QGroupBox* GroupeApprentissage::construit_formule()
+{
     auto* formule = new QGroupBox(QStringLiteral("Formule récursive d'apprentissage"), this);
     auto* gf = new QGridLayout(formule);
     m_formules = new QButtonGroup(this);
@@ -193,17 +213,9 @@ GroupeApprentissage::GroupeApprentissage(Disposition d, QWidget* parent)
     m_avis_formule->setObjectName(QStringLiteral("Label_formule"));
     m_avis_formule->setWordWrap(true);
     gf->addWidget(m_avis_formule, 2, 0, 1, 3);
-    g->addWidget(formule, 3, 0, 1, 4);
     connect(m_formules, &QButtonGroup::idToggled, this, [this] { actualise_formule(); });
     connect(m_edit_formule, &QLineEdit::textChanged, this, [this] { actualise_formule(); });
-
-    // Its own grid, so that "oui" and "non" stay side by side.
-    auto* go = grille_de(nullptr);
-    g->addLayout(go, 4, 0, 1, 4);
-    m_obligatoire
-        = ChoixOuiNon(go, 0, libelle(d, QStringLiteral("Apprentissage obligatoire avant perfectionnement:")),
-            QStringLiteral("RadioButton22"), QStringLiteral("RadioButton21"), this);
-    m_boutons_formule.first()->setChecked(true);
+    return formule;
 }
 
 void GroupeApprentissage::affiche(const ParametresGeneraux& p)

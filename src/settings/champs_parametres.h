@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -86,6 +87,10 @@ public:
     void montre_formule();
 
 private:
+    // In creation order, which is the keyboard's order.
+    QGroupBox* construit_taille(Disposition d);
+    QGroupBox* construit_bloc();
+    QGroupBox* construit_formule();
     QString formule_choisie() const;
     void actualise_formule();
 
