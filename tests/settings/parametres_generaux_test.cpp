@@ -112,7 +112,7 @@ TEST(Parametres, chaque_cle_ecrite_se_relit_et_la_console_laisse_mode_et_objecti
     FichierIni ini;
     ecrit_reglages(ini, p);
     ParametresGeneraux relu = lit_parametres(ini);
-    relu.objectifs_classiques_lus = relu.objectifs_etendus_lus = QString();
+    relu.objectifs_classiques_lus = relu.objectifs_etendus_lus = relu.formule_lue = QString();
     EXPECT_TRUE(relu == p);
 
     FichierIni console;
