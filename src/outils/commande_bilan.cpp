@@ -26,11 +26,6 @@ struct OptionsBilan
     bool aide = false;
 };
 
-bool date_valide(const QString& texte)
-{
-    return texte.size() == 10 && QDate::fromString(texte, QStringLiteral("dd/MM/yyyy")).isValid();
-}
-
 // Reads the arguments, or says in French what is wrong with them.
 std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur)
 {
@@ -62,27 +57,13 @@ std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur
         } else if (a == QLatin1String("--etablissement")) {
             o.etablissement = v.trimmed();
         } else if (a == QLatin1String("--temps-acceptable")) {
-            bool ok = false;
-            o.temps_acceptable = v.toInt(&ok);
-            if (!ok || o.temps_acceptable < 1 || o.temps_acceptable > 99) {
-                erreur = QStringLiteral(
-                    "temps de réponse acceptable invalide : %1 (un nombre de secondes de 1 à 99)")
-                             .arg(v);
+            const std::optional<int> t = lit_temps_acceptable(v, erreur);
+            if (!t)
                 return std::nullopt;
-            }
+            o.temps_acceptable = *t;
         } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
-            if (o.date_donnee) {
-                erreur = QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du");
+            if (!lit_option_date(a, v, o.date_donnee, o.date, o.mode, erreur))
                 return std::nullopt;
-            }
-            if (!date_valide(v)) {
-                erreur = QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)")
-                             .arg(v);
-                return std::nullopt;
-            }
-            o.date_donnee = true;
-            o.date = v;
-            o.mode = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
         } else {
             o.sortie = v;
         }

@@ -55,6 +55,51 @@ Categories categories_du_mode(ModeAffichage mode)
     }
 }
 
+// "6,8" or "erreurs,lents": the categories of confusions to count.
+std::optional<Categories> lit_categories(const QString& valeur, QString& erreur)
+{
+    Categories c {};
+    for (const QString& nom : valeur.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qsizetype n = noms_categories.indexOf(nom.trimmed());
+        if (n < 0) {
+            erreur = QStringLiteral("catégorie inconnue : %1 (%2)")
+                         .arg(nom, noms_categories.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        c[n] = true;
+    }
+    return c;
+}
+
+// The folders the options name exist, the classes are among the year's (all of them when none is named),
+// and the output is not a file of the school.
+bool verifie_dossiers(OptionsConfusions& o, QString& erreur)
+{
+    if (o.annee.isEmpty()) {
+        erreur = QStringLiteral("le dossier de l'année scolaire manque (--annee DOSSIER)");
+        return false;
+    }
+    if (!QFileInfo(o.annee).isDir()) {
+        erreur = QStringLiteral("dossier de l'année scolaire introuvable : %1").arg(o.annee);
+        return false;
+    }
+    const QStringList existantes = sous_dossiers(o.annee);
+    for (const QString& c : std::as_const(o.classes)) {
+        if (!existantes.contains(c)) {
+            erreur = QStringLiteral("classe introuvable dans %1 : %2").arg(o.annee, c);
+            return false;
+        }
+    }
+    if (o.classes.isEmpty())
+        o.classes = existantes;
+    if (o.historiques.isEmpty())
+        o.historiques = QFileInfo(QDir::cleanPath(o.annee)).path();
+    if (o.sortie.isEmpty())
+        return true;
+    erreur = sortie_refusee(o.sortie, GenreSortie::texte, {{}, {o.historiques}});
+    return erreur.isEmpty();
+}
+
 std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& erreur)
 {
     OptionsConfusions o;
@@ -111,64 +156,24 @@ std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& e
             if (!choisit(noms_tris, o.tri))
                 return std::nullopt;
         } else if (a == QLatin1String("--categories")) {
-            Categories c {};
-            for (const QString& nom : v.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-                const qsizetype n = noms_categories.indexOf(nom.trimmed());
-                if (n < 0) {
-                    erreur = QStringLiteral("catégorie inconnue : %1 (%2)")
-                                 .arg(nom, noms_categories.join(QStringLiteral(", ")));
-                    return std::nullopt;
-                }
-                c[n] = true;
-            }
-            o.categories = c;
+            const std::optional<Categories> c = lit_categories(v, erreur);
+            if (!c)
+                return std::nullopt;
+            o.categories = *c;
         } else if (a == QLatin1String("--temps-acceptable")) {
-            bool ok = false;
-            o.temps_acceptable = v.toInt(&ok);
-            if (!ok || o.temps_acceptable < 1 || o.temps_acceptable > 99) {
-                erreur
-                    = QStringLiteral("temps de réponse acceptable invalide : %1 (de 1 à 99 secondes)").arg(v);
+            const std::optional<int> t = lit_temps_acceptable(v, erreur);
+            if (!t)
                 return std::nullopt;
-            }
+            o.temps_acceptable = *t;
         } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
-            if (date_donnee || !QDate::fromString(v, QStringLiteral("dd/MM/yyyy")).isValid()) {
-                erreur = date_donnee
-                    ? QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du")
-                    : QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA)").arg(v);
+            if (!lit_option_date(a, v, date_donnee, o.choix.date, o.choix.mode, erreur))
                 return std::nullopt;
-            }
-            date_donnee = true;
-            o.choix.date = v;
-            o.choix.mode
-                = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
         } else {
             o.sortie = v;
         }
     }
-    if (o.annee.isEmpty()) {
-        erreur = QStringLiteral("le dossier de l'année scolaire manque (--annee DOSSIER)");
+    if (!verifie_dossiers(o, erreur))
         return std::nullopt;
-    }
-    if (!QFileInfo(o.annee).isDir()) {
-        erreur = QStringLiteral("dossier de l'année scolaire introuvable : %1").arg(o.annee);
-        return std::nullopt;
-    }
-    const QStringList existantes = sous_dossiers(o.annee);
-    for (const QString& c : std::as_const(o.classes)) {
-        if (!existantes.contains(c)) {
-            erreur = QStringLiteral("classe introuvable dans %1 : %2").arg(o.annee, c);
-            return std::nullopt;
-        }
-    }
-    if (o.classes.isEmpty())
-        o.classes = existantes;
-    if (o.historiques.isEmpty())
-        o.historiques = QFileInfo(QDir::cleanPath(o.annee)).path();
-    if (!o.sortie.isEmpty()) {
-        erreur = sortie_refusee(o.sortie, GenreSortie::texte, {{}, {o.historiques}});
-        if (!erreur.isEmpty())
-            return std::nullopt;
-    }
     return o;
 }
 

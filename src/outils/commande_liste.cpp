@@ -22,6 +22,27 @@ struct OptionsCommande
     bool aide = false;
 };
 
+// The pupils' folder exists, the establishment is named and the output is not a file of the school.
+bool verifie_options(const OptionsCommande& o, QString& erreur)
+{
+    if (o.liste.dossier_eleves.isEmpty() || !QFileInfo(o.liste.dossier_eleves).isDir()) {
+        erreur = o.liste.dossier_eleves.isEmpty()
+            ? QStringLiteral("le dossier des élèves manque (--eleves DOSSIER)")
+            : QStringLiteral("le dossier des élèves n'existe pas : %1").arg(o.liste.dossier_eleves);
+        return false;
+    }
+    if (o.liste.etablissement.isEmpty()) {
+        erreur = QStringLiteral("l'établissement manque (--etablissement NOM, ou aucun)");
+        return false;
+    }
+    if (o.fichier.isEmpty())
+        return true;
+    const QString historiques = o.liste.ecole() ? o.liste.dossier_etablissement() : o.liste.dossier_eleves;
+    erreur = sortie_refusee(
+        o.fichier, o.csv ? GenreSortie::texte : GenreSortie::liste_eleves, {{}, {historiques}});
+    return erreur.isEmpty();
+}
+
 std::optional<OptionsCommande> lit_options(const QStringList& args, QString& erreur)
 {
     OptionsCommande o;
@@ -48,15 +69,10 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
             o.liste.masquer_incomplets = true;
             continue;
         }
-        if (!avec_valeur.contains(a)) {
-            erreur = QStringLiteral("option inconnue : %1").arg(a);
+        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
+        if (!valeur)
             return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            erreur = QStringLiteral("l'option %1 attend une valeur").arg(a);
-            return std::nullopt;
-        }
-        const QString v = args[++i];
+        const QString& v = *valeur;
         if (a == QLatin1String("--eleves")) {
             o.liste.dossier_eleves = v;
         } else if (a == QLatin1String("--etablissement")) {
@@ -64,19 +80,8 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
         } else if (a == QLatin1String("--annee")) {
             o.liste.annee = v;
         } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
-            if (o.date_donnee) {
-                erreur = QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du");
+            if (!lit_option_date(a, v, o.date_donnee, o.liste.date, o.liste.mode, erreur))
                 return std::nullopt;
-            }
-            if (v.size() != 10 || !QDate::fromString(v, QStringLiteral("dd/MM/yyyy")).isValid()) {
-                erreur = QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)")
-                             .arg(v);
-                return std::nullopt;
-            }
-            o.date_donnee = true;
-            o.liste.date = v;
-            o.liste.mode
-                = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
         } else if (a == QLatin1String("--tri")) {
             if (v == QLatin1String("nom"))
                 o.liste.tri = TriListe::nom;
@@ -91,35 +96,16 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
         } else if (a == QLatin1String("--objectifs")) {
             o.liste.objectifs.par_defaut = v;
         } else if (a == QLatin1String("--temps-acceptable")) {
-            bool ok = false;
-            o.liste.temps_acceptable = v.toInt(&ok);
-            if (!ok || o.liste.temps_acceptable < 1 || o.liste.temps_acceptable > 99) {
-                erreur
-                    = QStringLiteral("temps de réponse acceptable invalide : %1 (de 1 à 99 secondes)").arg(v);
+            const std::optional<int> t = lit_temps_acceptable(v, erreur);
+            if (!t)
                 return std::nullopt;
-            }
+            o.liste.temps_acceptable = *t;
         } else {
             o.fichier = v;
         }
     }
-    if (o.liste.dossier_eleves.isEmpty() || !QFileInfo(o.liste.dossier_eleves).isDir()) {
-        erreur = o.liste.dossier_eleves.isEmpty()
-            ? QStringLiteral("le dossier des élèves manque (--eleves DOSSIER)")
-            : QStringLiteral("le dossier des élèves n'existe pas : %1").arg(o.liste.dossier_eleves);
+    if (!verifie_options(o, erreur))
         return std::nullopt;
-    }
-    if (o.liste.etablissement.isEmpty()) {
-        erreur = QStringLiteral("l'établissement manque (--etablissement NOM, ou aucun)");
-        return std::nullopt;
-    }
-    if (!o.fichier.isEmpty()) {
-        const QString historiques
-            = o.liste.ecole() ? o.liste.dossier_etablissement() : o.liste.dossier_eleves;
-        erreur = sortie_refusee(
-            o.fichier, o.csv ? GenreSortie::texte : GenreSortie::liste_eleves, {{}, {historiques}});
-        if (!erreur.isEmpty())
-            return std::nullopt;
-    }
     return o;
 }
 

@@ -1,5 +1,7 @@
 #include "outils/commande_options.h"
 
+#include <QDate>
+
 std::optional<QString> valeur_option(
     const QStringList& args, int& i, const QStringList& avec_valeur, QString& erreur)
 {
@@ -28,4 +30,33 @@ int aide_ecrite(QTextStream& sortie, const QString& aide)
     sortie << aide;
     sortie.flush();
     return 0;
+}
+
+bool lit_option_date(const QString& option, const QString& valeur, bool& donnee, QString& date,
+    ModeChoixTest& mode, QString& erreur)
+{
+    if (donnee) {
+        erreur = QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du");
+        return false;
+    }
+    if (valeur.size() != 10 || !QDate::fromString(valeur, QStringLiteral("dd/MM/yyyy")).isValid()) {
+        erreur
+            = QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)").arg(valeur);
+        return false;
+    }
+    donnee = true;
+    date = valeur;
+    mode = option == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
+    return true;
+}
+
+std::optional<int> lit_temps_acceptable(const QString& valeur, QString& erreur)
+{
+    bool ok = false;
+    const int secondes = valeur.toInt(&ok);
+    if (!ok || secondes < 1 || secondes > 99) {
+        erreur = QStringLiteral("temps de réponse acceptable invalide : %1 (de 1 à 99 secondes)").arg(valeur);
+        return std::nullopt;
+    }
+    return secondes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/choix_test.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -9,6 +11,13 @@
 // (French) for an unknown option or a missing value.
 std::optional<QString> valeur_option(
     const QStringList& args, int& i, const QStringList& avec_valeur, QString& erreur);
+
+// --dernier-au or --premier-a-partir-du: one date only, JJ/MM/AAAA, giving the test chosen. False and the
+// reason (French) when refused; `donnee` says a date was already given.
+bool lit_option_date(const QString& option, const QString& valeur, bool& donnee, QString& date,
+    ModeChoixTest& mode, QString& erreur);
+// --temps-acceptable: a number of seconds from 1 to 99; nullopt and the reason when refused.
+std::optional<int> lit_temps_acceptable(const QString& valeur, QString& erreur);
 
 // Says why the arguments of a command were refused and where its help is; returns the exit code 2.
 int arguments_refuses(QTextStream& erreurs, const QString& commande, const QString& erreur);

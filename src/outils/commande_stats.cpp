@@ -45,6 +45,37 @@ QString cle_axe(const QString& nom)
     return {};
 }
 
+// What the options leave out, from today's date (the date, the school year, the ordinate), then whether the
+// axes go together, the levels come from one place and the picture is not a file of the school.
+bool complete_options(OptionsStats& o, const QDate& aujourdhui, QString& erreur)
+{
+    if (!o.date_donnee)
+        o.p.date = aujourdhui.toString(QStringLiteral("dd/MM/yyyy"));
+    if (o.annee.isEmpty()) {
+        const int debut = premier_septembre(QDate::fromString(o.p.date, QStringLiteral("dd/MM/yyyy"))).year();
+        o.annee = QStringLiteral("%1-%2").arg(debut).arg(debut + 1);
+    }
+    if (o.ordonnee.isEmpty())
+        o.ordonnee = o.abscisse == axes_stats::classe || o.abscisse == axes_stats::niveau
+            ? axes_stats::rapidite
+            : axes_stats::nb_eleves;
+    if (!axes_compatibles(o.abscisse, o.ordonnee)) {
+        erreur = QStringLiteral("l'abscisse « %1 » ne va pas avec l'ordonnée « %2 » : par classe ou niveau, "
+                                "score ou rapidité ; par score ou rapidité, nombre ou pourcentage d'élèves")
+                     .arg(o.abscisse, o.ordonnee);
+        return false;
+    }
+    if (o.niveaux.isEmpty() == o.ini.isEmpty()) {
+        erreur = QStringLiteral("les niveaux et classes viennent de --niveaux ou de --ini (un des deux)");
+        return false;
+    }
+    if (o.png.isEmpty())
+        return true;
+    const QStringList lus = o.ini.isEmpty() ? QStringList() : QStringList {o.ini};
+    erreur = sortie_refusee(o.png, GenreSortie::png, {lus, {o.etablissement}});
+    return erreur.isEmpty();
+}
+
 std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& aujourdhui, QString& erreur)
 {
     OptionsStats o;
@@ -79,29 +110,18 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
             }
             (a == QLatin1String("--abscisse") ? o.abscisse : o.ordonnee) = cle;
         } else if (a == QLatin1String("--dernier-au") || a == QLatin1String("--premier-a-partir-du")) {
-            if (o.date_donnee || QDate::fromString(v, QStringLiteral("dd/MM/yyyy")).isNull()) {
-                erreur = o.date_donnee
-                    ? QStringLiteral("une seule date : --dernier-au ou --premier-a-partir-du")
-                    : QStringLiteral("date invalide : %1 (attendu JJ/MM/AAAA, par exemple 03/12/2024)")
-                          .arg(v);
+            if (!lit_option_date(a, v, o.date_donnee, o.p.date, o.p.mode, erreur))
                 return std::nullopt;
-            }
-            o.date_donnee = true;
-            o.p.date = v;
-            o.p.mode = a == QLatin1String("--dernier-au") ? ModeChoixTest::dernier : ModeChoixTest::premier;
         } else if (a == QLatin1String("--classes")) {
             o.classes = v.split(QLatin1Char(','), Qt::SkipEmptyParts);
         } else if (a == QLatin1String("--masquer-incomplets")) {
             o.p.masquer_incomplets = true;
             o.p.objectifs.par_defaut = v;
         } else if (a == QLatin1String("--temps-acceptable")) {
-            bool ok = false;
-            o.p.temps_acceptable = v.toInt(&ok);
-            if (!ok || o.p.temps_acceptable < 1 || o.p.temps_acceptable > 99) {
-                erreur
-                    = QStringLiteral("temps de réponse acceptable invalide : %1 (de 1 à 99 secondes)").arg(v);
+            const std::optional<int> t = lit_temps_acceptable(v, erreur);
+            if (!t)
                 return std::nullopt;
-            }
+            o.p.temps_acceptable = *t;
         } else if (a == QLatin1String("--png")) {
             o.png = v;
         } else if (a == QLatin1String("--niveaux")) {
@@ -119,32 +139,8 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
         return std::nullopt;
     }
     o.etablissement = positionnels[0];
-    if (!o.date_donnee)
-        o.p.date = aujourdhui.toString(QStringLiteral("dd/MM/yyyy"));
-    if (o.annee.isEmpty()) {
-        const int debut = premier_septembre(QDate::fromString(o.p.date, QStringLiteral("dd/MM/yyyy"))).year();
-        o.annee = QStringLiteral("%1-%2").arg(debut).arg(debut + 1);
-    }
-    if (o.ordonnee.isEmpty())
-        o.ordonnee = o.abscisse == axes_stats::classe || o.abscisse == axes_stats::niveau
-            ? axes_stats::rapidite
-            : axes_stats::nb_eleves;
-    if (!axes_compatibles(o.abscisse, o.ordonnee)) {
-        erreur = QStringLiteral("l'abscisse « %1 » ne va pas avec l'ordonnée « %2 » : par classe ou niveau, "
-                                "score ou rapidité ; par score ou rapidité, nombre ou pourcentage d'élèves")
-                     .arg(o.abscisse, o.ordonnee);
+    if (!complete_options(o, aujourdhui, erreur))
         return std::nullopt;
-    }
-    if (o.niveaux.isEmpty() == o.ini.isEmpty()) {
-        erreur = QStringLiteral("les niveaux et classes viennent de --niveaux ou de --ini (un des deux)");
-        return std::nullopt;
-    }
-    if (!o.png.isEmpty()) {
-        const QStringList lus = o.ini.isEmpty() ? QStringList() : QStringList {o.ini};
-        erreur = sortie_refusee(o.png, GenreSortie::png, {lus, {o.etablissement}});
-        if (!erreur.isEmpty())
-            return std::nullopt;
-    }
     return o;
 }
 
