@@ -70,6 +70,9 @@ protected:
 
 private:
     void construit();
+    // The counter, the time, pause and start over, the result panel and its buttons, the timed box.
+    void construit_commandes();
+    void branche_minuteries();
     void construit_panneaux();
     void synchronise();
     void synchronise_panneaux();

@@ -66,6 +66,21 @@ void Ttest::construit()
     m_effacer->setToolTip(astuce + QStringLiteral("\"Echap\""));
     m_effacer->setFocusPolicy(Qt::TabFocus);
 
+    construit_commandes();
+    branche_minuteries();
+
+    connect(m_champ, &QLineEdit::textChanged, this, &Ttest::MaskEdit1Change);
+    connect(m_je_passe, &QPushButton::clicked, this, &Ttest::Button_je_passeClick);
+    connect(m_effacer, &QPushButton::clicked, this, &Ttest::Button_effacerClick);
+    connect(m_pause, &QPushButton::clicked, this, &Ttest::BitBtn_pauseClick);
+    connect(m_recommencer, &QPushButton::clicked, this, &Ttest::Button_recommencerClick);
+    connect(m_retour, &QPushButton::clicked, this, &Ttest::BitBtn1Click);
+    connect(m_suivante, &QPushButton::clicked, this, &Ttest::Button_fin_du_testClick);
+    connect(m_imprimer, &QPushButton::clicked, this, &Ttest::BitBtn3Click);
+}
+
+void Ttest::construit_commandes()
+{
     m_panel_compteur = new QFrame(m_plateau);
     m_panel_compteur->setObjectName(QStringLiteral("Panel_compteur"));
     m_panel_compteur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -101,7 +116,10 @@ void Ttest::construit()
     m_boite = new Tboite_message(this);
     m_boite->definit_garde([this](Tboite_message&) { return garde_boite(); });
     connect(m_boite, &Tboite_message::fermee, this, &Ttest::boite_fermee);
+}
 
+void Ttest::branche_minuteries()
+{
     const struct
     {
         QTimer* timer;
@@ -126,15 +144,6 @@ void Ttest::construit()
     // Coarse timers may fire 5 % early and round long intervals to whole seconds: the pupil's time is exact.
     m_chrono.setTimerType(Qt::PreciseTimer);
     m_affiche.setTimerType(Qt::PreciseTimer);
-
-    connect(m_champ, &QLineEdit::textChanged, this, &Ttest::MaskEdit1Change);
-    connect(m_je_passe, &QPushButton::clicked, this, &Ttest::Button_je_passeClick);
-    connect(m_effacer, &QPushButton::clicked, this, &Ttest::Button_effacerClick);
-    connect(m_pause, &QPushButton::clicked, this, &Ttest::BitBtn_pauseClick);
-    connect(m_recommencer, &QPushButton::clicked, this, &Ttest::Button_recommencerClick);
-    connect(m_retour, &QPushButton::clicked, this, &Ttest::BitBtn1Click);
-    connect(m_suivante, &QPushButton::clicked, this, &Ttest::Button_fin_du_testClick);
-    connect(m_imprimer, &QPushButton::clicked, this, &Ttest::BitBtn3Click);
 }
 
 void Ttest::construit_panneaux()
