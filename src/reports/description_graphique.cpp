@@ -57,3 +57,21 @@ QString description_graphique_test(const QString& ligne_test, int T)
     phrases.append(QStringLiteral("Rapidité : %1 réponses exactes par minute.").arg(d.vitesse));
     return phrases.join(QLatin1Char(' '));
 }
+
+QString description_barres(
+    const QString& titre, const QVector<QPair<QString, int>>& barres, const QString& fin)
+{
+    QStringList parties;
+    for (const auto& [libelle, valeur] : barres)
+        parties.append(QStringLiteral("%1: %2").arg(libelle).arg(valeur));
+    QString texte = titre.trimmed();
+    if (!texte.isEmpty() && !texte.endsWith(QLatin1Char('.')))
+        texte += QLatin1Char('.');
+    if (!parties.isEmpty())
+        texte += QLatin1Char(' ') + parties.join(QStringLiteral(", ")) + QLatin1Char('.');
+    else
+        texte += QStringLiteral(" Aucune barre.");
+    if (!fin.isEmpty())
+        texte += QLatin1Char(' ') + fin;
+    return texte.trimmed();
+}

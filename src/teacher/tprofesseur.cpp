@@ -18,11 +18,36 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidgetItem>
+#include <iterator>
 
 namespace {
 
 const QString texte_redemarrage
     = QStringLiteral("Le logiciel doit être redémarré\npour prendre en compte les changements");
+
+// What each page holds, said by a screen reader when the page opens: Qt does not mark the current tab.
+const QString descriptions_pages[] = {
+    QStringLiteral("Nom de l'établissement, niveaux et classes de l'année scolaire."),
+    QStringLiteral("Temps de réponse, apprentissage, affichage, dossiers et codes."),
+    QStringLiteral("Tables que les élèves de chaque niveau doivent connaître."),
+    QStringLiteral("Classes et élèves ; résumé et graphiques de l'élève choisi ; bilans à imprimer ou à "
+                   "enregistrer."),
+    QStringLiteral("Réussite des classes cochées sur chaque produit, et leurs confusions."),
+    QStringLiteral("Classes ou niveaux comparés sur un test, en graphique."),
+    QStringLiteral("Fusion de deux copies de l'historique d'un même élève."),
+};
+
+// The first control of the page that Tab reaches, in the window's Tab order.
+QWidget* premier_controle(QWidget* page)
+{
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w))
+            continue;
+        if (w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
+}
 } // namespace
 
 TProfesseur::TProfesseur(Session& session, QWidget* parent)
@@ -50,6 +75,17 @@ TProfesseur::TProfesseur(Session& session, QWidget* parent)
     m_classeur->addTab(m_stats_eleves, QStringLiteral("Statistiques élèves"));
     m_maintenance = new PageMaintenance(m_session);
     m_classeur->addTab(m_maintenance, QStringLiteral("Maintenance"));
+    for (int i = 0; i < m_classeur->count() && i < int(std::size(descriptions_pages)); ++i) {
+        m_classeur->widget(i)->setAccessibleName(m_classeur->tabText(i));
+        m_classeur->widget(i)->setAccessibleDescription(descriptions_pages[i]);
+    }
+    connect(m_classeur, &QTabWidget::currentChanged, this, [this](int i) {
+        QWidget* page = m_classeur->widget(i);
+        if (!page || !isVisible())
+            return;
+        if (QWidget* w = premier_controle(page))
+            w->setFocus(Qt::TabFocusReason);
+    });
     m_classes_produits = m_stat_prod->classes();
     m_classes_eleves = m_stats_eleves->cases_classes();
     branche_exports(*m_suivi, m_session);

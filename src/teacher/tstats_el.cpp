@@ -1,5 +1,6 @@
 #include "teacher/tstats_el.h"
 
+#include "reports/description_graphique.h"
 #include "storage/fichier_texte.h"
 #include "teacher/graphique_stats_eleves.h"
 #include "ui/boites.h"
@@ -65,6 +66,9 @@ bool Tstats_el::montre_donnees(const QString& texte)
     m_donnees = d.value_or(DonneesStats {});
     m_image = d ? graphique_stats_eleves(*d) : QImage();
     m_image1->setPixmap(QPixmap::fromImage(m_image));
+    m_image1->setAccessibleDescription(d
+            ? description_barres(d->titre, d->barres, QLatin1Char('(') + d->texte_eleves() + QLatin1Char(')'))
+            : QStringLiteral("Aucune donnée à représenter."));
     m_enregistrer->setEnabled(d.has_value());
     m_imprimer->setEnabled(d.has_value());
     // Sized to the picture, within the screen; a wider chart scrolls.

@@ -1,6 +1,8 @@
 #include "teacher/vue_resume_eleve.h"
 
+#include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
+#include "ui/texte_lu.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -33,6 +35,7 @@ VueResumeEleve::VueResumeEleve(QWidget* parent)
 {
     setObjectName(QStringLiteral("RichView1"));
     setAccessibleName(QStringLiteral("Résumé de l'élève"));
+    lit_les_images(this);
     setReadOnly(true);
     setOpenLinks(false);
     // Always there, so that its coming and going never changes the width the charts are fitted to.
@@ -80,12 +83,15 @@ void VueResumeEleve::compose()
         // Sizes given here so that the layout needs no chart before it is on screen; a narrow pane shrinks
         // them.
         const QSize taille = taille_affichee(classique ? QSize(503, 310) : QSize(553, 529));
-        html += QStringLiteral("<hr/><p><img src=\"%1:\" width=\"16\" height=\"16\"/> Test du %2</p>"
-                               "<p><img src=\"%3:%4\" width=\"%5\" height=\"%6\"/></p>")
-                    .arg(schema_icone, m_jours[i].date.toHtmlEscaped(), schema_graphique)
-                    .arg(i)
-                    .arg(taille.width())
-                    .arg(taille.height());
+        const QString description = QStringLiteral("Graphique : ")
+            + description_graphique_test(m_jours[i].ligne, m_temps_acceptable);
+        html
+            += QStringLiteral("<hr/><p><img src=\"%1:\" alt=\" \" width=\"16\" height=\"16\"/> Test du %2</p>"
+                              "<p><img src=\"%3:%4\" alt=\"%5\" width=\"%6\" height=\"%7\"/></p>")
+                   // In one pass: the description holds "%" signs.
+                   .arg(schema_icone, m_jours[i].date.toHtmlEscaped(), schema_graphique, QString::number(i),
+                       description.toHtmlEscaped(), QString::number(taille.width()),
+                       QString::number(taille.height()));
     }
     termine(html);
 }

@@ -6,15 +6,18 @@
 #include "regles_accessibilite.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
+#include "support/ecole_generee.h"
 #include "support/ecole_ini.h"
 #include "support/gui/repondeur.h"
 #include "support/plateforme_factice.h"
 #include "ui/boite_message.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,8 +51,15 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_dossier.chemin(QStringLiteral("serveur/Tabrix"))));
         FichierIni ini = configuration_ecole_test(m_dossier.chemin(QStringLiteral("serveur")));
         ini.change_chemin(QDir(travail()).filePath(cles::fichier));
+        // Pupils with tests in class C01, so that the statistics windows have something to show.
+        EcoleGeneree ecole;
+        ecole.eleves = 2;
+        ecole.classes = 1;
+        ecole.seances = 2;
+        ecole.etablissement = QStringLiteral("Collège Test");
+        ASSERT_TRUE(ecole.ecrit(m_dossier.chemin(QStringLiteral("serveur/Tabrix/Eleves"))));
         ini.ecrit_texte(cles::etablissement, cles::niveaux_et_classes(QStringLiteral("2024-2025")),
-            QStringLiteral("sixième<61,62>"));
+            QStringLiteral("sixième<C01,62>"));
         ini.ecrit_texte(
             cles::etablissement, cles::objectifs_classiques_niveaux, QStringLiteral("sixième<table_7>"));
         ini.ecrit_texte(cles::codes, cles::code_professeur, QStringLiteral("prof"));
@@ -73,30 +83,28 @@ protected:
     {
         for (QWidget* w : fenetres_visibles()) {
             for (const QString& f : fautes_accessibilite(w)) {
-                if (!m_fautes.contains(f))
+                if (!m_fautes_vues.contains(f)) {
+                    m_fautes_vues.insert(f);
                     m_fautes.append(f + QStringLiteral("   [") + moment + u']');
+                }
             }
             m_fenetres_vues.insert(QString::fromLatin1(w->metaObject()->className()));
         }
     }
 
-    // Runs `ouvre`; a modal window it opens is judged then closed, and so is each window it leaves open.
+    // Runs `ouvre`; each modal window it opens, and each one behind the buttons `boutons_a_presser` names,
+    // is judged then closed, and so is each window it leaves open.
     void ouvre_et_juge(const QString& moment, const std::function<void()>& ouvre)
     {
-        QSet<QWidget*> vues;
         QTimer veille;
-        QObject::connect(&veille, &QTimer::timeout, [&] {
-            QWidget* modale = QApplication::activeModalWidget();
-            if (!modale || !modale->isVisible() || vues.contains(modale))
-                return;
-            vues.insert(modale);
-            juge_les_fenetres(moment);
-            ferme(modale);
-        });
+        QObject::connect(&veille, &QTimer::timeout, [&] { veille_les_modales(moment); });
         veille.start(0);
         ouvre();
-        QCoreApplication::processEvents();
+        // Windows opened without blocking (open()) are still being visited.
+        for (int garde = 0; garde < 500 && QApplication::activeModalWidget(); ++garde)
+            QCoreApplication::processEvents();
         veille.stop();
+        m_visites.clear();
 
         juge_les_fenetres(moment);
         for (QWidget* w : fenetres_visibles()) {
@@ -105,8 +113,96 @@ protected:
         }
     }
 
+    // The modal window of the moment: judged once per title (a timed box changes its own), then its buttons
+    // pressed one after the other, each once the window it opened is closed; then it is closed.
+    void veille_les_modales(const QString& moment)
+    {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale || !modale->isVisible())
+            return;
+        const QString classe = QString::fromLatin1(modale->metaObject()->className());
+        const QString cle = QString::number(quintptr(modale)) + modale->windowTitle();
+        if (!m_modales_vues.contains(cle)) {
+            m_modales_vues.insert(cle);
+            juge_les_fenetres(moment);
+            if (classe == QLatin1String("Tboite_message"))
+                m_boites_vues.insert(modale->windowTitle());
+            m_visites[modale] = {boutons_a_presser().value(classe), false};
+        }
+        Visite& v = m_visites[modale];
+        if (v.en_cours)
+            return;
+        while (!v.restants.isEmpty()) {
+            auto* b = modale->findChild<QAbstractButton*>(v.restants.takeFirst());
+            if (b && b->isEnabled()) {
+                v.en_cours = true;
+                // Outside this handler: Qt runs no timer again while its handler runs, and the window behind
+                // the button may block in its own event loop.
+                QTimer::singleShot(0, modale, [this, modale, b] {
+                    b->click();
+                    m_visites[modale].en_cours = false;
+                });
+                return;
+            }
+        }
+        m_visites.remove(modale);
+        m_modales_vues.remove(cle); // the same window may come again in another state
+        ferme(modale);
+    }
+
+    static QHash<QString, QStringList> boutons_a_presser()
+    {
+        return {
+            {QStringLiteral("TProfesseur"), {QStringLiteral("Button_stats"), QStringLiteral("Button1")}},
+            {QStringLiteral("TStats"), {QStringLiteral("Button4"), QStringLiteral("Button2")}},
+            {QStringLiteral("Tstats_el"),
+                {QStringLiteral("Button_enregistrer"), QStringLiteral("Button_imprimer")}},
+        };
+    }
+
+    // The first question answered wrongly, every other one runs out of time: "Trop long!" each time, the
+    // second chance after the last one, then the result panel.
+    void laisse_passer_le_temps()
+    {
+        Ttest* test = nullptr;
+        for (QWidget* w : fenetres_visibles()) {
+            if (auto* t = qobject_cast<Ttest*>(w))
+                test = t;
+        }
+        ASSERT_NE(test, nullptr);
+        auto* chrono = test->findChild<QTimer*>(QStringLiteral("chrono"));
+        ASSERT_NE(chrono, nullptr);
+        bool premiere = true;
+        for (int garde = 0; garde < 200 && test->moteur().phase() != MoteurTest::Phase::fini; ++garde) {
+            QCoreApplication::processEvents(); // the box on screen is judged and closed
+            if (test->boite_message().isVisible() || !chrono->isActive())
+                continue;
+            if (premiere) {
+                // One wrong answer, so that the last time-out opens the second chance.
+                premiere = false;
+                QTest::keyClicks(
+                    test->findChild<QWidget*>(QStringLiteral("MaskEdit1")), QStringLiteral("99"));
+                m_horloge.avance_ms(300);
+                if (auto* affiche = test->findChild<QTimer*>(QStringLiteral("affiche"));
+                    affiche && affiche->isActive())
+                    QMetaObject::invokeMethod(affiche, "timeout");
+                continue;
+            }
+            m_horloge.avance_ms(120000);
+            QMetaObject::invokeMethod(chrono, "timeout");
+        }
+        EXPECT_EQ(test->moteur().phase(), MoteurTest::Phase::fini);
+    }
+
     static void ferme(QWidget* w)
     {
+        // A timed box of the test closes only through its button, which moves the test on; the first-test
+        // countdown would take seconds: it is hidden instead.
+        auto* boite = qobject_cast<Tboite_message*>(w);
+        if (boite && boite->windowTitle() != QLatin1String("premier test")) {
+            boite->button_OKClick();
+            return;
+        }
         if (auto* d = qobject_cast<QDialog*>(w))
             d->reject();
         else
@@ -161,7 +257,16 @@ protected:
     RepondeurBoites m_boites {QMessageBox::Cancel};
     std::unique_ptr<Tgeneral> m_fenetre;
     QStringList m_fautes;
+    QSet<QString> m_fautes_vues; // each fault once, at the first moment it is met
     QSet<QString> m_fenetres_vues;
+    QSet<QString> m_boites_vues; // titles of the timed boxes judged
+    struct Visite
+    {
+        QStringList restants; // buttons still to press
+        bool en_cours = false; // one is pressed: the window it opened is on screen
+    };
+    QHash<QWidget*, Visite> m_visites;
+    QSet<QString> m_modales_vues;
 };
 
 TEST_F(Promenade, chaque_fenetre_du_programme_se_lit_et_se_parcourt_au_clavier)
@@ -199,11 +304,19 @@ TEST_F(Promenade, chaque_fenetre_du_programme_se_lit_et_se_parcourt_au_clavier)
     for (QAction* a : actions_du_tableau()) {
         if (a->text() == QLatin1String("Test") || a->text() == QLatin1String("Enseignant"))
             ouvre_et_juge(a->text() + QStringLiteral(" (2)"), [a] { a->trigger(); });
+        if (a->text() == QLatin1String("Test"))
+            ouvre_et_juge(QStringLiteral("Test, temps dépassés"), [this, a] {
+                a->trigger();
+                laisse_passer_le_temps();
+            });
     }
 
     for (const char* classe : {"Tident", "Tgeneral", "Tboite_message", "Ttest", "Tapprent", "Tperfect",
-             "TAcces_prof", "TProfesseur", "Treglages", "Apropos", "FenetreAide"})
+             "TAcces_prof", "TProfesseur", "Treglages", "Apropos", "FenetreAide", "TStats", "Tstats_el",
+             "QFileDialog", "QPrintDialog"})
         EXPECT_TRUE(m_fenetres_vues.contains(QString::fromLatin1(classe))) << classe << " jamais ouverte";
+    for (const char* titre : {"premier test", "Dépassement du temps de réponse", "DEUXIÈME CHANCE!"})
+        EXPECT_TRUE(m_boites_vues.contains(QString::fromUtf8(titre))) << titre << " jamais ouverte";
     EXPECT_TRUE(m_fautes.isEmpty()) << m_fautes.size() << " fautes :\n" << m_fautes.join(u'\n').toStdString();
 }
 

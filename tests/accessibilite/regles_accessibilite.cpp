@@ -60,11 +60,20 @@ bool lecture_seule(const QWidget* w)
     return champ && champ->isReadOnly();
 }
 
+// A label's text as drawn: "&Nom :" with a buddy shows "Nom :", its N underlined.
+QString sans_raccourci(QString t)
+{
+    t.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    t.remove(QLatin1Char('&'));
+    return t.replace(QChar(1), QLatin1Char('&'));
+}
+
 QString texte_montre(const QLabel* l)
 {
-    const QString t = Qt::mightBeRichText(l->text())
-        ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
-        : l->text();
+    QString t = Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
+                                               : l->text();
+    if (l->buddy())
+        t = sans_raccourci(t);
     return t.simplified();
 }
 
@@ -82,10 +91,20 @@ bool a_des_enfants_visibles(const QWidget* w)
     return false;
 }
 
+// A picture inside a text reaches a reader as an empty object character unless the text gives it words.
+bool image_muette_dans_le_texte(QWidget* w)
+{
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    QAccessibleTextInterface* t = i ? i->textInterface() : nullptr;
+    return t && t->text(0, t->characterCount()).contains(QChar::ObjectReplacementCharacter);
+}
+
 // The fault of one widget, or an empty text.
 QString faute(QWidget* w)
 {
     const QString nom = texte_accessible(w, QAccessible::Name);
+    if (image_muette_dans_le_texte(w))
+        return QStringLiteral("image sans texte de remplacement dans le texte");
     if (interactif(w)) {
         if (nom.isEmpty())
             return QStringLiteral("contrôle sans nom accessible");

@@ -7,6 +7,7 @@ class QWidget;
 // What a screen reader and a keyboard need of a window, checked on every visible widget of it:
 // - an interactive control (button, field, list, spin box…) has an accessible name;
 // - a label showing text has a name that says that text (not a stale or generic one);
+// - a text shows no picture that reaches a reader as an empty object character;
 // - a picture (a label showing an image, a widget of ours that draws) has a name and a description; a widget
 //   of ours that draws only text (role StaticText) needs its name only;
 // - an enabled control is reached with Tab (radio buttons move with the arrows instead; a read-only field is

@@ -9,6 +9,7 @@
 #include "teacher/regles_objectifs.h"
 #include "teacher/tprofesseur.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,4 +260,30 @@ TEST_F(Console, le_nom_de_l_etablissement_s_arrete_a_64_caracteres_tapes)
     EXPECT_EQ(nom->text(), QStringLiteral("Lycee ") + QStringLiteral("x").repeated(58));
     clique("Button_enregistrer_etablissement");
     EXPECT_EQ(lit(cles::etablissement, cles::nom), nom->text());
+}
+
+// Qt does not mark the current tab for a screen reader: each page says its own name and what it holds, and
+// the focus goes to its first control when the page changes, so that the reader announces the page.
+TEST_F(Console, chaque_page_se_nomme_et_recoit_le_focus_quand_elle_s_ouvre)
+{
+    prepare(QString());
+    QApplication::setActiveWindow(console.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(console.get()));
+    QTabWidget* classeur = console->classeur();
+    for (int i = 0; i < classeur->count(); ++i) {
+        QWidget* page = classeur->widget(i);
+        EXPECT_EQ(page->accessibleName(), classeur->tabText(i));
+        EXPECT_FALSE(page->accessibleDescription().isEmpty()) << classeur->tabText(i).toStdString();
+        classeur->setCurrentIndex(i == classeur->currentIndex() ? (i + 1) % classeur->count() : i);
+        classeur->setCurrentIndex(i);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << classeur->tabText(i).toStdString();
+        EXPECT_TRUE(page->isAncestorOf(focus))
+            << classeur->tabText(i).toStdString() << " : " << focus->objectName().toStdString();
+        // The first control: Shift+Tab from it leaves the page.
+        QTest::keyClick(focus, Qt::Key_Backtab);
+        QWidget* avant = QApplication::focusWidget();
+        EXPECT_FALSE(avant && page->isAncestorOf(avant) && avant->isVisible())
+            << classeur->tabText(i).toStdString() << " : " << avant->objectName().toStdString();
+    }
 }

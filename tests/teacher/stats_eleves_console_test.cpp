@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,6 +112,8 @@ TEST_F(ConsoleStats, calculer_dessine_le_graphique_qui_s_enregistre_et_s_imprime
     ASSERT_TRUE(f->isVisible());
     // 61: 85, 7 and 66 give 53; 62: no test; 64 not ticked.
     EXPECT_EQ(f->donnees().texte(), QStringLiteral("Score par classe\t100\t6 élèves\t61\t53"));
+    EXPECT_EQ(f->findChild<QLabel*>(QStringLiteral("Image1"))->accessibleDescription(),
+        QStringLiteral("Score par classe. 61: 53. (6 élèves)"));
     ASSERT_EQ(boites.vues.size(), 1);
     EXPECT_TRUE(boites.vues[0].texte.contains(QStringLiteral("Absent_Zoe.txt")));
     // Scale of 0 to 100 by 10: 11 lines 27 pixels apart; a yellow bar, the pupil count in red.

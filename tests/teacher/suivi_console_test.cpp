@@ -12,6 +12,7 @@
 #include "teacher/tprofesseur.h"
 #include "teacher/vue_resume_eleve.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
@@ -82,6 +83,16 @@ TEST_F(ConsoleSuivi, l_ouverture_construit_la_liste_et_le_resume_d_un_eleve_mont
              "temps total: 00:20:00", "Test du Lundi 02/12/2024"})
         EXPECT_TRUE(texte.contains(QString::fromUtf8(attendu))) << attendu;
     ASSERT_EQ(resume->jours().size(), 1);
+    // A screen reader gets the chart in words, not as an empty object character; the icon is decoration.
+    QAccessibleTextInterface* lu = QAccessible::queryAccessibleInterface(resume)->textInterface();
+    ASSERT_NE(lu, nullptr);
+    const QString dit = lu->text(0, lu->characterCount());
+    EXPECT_FALSE(dit.contains(QChar::ObjectReplacementCharacter)) << dit.toStdString();
+    EXPECT_EQ(dit.count(QStringLiteral("Graphique : ")), 1);
+    EXPECT_TRUE(dit.contains(QStringLiteral("Test du Lundi 02/12/2024\nGraphique : "))) << dit.toStdString();
+    EXPECT_TRUE(dit.contains(QStringLiteral(
+        "54 réponses OK, 1 réponse trop lente, 0 réponse fausse ou absente. Trop lentes : 8×8.")))
+        << dit.toStdString();
     // The tree shows its top line whole; the chart keeps its proportions within the pane, however narrow.
     EXPECT_GE(suivi->arbre()->viewport()->width(),
         suivi->arbre()->fontMetrics().horizontalAdvance(haut->text(0)) + suivi->arbre()->indentation());
