@@ -5,6 +5,9 @@
 #include "platform/instance_unique.h"
 #include "platform/plateforme_systeme.h"
 #include "seance/ligne_commande.h"
+#include "storage/configuration.h"
+#include "storage/fichier_ini.h"
+#include "storage/taille_affichage.h"
 #include "ui/boites.h"
 
 #include <QApplication>
@@ -17,6 +20,22 @@ namespace {
 void ecrit(FILE* flux, const QString& texte)
 {
     std::fputs(texte.toLocal8Bit().constData(), flux);
+}
+
+QString dossier_demande(const DemandeLancement& demande)
+{
+    return dossier_de_travail(demande.dossier, qEnvironmentVariable("TABRIX_DOSSIER"),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), QDir::currentPath());
+}
+
+// This machine's "Taille de l'affichage", read before any window: the scale is set once, at start.
+QString taille_choisie()
+{
+    const DemandeLancement demande = lit_ligne_commande(QCoreApplication::arguments());
+    if (demande.action == DemandeLancement::Action::Erreur)
+        return {};
+    const FichierIni ini(QDir(dossier_demande(demande)).filePath(cles::fichier));
+    return ini.lit_texte(cles::apparence, taille_affichage::cle, QString());
 }
 
 } // namespace
@@ -33,7 +52,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    const auto application = demarre_application(argc, argv);
+    const auto application = demarre_application(argc, argv, taille_choisie);
     // Qt's own options (-platform, -style…) are gone from the arguments now.
     const DemandeLancement demande = lit_ligne_commande(QCoreApplication::arguments());
     if (demande.action == DemandeLancement::Action::Erreur) {
@@ -47,8 +66,7 @@ int main(int argc, char** argv)
         return 0;
 
     prepare_application();
-    const QString dossier = dossier_de_travail(demande.dossier, qEnvironmentVariable("TABRIX_DOSSIER"),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), QDir::currentPath());
+    const QString dossier = dossier_demande(demande);
     const PreparationDossier preparation = prepare_dossier_de_travail(dossier, configuration_systeme);
     if (!preparation.utilisable) {
         boites::erreur(nullptr, QStringLiteral("Tabrix"), preparation.message);

@@ -1,24 +1,34 @@
 #include "seance/echelle_ecran.h"
 
+#include "storage/taille_affichage.h"
+
 #include <algorithm>
 #include <cmath>
 
-double reduction_pour_tenir(QSize besoin, QSize disponible)
+double facteur_affichage(const QString& taille, const EcranDeDepart& ecran, QSize besoin)
 {
-    if (besoin.isEmpty() || disponible.isEmpty())
-        return 1.0;
-    const double r = std::min(
-        double(disponible.width()) / besoin.width(), double(disponible.height()) / besoin.height());
-    // Below one half, text is no longer readable: better a window that scrolls off the screen.
-    return std::clamp(r, 0.5, 1.0);
+    const double rapport = ecran.rapport > 0 ? ecran.rapport : 1.0;
+    const QString choix = taille_affichage::normalise(taille);
+    double voulu = rapport;
+    if (const auto fixe = taille_affichage::facteur_fixe(choix))
+        voulu = *fixe;
+    if (besoin.isEmpty() || ecran.disponible.isEmpty())
+        return voulu; // no screen known: nothing to fit
+    const double tient = std::min(ecran.disponible.width() * rapport / besoin.width(),
+        ecran.disponible.height() * rapport / besoin.height());
+    if (choix == taille_affichage::adaptee_a_l_ecran)
+        voulu = tient;
+    return std::clamp(tient, voulu / 2, voulu);
 }
 
-QByteArray facteur_echelle_reduit(const QByteArray& facteur_actuel, double reduction)
+QByteArray facteur_echelle(const QByteArray& actuel, const EcranDeDepart& ecran, double facteur)
 {
     bool ok = false;
-    double actuel = facteur_actuel.trimmed().toDouble(&ok);
-    if (!ok || !(actuel > 0))
-        actuel = 1.0;
-    const double facteur = std::floor(actuel * reduction * 100.0 + 1e-9) / 100.0;
-    return QByteArray::number(std::max(facteur, 0.01), 'f', 2);
+    double donne = actuel.trimmed().toDouble(&ok);
+    if (!ok || !(donne > 0))
+        donne = 1.0;
+    const double rapport = ecran.rapport > 0 ? ecran.rapport : 1.0;
+    // The desktop's own ratio stays: QT_SCALE_FACTOR multiplies it.
+    const double resultat = std::floor(donne * facteur / rapport * 100.0 + 1e-9) / 100.0;
+    return QByteArray::number(std::max(resultat, 0.01), 'f', 2);
 }

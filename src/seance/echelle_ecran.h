@@ -2,15 +2,24 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QString>
 
-// The largest window of the program at scale 1: the activities' 800 x 600 panel, with room for a title
-// bar and borders.
-inline constexpr QSize taille_utile_minimale(800 + 8, 600 + 40);
+// The largest window of the program at scale 1, with room for a title bar and borders: the teacher's
+// console (940 wide) and the activities' 800 x 600 panel.
+inline constexpr QSize taille_utile_minimale(940 + 8, 600 + 40);
 
-// The factor (at most 1, at least 1/2) by which everything must shrink for `besoin` to fit in
-// `disponible`, both in the screen's current logical pixels; 1 when it already fits.
-double reduction_pour_tenir(QSize besoin, QSize disponible);
+// The screen as the program finds it at start, before any factor of its own.
+struct EcranDeDepart
+{
+    QSize disponible; // the area windows may use, in logical pixels at the scale of the moment
+    double rapport = 1.0; // device pixels per logical pixel: the desktop's own scale (Xft.dpi, its scaling)
+};
 
-// The QT_SCALE_FACTOR that applies the reduction on top of the one already set (empty: none), kept on
-// two decimals and rounded down, so that the result surely fits.
-QByteArray facteur_echelle_reduit(const QByteArray& facteur_actuel, double reduction);
+// Device pixels per layout pixel for the whole interface: the chosen "Taille de l'affichage" ("150 %":
+// 1.5; "comme le bureau": the desktop's; "adaptée à l'écran": as large as the screen allows), lowered so
+// that `besoin` fits the screen, but never below half the chosen size (text would be unreadable).
+double facteur_affichage(const QString& taille, const EcranDeDepart& ecran, QSize besoin);
+
+// The QT_SCALE_FACTOR that gives `facteur` on that screen, when QT_SCALE_FACTOR was `actuel` (empty:
+// none): on two decimals and rounded down, so that what fits still fits.
+QByteArray facteur_echelle(const QByteArray& actuel, const EcranDeDepart& ecran, double facteur);

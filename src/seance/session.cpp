@@ -9,6 +9,7 @@
 #include "storage/fusion_monoposte.h"
 #include "storage/niveaux.h"
 #include "storage/records.h"
+#include "storage/taille_affichage.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,9 +190,9 @@ bool Session::copie_configuration_serveur()
     const QString chemin_serveur = m_reglages.chemin_serveur + QStringLiteral("/Tabrix/") + cles::fichier;
     if (!fichier_present(chemin_serveur))
         return false;
-    const auto lignes = lit_lignes(chemin_serveur);
-    const FichierIni copie = lignes ? FichierIni::depuis_lignes(*lignes) : FichierIni();
-    if (!lignes || copie.sections().isEmpty()) {
+    const auto lignes_serveur = lit_lignes(chemin_serveur);
+    FichierIni copie = lignes_serveur ? FichierIni::depuis_lignes(*lignes_serveur) : FichierIni();
+    if (!lignes_serveur || copie.sections().isEmpty()) {
         // An empty or unreadable master copy would wipe this machine's settings: keep them.
         m_messagerie.avertissement(cles::fichier,
             QStringLiteral("La configuration du serveur (%1) est vide ou illisible : celle de ce poste est "
@@ -201,11 +202,16 @@ bool Session::copie_configuration_serveur()
     }
     // Compared line by line, so that CR LF against LF alone is no difference; an absent local file is empty.
     const QStringList locales = lit_lignes(chemin_configuration()).value_or(QStringList());
-    if (QString::compare(
-            lignes->join(QLatin1Char('\n')), locales.join(QLatin1Char('\n')), Qt::CaseInsensitive)
+    // The display size belongs to this machine's screen, not to the school.
+    const FichierIni locale = FichierIni::depuis_lignes(locales);
+    if (locale.contient(cles::apparence, taille_affichage::cle))
+        copie.ecrit_texte(
+            cles::apparence, taille_affichage::cle, locale.lit_texte(cles::apparence, taille_affichage::cle));
+    const QStringList& lignes = copie.lignes();
+    if (QString::compare(lignes.join(QLatin1Char('\n')), locales.join(QLatin1Char('\n')), Qt::CaseInsensitive)
         == 0)
         return false;
-    if (const Ecriture e = ecrit_lignes(chemin_configuration(), *lignes); !e) {
+    if (const Ecriture e = ecrit_lignes(chemin_configuration(), lignes); !e) {
         m_messagerie.avertissement(cles::fichier,
             QStringLiteral("La configuration du serveur n'a pas pu être recopiée sur ce poste :\n")
                 + e.erreur);

@@ -1,10 +1,12 @@
 #include "settings/champs_parametres.h"
 
 #include "storage/configuration.h"
+#include "storage/taille_affichage.h"
 #include "ui/controles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -303,6 +305,34 @@ void GroupeApparence::recopie(ParametresGeneraux& p) const
     p.pause_visible = m_pause.oui();
     p.masquer_incomplets = m_masquer.oui();
     p.configuration_personnelle = m_perso.oui();
+}
+
+GroupeAffichage::GroupeAffichage(QWidget* parent)
+    : GroupeParametres(QStringLiteral("Affichage"), parent)
+{
+    setObjectName(QStringLiteral("GroupeAffichage"));
+    QGridLayout* g = grille_de(this);
+    m_taille = new QComboBox(this);
+    m_taille->setObjectName(QStringLiteral("ComboBox_taille_affichage"));
+    m_taille->addItems(taille_affichage::choix());
+    QLabel* l = etiquette(QStringLiteral("Taille de l'affichage:"), this);
+    l->setBuddy(m_taille);
+    m_taille->setAccessibleName(l->text());
+    m_taille->setAccessibleDescription(QStringLiteral(
+        "Agrandit toutes les fenêtres de ce poste au prochain démarrage ; « adaptée à l'écran » "
+        "les agrandit autant que l'écran le permet."));
+    g->addWidget(l, 0, 0);
+    g->addWidget(m_taille, 0, 1);
+}
+
+void GroupeAffichage::affiche(const ParametresGeneraux& p)
+{
+    m_taille->setCurrentText(taille_affichage::normalise(p.affichage));
+}
+
+void GroupeAffichage::recopie(ParametresGeneraux& p) const
+{
+    p.affichage = m_taille->currentText();
 }
 
 GroupeObjectifs::GroupeObjectifs(QWidget* parent)

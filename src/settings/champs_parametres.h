@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -118,6 +119,19 @@ private:
     ChoixOuiNon m_pause;
     ChoixOuiNon m_masquer;
     ChoixOuiNon m_perso;
+};
+
+// "Affichage": "Taille de l'affichage" of this machine, the whole interface enlarged at the next start.
+class GroupeAffichage : public GroupeParametres
+{
+    Q_OBJECT
+public:
+    explicit GroupeAffichage(QWidget* parent = nullptr);
+    void affiche(const ParametresGeneraux& p) override;
+    void recopie(ParametresGeneraux& p) const override;
+
+private:
+    QComboBox* m_taille;
 };
 
 // "Objectifs à atteindre:": the default objectives, classic or extended family.

@@ -2,6 +2,7 @@
 
 #include "core/faits.h"
 #include "storage/configuration.h"
+#include "storage/taille_affichage.h"
 
 #include <algorithm>
 #include <climits>
@@ -128,6 +129,8 @@ ParametresGeneraux lit_parametres(const FichierIni& ini)
     p.configuration_personnelle = vaut_oui(ini.lit_texte(cles::general, cles::configuration_personnelle));
 
     p.mode_ecole = ini.lit_texte(cles::general, cles::mode) == QLatin1String("Ecole");
+    p.affichage
+        = taille_affichage::normalise(ini.lit_texte(cles::apparence, taille_affichage::cle, QString()));
     p.objectifs_etendus = false;
     p.objectifs_classiques_lus
         = ini.lit_texte(cles::parametres, cles::objectifs_classiques_defaut, QString());
@@ -170,6 +173,7 @@ void ecrit_reglages(FichierIni& ini, ParametresGeneraux& p)
             objectifs_a_ecrire(p.tables_classiques, p.objectifs_classiques_lus, 2, 9, de_a(2, 9)));
     ini.ecrit_texte(
         cles::general, cles::mode, p.mode_ecole ? QStringLiteral("Ecole") : QStringLiteral("Maison"));
+    ini.ecrit_texte(cles::apparence, taille_affichage::cle, taille_affichage::normalise(p.affichage));
 }
 
 QVector<int> tables_cochees(const QString& objectifs, int premiere, int derniere)

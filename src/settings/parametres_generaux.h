@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/fichier_ini.h"
+#include "storage/taille_affichage.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,6 +58,7 @@ struct ParametresGeneraux
     QString objectifs_classiques_lus; // values found in the file, written back when the boxes still match
     QString objectifs_etendus_lus;
     QString formule_lue; // the file's own formula: written back as it was when left untouched
+    QString affichage = taille_affichage::comme_le_bureau; // this machine's "Taille de l'affichage"
 
     bool operator==(const ParametresGeneraux&) const = default;
 };

@@ -26,7 +26,8 @@ Treglages::Treglages(
     m_apprentissage = new GroupeApprentissage(Disposition::reglages, this);
     auto* apparence = new GroupeApparence(Disposition::reglages, this);
     auto* objectifs = new GroupeObjectifs(this);
-    m_groupes = {temps, m_apprentissage, apparence, objectifs};
+    auto* affichage = new GroupeAffichage(this);
+    m_groupes = {temps, m_apprentissage, apparence, objectifs, affichage};
 
     auto* mode = new QGroupBox(QStringLiteral("Mode de fonctionnement"), this);
     mode->setObjectName(QStringLiteral("RadioGroup1"));
@@ -51,6 +52,7 @@ Treglages::Treglages(
     grille->addWidget(apparence, 0, 1);
     grille->addWidget(mode, 1, 1);
     grille->addWidget(objectifs, 2, 1);
+    grille->addWidget(affichage, 3, 1, Qt::AlignTop);
     grille->setRowStretch(3, 1);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a desktop as a school has one: Xvfb with the openbox window manager, at 1920 x 1080,
-# 1366 x 768 and 1920 x 1080 at 200 %. Reads from X where its windows are: the main window maximised over the
+# 1366 x 768 and 1920 x 1080 at 200 %, then with the program's own "Taille de l'affichage" at 200 % and
+# "adaptée à l'écran". Reads from X where its windows are: the main window maximised over the
 # whole screen; the identification, "Réglages" and the teacher's console inside the screen, centred over it.
 # Usage: fenetres_bureau.sh TABRIX
 set -euo pipefail
@@ -118,13 +119,26 @@ remaximisee() {
             break
         fi
     done
-    kill "$ETAT_PID" 2> /dev/null || true
+    kill "${ETAT_PID:-}" 2> /dev/null || true # gone already when xprop ended first
     [ -n "$sans" ] && [[ $ligne == *_NET_WM_STATE_MAXIMIZED_VERT* ]] \
         || echec "la fenêtre principale, dé-maximisée par openbox, ne revient pas maximisée"
 }
 
+# configuration DOSSIER MODE: the default Tabrix.ini in that mode, with the "Taille de l'affichage" of the case
+# (the file is in Windows-1252, as the program writes it).
+configuration() {
+    mkdir -p "$1"
+    local valeur
+    valeur=$(printf '%s' "$taille" | iconv -f UTF-8 -t WINDOWS-1252)
+    LC_ALL=C sed -e "s/^Mode=.*/Mode=$2/" -e "s|^Chemin serveur=.*|Chemin serveur=$travail/serveur|" \
+        -e "s/^\[Apparence\]/[Apparence]\nTaille de l'affichage=$valeur/" \
+        "$(dirname "$0")/../../resources/Tabrix.ini" > "$1/Tabrix.ini"
+}
+
+# essaie LARGEUR HAUTEUR [QT_SCALE_FACTOR [TAILLE DE L'AFFICHAGE]]
 essaie() {
-    cas="$1 x $2${3:+, QT_SCALE_FACTOR=$3}"
+    taille=${4:-comme le bureau}
+    cas="$1 x $2${3:+, QT_SCALE_FACTOR=$3}, $taille"
     demarre_bureau "$1" "$2"
     local echelle=()
     [ -z "${3:-}" ] || echelle=(QT_SCALE_FACTOR="$3")
@@ -133,6 +147,7 @@ essaie() {
     # from the menu, with the keyboard.
     local maison="$travail/maison"
     rm -rf "$maison"
+    configuration "$maison" Maison
     lance "$maison" "${echelle[@]}"
     local principale identification reglages
     identification=$(fenetre Identification)
@@ -153,10 +168,9 @@ essaie() {
 
     # At school, first start of a school year: the console opens by itself on its "Etablissement" page.
     local ecole="$travail/ecole"
-    rm -rf "$ecole"
-    mkdir -p "$ecole" "$travail/serveur"
-    sed -e 's/^Mode=.*/Mode=Ecole/' -e "s|^Chemin serveur=.*|Chemin serveur=$travail/serveur|" \
-        "$(dirname "$0")/../../resources/Tabrix.ini" > "$ecole/Tabrix.ini"
+    rm -rf "$ecole" "$travail/serveur"
+    mkdir -p "$travail/serveur"
+    configuration "$ecole" Ecole
     lance "$ecole" "${echelle[@]}"
     local console
     fenetre "Nouvelle année scolaire" > /dev/null
@@ -175,3 +189,7 @@ essaie() {
 essaie 1920 1080
 essaie 1366 768
 essaie 1920 1080 2
+# This machine's "Taille de l'affichage": the same scale-to-fit keeps every window within the screen.
+essaie 1366 768 "" "200 %"
+essaie 1366 768 "" "adaptée à l'écran"
+essaie 1920 1080 "" "adaptée à l'écran"

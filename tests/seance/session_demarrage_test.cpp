@@ -2,6 +2,8 @@
 #include "core/dates.h"
 #include "seance/demarrage.h"
 #include "storage/dossiers.h"
+#include "storage/fichier_ini.h"
+#include "storage/taille_affichage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -139,6 +141,25 @@ TEST_F(BancSession, la_configuration_du_serveur_remplace_la_locale_quand_elle_di
     EXPECT_EQ(
         s.reglages().dossier_etablissement, serveur() + QStringLiteral("/Tabrix/Eleves/Collège du Port"));
     EXPECT_TRUE(s.titre_fenetre().endsWith(QStringLiteral("Collège du Port")));
+}
+
+TEST_F(BancSession, la_taille_de_l_affichage_du_poste_survit_a_la_copie_du_serveur)
+{
+    ecrit_configuration_ecole({{cles::apparence, taille_affichage::cle, QStringLiteral("200 %")}});
+    ecrit_configuration(serveur() + QStringLiteral("/Tabrix"),
+        {{cles::general, cles::mode, QStringLiteral("Ecole")},
+            {cles::dossiers, cles::chemin_serveur, serveur()},
+            {cles::parametres, cles::temps_maximum, QStringLiteral("12")},
+            {cles::apparence, taille_affichage::cle, QStringLiteral("100 %")}});
+    Session& s = nouvelle_session();
+    s.initialise_session();
+
+    const FichierIni locale(poste() + QStringLiteral("/Tabrix.ini"));
+    EXPECT_EQ(locale.lit_texte(cles::parametres, cles::temps_maximum), QStringLiteral("12"));
+    EXPECT_EQ(locale.lit_texte(cles::apparence, taille_affichage::cle), QStringLiteral("200 %"));
+    EXPECT_EQ(FichierIni(serveur() + QStringLiteral("/Tabrix/Tabrix.ini"))
+                  .lit_texte(cles::apparence, taille_affichage::cle),
+        QStringLiteral("100 %"));
 }
 
 TEST_F(BancSession, une_copie_vide_sur_le_serveur_ne_vide_pas_la_configuration_du_poste)

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -92,6 +93,9 @@ TEST_F(
     d.show();
     for (const char* nom : {"RadioButton4", "CheckBox_11", "CheckBox_13", "RadioGroup1_Ecole"})
         dans(&d, nom)->click();
+    EXPECT_EQ(
+        dans<QComboBox>(&d, "ComboBox_taille_affichage")->currentText(), QStringLiteral("comme le bureau"));
+    dans<QComboBox>(&d, "ComboBox_taille_affichage")->setCurrentText(QStringLiteral("150 %"));
     FichierIni ailleurs(chemin_ini()); // changed by the teacher console while the dialog was open
     ailleurs.ecrit_texte(cles::codes, cles::code_professeur, QStringLiteral("abcd"));
     ASSERT_TRUE(ailleurs.enregistre().ok);
@@ -105,6 +109,8 @@ TEST_F(
     EXPECT_EQ(ini.lit_texte(cles::parametres, cles::objectifs_etendus_defaut).toStdString(), "table_13");
     EXPECT_EQ(ini.lit_texte(cles::general, cles::mode).toStdString(), "Ecole");
     EXPECT_EQ(ini.lit_texte(cles::codes, cles::code_professeur).toStdString(), "abcd");
+    EXPECT_EQ(
+        ini.lit_texte(cles::apparence, QStringLiteral("Taille de l'affichage")), QStringLiteral("150 %"));
 
     d.hide();
     dans(&d, "RadioGroup1_Maison")->click();
@@ -112,6 +118,7 @@ TEST_F(
     EXPECT_TRUE(dans(&d, "RadioButton3")->isChecked() && dans(&d, "RadioGroup1_Ecole")->isChecked());
     EXPECT_TRUE(dans(&d, "CheckBox_13")->isChecked());
     EXPECT_FALSE(dans(&d, "CheckBox_13")->isEnabled());
+    EXPECT_EQ(dans<QComboBox>(&d, "ComboBox_taille_affichage")->currentText(), QStringLiteral("150 %"));
 }
 
 TEST_F(DialogueReglages, fermer_sans_avoir_enregistre_demande_s_il_faut_enregistrer)
