@@ -29,6 +29,8 @@ QByteArray facteur_echelle(const QByteArray& actuel, const EcranDeDepart& ecran,
         donne = 1.0;
     const double rapport = ecran.rapport > 0 ? ecran.rapport : 1.0;
     // The desktop's own ratio stays: QT_SCALE_FACTOR multiplies it.
-    const double resultat = std::floor(donne * facteur / rapport * 100.0 + 1e-9) / 100.0;
-    return QByteArray::number(std::max(resultat, 0.01), 'f', 2);
+    // Four decimals: "100 %" on a desktop at 150 % must come out at 1 to within a pixel over the screen, or
+    // hinted text no longer fits its buttons.
+    const double resultat = std::floor(donne * facteur / rapport * 10000.0 + 1e-9) / 10000.0;
+    return QByteArray::number(std::max(resultat, 0.0001), 'f', 4);
 }

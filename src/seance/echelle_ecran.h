@@ -21,5 +21,5 @@ struct EcranDeDepart
 double facteur_affichage(const QString& taille, const EcranDeDepart& ecran, QSize besoin);
 
 // The QT_SCALE_FACTOR that gives `facteur` on that screen, when QT_SCALE_FACTOR was `actuel` (empty:
-// none): on two decimals and rounded down, so that what fits still fits.
+// none): on four decimals and rounded down, so that what fits still fits.
 QByteArray facteur_echelle(const QByteArray& actuel, const EcranDeDepart& ecran, double facteur);

@@ -32,7 +32,7 @@ echec() {
     exit 1
 }
 
-# demarre_bureau LARGEUR HAUTEUR: a new X server on a free display, with openbox ready on it.
+# demarre_bureau LARGEUR HAUTEUR [XFT_DPI]: a new X server on a free display, with openbox ready on it.
 demarre_bureau() {
     arrete "$gestionnaire" "$serveur_x"
     largeur=$1 hauteur=$2
@@ -49,6 +49,8 @@ demarre_bureau() {
     XDG_CONFIG_HOME="$travail/config" openbox --startup "sh -c 'echo > $pret'" > "$travail/openbox.log" 2>&1 &
     gestionnaire=$!
     read -r -t 30 < "$pret" || echec "openbox ne démarre pas : $(cat "$travail/openbox.log")"
+    # A desktop set to large text: Qt reads Xft.dpi as the screen's scale.
+    [ -z "${3:-}" ] || xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$3")"
 }
 
 # lance DOSSIER [VARIABLE=VALEUR...]: Tabrix on its working folder, its lock away from any other Tabrix.
@@ -135,11 +137,11 @@ configuration() {
         "$(dirname "$0")/../../resources/Tabrix.ini" > "$1/Tabrix.ini"
 }
 
-# essaie LARGEUR HAUTEUR [QT_SCALE_FACTOR [TAILLE DE L'AFFICHAGE]]
+# essaie LARGEUR HAUTEUR [QT_SCALE_FACTOR [TAILLE DE L'AFFICHAGE [XFT_DPI]]]
 essaie() {
     taille=${4:-comme le bureau}
-    cas="$1 x $2${3:+, QT_SCALE_FACTOR=$3}, $taille"
-    demarre_bureau "$1" "$2"
+    cas="$1 x $2${3:+, QT_SCALE_FACTOR=$3}${5:+, Xft.dpi $5}, $taille"
+    demarre_bureau "$1" "$2" "${5:-}"
     local echelle=()
     [ -z "${3:-}" ] || echelle=(QT_SCALE_FACTOR="$3")
 
@@ -193,3 +195,4 @@ essaie 1920 1080 2
 essaie 1366 768 "" "200 %"
 essaie 1366 768 "" "adaptée à l'écran"
 essaie 1920 1080 "" "adaptée à l'écran"
+essaie 1366 768 "" "comme le bureau" 144

@@ -45,14 +45,15 @@ TEST(EchelleEcran, qt_scale_factor_garde_le_rapport_du_bureau_et_s_arrondit_vers
         QByteArray attendu;
     };
     const QList<Cas> cas = {
-        {{}, 1.0, 0.8, "0.80"},
-        {{}, 1.0, 1.0, "1.00"},
-        {"2", 2.0, 1.6, "1.60"}, // QT_SCALE_FACTOR=2 made the ratio 2
-        {{}, 2.0, 1.0, "0.50"}, // "100 %" on a desktop at 200 %
-        {{}, 1.25, 1.5, "1.20"},
-        {"1.5", 1.5, 1.1655, "1.16"}, // rounding up would no longer fit
-        {"abc", 1.0, 0.9, "0.90"}, // an unreadable value counts as 1
-        {" 2 ", 2.0, 1.0, "1.00"},
+        {{}, 1.0, 0.8, "0.8000"},
+        {{}, 1.0, 1.0, "1.0000"},
+        {"2", 2.0, 1.6, "1.6000"}, // QT_SCALE_FACTOR=2 made the ratio 2
+        {{}, 2.0, 1.0, "0.5000"}, // "100 %" on a desktop at 200 %
+        {{}, 1.5, 1.0, "0.6666"}, // "100 %" on a desktop at 150 % (Xft.dpi 144)
+        {{}, 1.25, 1.5, "1.2000"},
+        {"1.5", 1.5, 1.16655, "1.1665"}, // rounding up would no longer fit
+        {"abc", 1.0, 0.9, "0.9000"}, // an unreadable value counts as 1
+        {" 2 ", 2.0, 1.0, "1.0000"},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(facteur_echelle(c.actuel, {{1920, 1080}, c.rapport}, c.facteur), c.attendu)
