@@ -5,6 +5,7 @@
 #include "platform/traduction_qt.h"
 #include "seance/ligne_commande.h"
 #include "ui/apparence.h"
+#include "ui/cadre_focus.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -27,6 +28,7 @@ void prepare_application()
         installe_traduction_qt(*application);
     }
     TgeneralBulles::installe();
+    CadreFocus::installe();
 }
 
 std::unique_ptr<Tgeneral> ouvre_tabrix(

@@ -295,7 +295,10 @@ void Tgeneral::decrit_graphique()
     const int T = m_session->reglages().temps_reponse_acceptable;
     // Each bar says in words the result chart its click shows; the area lists the days and their scores.
     QStringList jours;
+    QWidget* precedent = m_button_test; // the bars come after "Test", left to right, before "Records"
     for (GraphiqueJoursBarre* barre : m_graphique->findChildren<GraphiqueJoursBarre*>()) {
+        QWidget::setTabOrder(precedent, barre);
+        precedent = barre;
         jours.append(barre->accessibleName());
         const int i = barre->jour() - 1;
         if (i >= 0 && i < e.lignes_tests_retenues.size())

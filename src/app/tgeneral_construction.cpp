@@ -105,6 +105,10 @@ void Tgeneral::construit_panneau()
     construit_barre_outils();
     construit_graphique();
     construit_barre_du_bas();
+    // Tab reads as the eye does: the toolbar down the left edge, then "Test" at the top right.
+    const QList<QAction*> outils = m_barre_outils->actions();
+    if (!outils.isEmpty())
+        QWidget::setTabOrder(m_barre_outils->widgetForAction(outils.last()), m_button_test);
 }
 
 void Tgeneral::construit_barre_outils()

@@ -25,9 +25,7 @@ Treglages::Treglages(
     auto* temps = new GroupeTemps(Disposition::reglages, this);
     m_apprentissage = new GroupeApprentissage(Disposition::reglages, this);
     auto* apparence = new GroupeApparence(Disposition::reglages, this);
-    auto* objectifs = new GroupeObjectifs(this);
-    auto* affichage = new GroupeAffichage(this);
-    m_groupes = {temps, m_apprentissage, apparence, objectifs, affichage};
+    m_groupes = {temps, m_apprentissage, apparence};
 
     auto* mode = new QGroupBox(QStringLiteral("Mode de fonctionnement"), this);
     mode->setObjectName(QStringLiteral("RadioGroup1"));
@@ -39,6 +37,10 @@ Treglages::Treglages(
     lm->addWidget(m_ecole);
     lm->addWidget(m_maison);
     lm->addStretch();
+    // Made in the order they stand in the right-hand column, which Tab follows.
+    auto* objectifs = new GroupeObjectifs(this);
+    auto* affichage = new GroupeAffichage(this);
+    m_groupes << objectifs << affichage;
 
     QPushButton* enregistrer = bouton_nomme(
         QStringLiteral("Button_enregistrer_parametres"), QStringLiteral("Enregistrer les réglages"), this);

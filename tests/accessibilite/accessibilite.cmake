@@ -6,6 +6,6 @@ target_link_libraries(tabrix_regles_accessibilite PUBLIC Qt6::Widgets)
 
 tabrix_test(tests_accessibilite
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/promenade_test.cpp ${CMAKE_CURRENT_LIST_DIR}/commandes_accessibles_test.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/texte_lu_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/texte_lu_test.cpp ${CMAKE_CURRENT_LIST_DIR}/cadre_focus_test.cpp
     LIENS tabrix_regles_accessibilite tabrix_gui
     GUI)

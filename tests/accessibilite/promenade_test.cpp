@@ -82,7 +82,7 @@ protected:
     void juge_les_fenetres(const QString& moment)
     {
         for (QWidget* w : fenetres_visibles()) {
-            for (const QString& f : fautes_accessibilite(w)) {
+            for (const QString& f : fautes_accessibilite(w) + fautes_clavier(w)) {
                 if (!m_fautes_vues.contains(f)) {
                     m_fautes_vues.insert(f);
                     m_fautes.append(f + QStringLiteral("   [") + moment + u']');

@@ -157,7 +157,71 @@ void examine(QWidget* fenetre, QWidget* racine, const QString& lieu, QStringList
     }
 }
 
+// Enabled visible controls that Tab reaches, in Tab order from the window's first one.
+QList<QWidget*> chaine_tab(QWidget* fenetre)
+{
+    QList<QWidget*> r;
+    QWidget* w = fenetre;
+    for (int garde = 0; garde < 2000; ++garde) {
+        w = w->nextInFocusChain();
+        if (!w || w == fenetre)
+            break;
+        if (w->window() == fenetre && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !interne(w) && w->focusProxy() == nullptr)
+            r.append(w);
+    }
+    return r;
+}
+
+QRect place(QWidget* w, QWidget* fenetre)
+{
+    return QRect(w->mapTo(fenetre, QPoint(0, 0)), w->size());
+}
+
+// Back on the same line to the left, or up and to the left: not where a reader goes next.
+bool recule(const QRect& avant, const QRect& apres)
+{
+    const bool meme_ligne = apres.top() < avant.bottom() && avant.top() < apres.bottom();
+    if (meme_ligne)
+        return apres.right() <= avant.left();
+    return apres.bottom() <= avant.top() && apres.right() <= avant.left();
+}
+
 } // namespace
+
+QStringList fautes_clavier(QWidget* fenetre)
+{
+    QStringList fautes;
+    const QString lieu = nom_de_fenetre(fenetre);
+    QWidget* focus_avant = QApplication::focusWidget();
+    QApplication::setActiveWindow(fenetre);
+    const QList<QWidget*> chaine = chaine_tab(fenetre);
+    for (int i = 0; i < chaine.size(); ++i) {
+        QWidget* w = chaine[i];
+        // Another control holds the focus for the first grab.
+        QWidget* autre = chaine.value(i == 0 ? 1 : 0);
+        if (autre)
+            autre->setFocus(Qt::TabFocusReason);
+        else
+            w->clearFocus();
+        // The control and its surroundings, where a frame may be drawn around it.
+        const QRect autour = place(w, fenetre).adjusted(-4, -4, 4, 4);
+        const QImage sans = fenetre->grab(autour).toImage();
+        w->setFocus(Qt::TabFocusReason);
+        const QImage avec = fenetre->grab(autour).toImage();
+        // Outside the window at this moment (not yet laid out): judged in another state.
+        if (w->hasFocus() && !sans.isNull() && sans == avec)
+            fautes.append(lieu + QStringLiteral(" : ") + designation(w)
+                + QStringLiteral(" : rien ne montre que le contrôle a le focus"));
+        if (i > 0 && recule(place(chaine[i - 1], fenetre), place(w, fenetre)))
+            fautes.append(lieu + QStringLiteral(" : ") + designation(w)
+                + QStringLiteral(" : Tab y mène depuis %1, placé après lui dans la lecture")
+                      .arg(chaine[i - 1]->objectName()));
+    }
+    if (focus_avant)
+        focus_avant->setFocus(Qt::OtherFocusReason);
+    return fautes;
+}
 
 QString nom_de_fenetre(QWidget* fenetre)
 {

@@ -15,6 +15,13 @@ class QWidget;
 // Each fault reads "window: objectName (class): rule". Pages of tab widgets and stacked widgets are visited.
 QStringList fautes_accessibilite(QWidget* fenetre);
 
+// What a keyboard user must see of a window, on its enabled visible controls that Tab reaches:
+// - each one looks different when it has the focus (a focus frame), compared on grabs with and without it;
+// - the Tab order follows reading order: from one control to the next, never back to the left on the same
+//   line, nor up and to the left (a new column to the right may start higher).
+// The window is made active for the check; the focus comes back where it was.
+QStringList fautes_clavier(QWidget* fenetre);
+
 // The visible top-level windows of the program, menus and tooltips aside.
 QList<QWidget*> fenetres_visibles();
 
