@@ -10,6 +10,7 @@
 namespace {
 
 const char* const propriete_lecture = "tabrix_images_lues";
+const char* const propriete_version = "tabrix_version_texte"; // counts the changes of the view's text
 
 // A read-only multi-line text, as Qt's own text views are, whose text comes from `texte_lu`.
 class TexteImagesAccessible : public QAccessibleWidget, public QAccessibleTextInterface
@@ -21,7 +22,16 @@ public:
     }
 
     QTextEdit* vue() const { return static_cast<QTextEdit*>(widget()); }
-    TexteLu lu() const { return texte_lu(*vue()->document()); }
+    // Read again only when the document has changed: a reader asks for it word by word.
+    const TexteLu& lu() const
+    {
+        const int version = vue()->property(propriete_version).toInt();
+        if (version != m_version) {
+            m_lu = texte_lu(*vue()->document());
+            m_version = version;
+        }
+        return m_lu;
+    }
 
     void* interface_cast(QAccessible::InterfaceType t) override
     {
@@ -52,7 +62,7 @@ public:
         const QTextCursor c = vue()->textCursor();
         if (index != 0 || !c.hasSelection())
             return;
-        const TexteLu l = lu();
+        const TexteLu& l = lu();
         *debut = l.decalage(c.selectionStart());
         *fin = l.decalage(c.selectionEnd());
     }
@@ -66,7 +76,7 @@ public:
     }
     void setSelection(int, int debut, int fin) override
     {
-        const TexteLu l = lu();
+        const TexteLu& l = lu();
         QTextCursor c = vue()->textCursor();
         c.setPosition(position(l, debut));
         c.setPosition(position(l, fin), QTextCursor::KeepAnchor);
@@ -83,7 +93,7 @@ public:
 
     QString text(int debut, int fin) const override
     {
-        const QString t = lu().texte;
+        const QString& t = lu().texte;
         debut = std::clamp(debut, 0, int(t.size()));
         fin = fin < 0 ? int(t.size()) : std::clamp(fin, debut, int(t.size()));
         return t.mid(debut, fin - debut);
@@ -117,6 +127,9 @@ public:
     }
 
 private:
+    mutable TexteLu m_lu;
+    mutable int m_version = -1;
+
     static int position(const TexteLu& l, int decalage)
     {
         if (l.positions.isEmpty())
@@ -179,4 +192,7 @@ void lit_les_images(QTextEdit* vue)
     if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(vue))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
     vue->setProperty(propriete_lecture, true);
+    vue->setProperty(propriete_version, 0);
+    QObject::connect(vue, &QTextEdit::textChanged, vue,
+        [vue] { vue->setProperty(propriete_version, vue->property(propriete_version).toInt() + 1); });
 }

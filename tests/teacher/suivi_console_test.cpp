@@ -113,6 +113,9 @@ TEST_F(ConsoleSuivi, l_ouverture_construit_la_liste_et_le_resume_d_un_eleve_mont
     // A class shows its folder.
     choisit(ligne(QStringLiteral("64:")));
     EXPECT_TRUE(resume->toPlainText().contains(QStringLiteral("/2024-2025/64")));
+    // The reader follows the new text.
+    EXPECT_TRUE(lu->text(0, lu->characterCount()).contains(QStringLiteral("/2024-2025/64")));
+    EXPECT_FALSE(lu->text(0, lu->characterCount()).contains(QStringLiteral("Graphique")));
     EXPECT_EQ(suivi->arbre()->chemins_selection().size(), 2);
 
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_red"), Qt::LeftButton);
