@@ -66,7 +66,7 @@ lance() {
 # fenetre TITRE: the window of Tabrix with that title, once it is on screen.
 fenetre() {
     local id
-    id=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$tabrix" --name "^$1\$" | head -n 1) || true
+    id=$(timeout 90 xdotool search --all --sync --onlyvisible --pid "$tabrix" --name "^$1\$" | head -n 1) || true
     [ -n "$id" ] || echec "la fenêtre « $1 » ne s'ouvre pas ($(cat "$travail/tabrix.log"))"
     echo "$id"
 }
@@ -110,11 +110,11 @@ verifie_centree() {
 # again at once.
 remaximisee() {
     local ligne sans=""
-    coproc ETAT { timeout 30 xprop -spy -id "$1" _NET_WM_STATE; }
+    coproc ETAT { timeout 90 xprop -spy -id "$1" _NET_WM_STATE; }
     # The state as it is: from here on, xprop reports every change.
-    read -r -t 30 ligne <&"${ETAT[0]}" || echec "xprop ne suit pas la fenêtre principale"
+    read -r -t 60 ligne <&"${ETAT[0]}" || echec "xprop ne suit pas la fenêtre principale"
     xdotool mousemove $((largeur / 2)) 8 click --repeat 2 --delay 80 1
-    while read -r -t 30 ligne <&"${ETAT[0]}"; do
+    while read -r -t 60 ligne <&"${ETAT[0]}"; do
         if [[ $ligne != *_NET_WM_STATE_MAXIMIZED_VERT* ]]; then
             sans=1
         elif [ -n "$sans" ]; then
