@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
@@ -52,33 +54,50 @@ Contenu contenu(const QString& dossier)
     return c;
 }
 
-// Séance headers of the history bytes, as yyyymmddhh:mm:ss keys in file order (the merge's own keys): a line
-// holding "/" is a header, its date around the first "/" and its start time 12 characters after it.
-QVector<QByteArray> cles_des_seances(const QByteArray& octets)
+// What the séance headers of a history say of its order: the first header dated before the one above it,
+// and the last header. A header is a line holding "/" (test lines never do), keyed yyyymmddhh:mm:ss as the
+// merge keys it: its date around the first "/", its start time 12 characters after it. Keys are compared
+// in place, so that a history of hundreds of séances costs no allocation.
+struct OrdreSeances
 {
-    QVector<QByteArray> cles;
-    qsizetype debut = 0;
-    while (debut < octets.size()) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        if (fin < 0)
-            fin = octets.size();
-        // Test lines begin with a tab and hold no "/": only lines starting with "S" need a look.
-        if (octets.at(debut) == 'S') {
-            const QByteArrayView ligne(octets.constData() + debut, fin - debut);
-            const qsizetype p = ligne.indexOf('/');
-            if (p >= 2 && p + 20 <= ligne.size()) {
-                QByteArray cle;
-                cle.reserve(16);
-                cle.append(ligne.sliced(p + 4, 4))
-                    .append(ligne.sliced(p + 1, 2))
-                    .append(ligne.sliced(p - 2, 2));
-                cle.append(ligne.sliced(p + 12, 8));
-                cles << cle;
-            }
+    QByteArray desordre; // the key out of order, then the key above it; empty when in order
+    QByteArray derniere; // key of the last header, empty without any
+};
+using Cle = std::array<char, 16>;
+
+OrdreSeances ordre_des_seances(const QByteArray& octets)
+{
+    OrdreSeances o;
+    Cle precedente {}, cle {};
+    bool une = false;
+    const char* const debut = octets.constData();
+    const char* const fin = debut + octets.size();
+    const char* p = debut;
+    while (p < fin) {
+        const char* barre = static_cast<const char*>(std::memchr(p, '/', size_t(fin - p)));
+        if (!barre)
+            break;
+        const char* ligne = barre;
+        while (ligne > debut && ligne[-1] != '\n')
+            --ligne;
+        const char* fin_ligne = static_cast<const char*>(std::memchr(barre, '\n', size_t(fin - barre)));
+        if (!fin_ligne)
+            fin_ligne = fin;
+        if (*ligne == 'S' && barre - ligne >= 2 && fin_ligne - barre >= 20) {
+            std::memcpy(cle.data(), barre + 4, 4);
+            std::memcpy(cle.data() + 4, barre + 1, 2);
+            std::memcpy(cle.data() + 6, barre - 2, 2);
+            std::memcpy(cle.data() + 8, barre + 12, 8);
+            if (une && o.desordre.isEmpty() && cle < precedente)
+                o.desordre = QByteArray(cle.data(), 16) + QByteArray(precedente.data(), 16);
+            precedente = cle;
+            une = true;
         }
-        debut = fin + 1;
+        p = fin_ligne + 1;
     }
-    return cles;
+    if (une)
+        o.derniere = QByteArray(precedente.data(), 16);
+    return o;
 }
 
 QString texte_cle(const QByteArray& cle)
@@ -189,18 +208,14 @@ private:
             constate(GenreConstat::illisible, f.filePath());
             return;
         }
-        const QVector<QByteArray> cles = cles_des_seances(*octets);
-        for (int i = 1; i < cles.size(); ++i) {
-            if (cles[i] < cles[i - 1]) {
-                constate(GenreConstat::desordre, f.filePath(),
-                    QStringLiteral("séance du %1 après celle du %2")
-                        .arg(texte_cle(cles[i]), texte_cle(cles[i - 1])));
-                break;
-            }
-        }
-        if (!cles.isEmpty() && cles.last() > m_cle_maintenant)
+        const OrdreSeances ordre = ordre_des_seances(*octets);
+        if (!ordre.desordre.isEmpty())
+            constate(GenreConstat::desordre, f.filePath(),
+                QStringLiteral("séance du %1 après celle du %2")
+                    .arg(texte_cle(ordre.desordre.left(16)), texte_cle(ordre.desordre.mid(16))));
+        if (!ordre.derniere.isEmpty() && ordre.derniere > m_cle_maintenant)
             constate(GenreConstat::date_future, f.filePath(),
-                QStringLiteral("dernière séance datée du %1").arg(texte_cle(cles.last())));
+                QStringLiteral("dernière séance datée du %1").arg(texte_cle(ordre.derniere)));
     }
 
     void hors_classe_(const QString& dossier)
