@@ -91,17 +91,19 @@ Ecriture ecrit_amenagement(const QString& chemin_ini, Amenagement amenagement)
 bool lit_config_perso(const Reglages& reglages, EtatEleve& eleve)
 {
     eleve.preference_trous = preference_par_defaut(reglages);
-    eleve.amenagement = Amenagement::aucun;
     const QString chemin = chemin_config_perso(eleve.identite);
+    eleve.amenagement = lit_amenagement(chemin);
+    // A pupil found in "Hors classe" has his history, and the teacher's file, in the establishment's folder.
+    if (eleve.amenagement == Amenagement::aucun && !eleve.identite.chemin_historique.isEmpty()) {
+        const QString a_cote = chemin_config_perso_de_historique(eleve.identite.chemin_historique);
+        if (a_cote != chemin)
+            eleve.amenagement = lit_amenagement(a_cote);
+    }
     eleve.fichier_perso_existe = !chemin.isEmpty() && fichier_present(chemin);
-    if (!eleve.fichier_perso_existe)
+    if (!reglages.configuration_personnelle || !eleve.fichier_perso_existe)
         return false;
     const FichierIni ini(chemin);
     if (!ini.existe())
-        return false;
-    eleve.amenagement
-        = lit_texte_amenagement(ini.lit_texte(cles_perso::section, cles_perso::amenagement, QString()));
-    if (!reglages.configuration_personnelle)
         return false;
     applique_config_perso(ini, eleve);
     return true;

@@ -207,6 +207,20 @@ TEST_F(ConfigPerso, un_fichier_illisible_n_est_pas_remplace_par_le_temps_amenage
     EXPECT_TRUE(QFileInfo(chemin("f")).isDir());
 }
 
+TEST_F(ConfigPerso, un_eleve_hors_classe_a_le_temps_que_la_console_a_mis_a_cote_de_son_historique)
+{
+    // Found in "Hors classe", his history (and the file the console writes) in the establishment's folder.
+    ASSERT_TRUE(QDir().mkpath(m_dossier.chemin(QStringLiteral("Hors classe"))));
+    ASSERT_TRUE(ecrit_amenagement(chemin("Seul_Ali"), Amenagement::double_temps));
+    EtatEleve e;
+    e.identite.nom_fichier = QStringLiteral("Seul_Ali");
+    e.identite.dossier_liste = m_dossier.chemin(QStringLiteral("Hors classe"));
+    e.identite.chemin_historique = m_dossier.chemin(QStringLiteral("Seul_Ali.txt"));
+    lit_config_perso(m_reglages, e);
+    EXPECT_EQ(e.amenagement, Amenagement::double_temps);
+    EXPECT_FALSE(e.fichier_perso_existe);
+}
+
 TEST_F(ConfigPerso, le_fichier_d_un_historique_est_a_cote_de_lui)
 {
     EXPECT_EQ(chemin_config_perso_de_historique(QStringLiteral("/srv/Tabrix/Collège/Durand_Zoé.txt")),
