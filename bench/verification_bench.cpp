@@ -1,6 +1,8 @@
 // The health check of a share over a generated school (1,000 pupils, 40 classes, 100 séances of a 64-product
-// test each), set against the raw read of the same histories, page cache warm. Run: build/bench_verification
-// (counter "x_brut" = time of the check / time of the raw read; the goal is at most 2)
+// test each), set against the raw read of the same histories, page cache warm. Run:
+// build/bench/bench_verification (counter "x_brut" = time of the check / time of the raw read; the goal is at
+// most 2)
+#include "lecture_brute.h"
 #include "support/ecole_generee.h"
 #include "teacher/regles_verification.h"
 
@@ -52,36 +54,16 @@ Ecole& ecole()
 // After the last of the 100 séances (10 December), so that none is in the future.
 const QDateTime maintenant(QDate(2025, 1, 15), QTime(10, 15, 0));
 
-double lecture_brute()
-{
-    const auto debut = std::chrono::steady_clock::now();
-    qint64 total = 0;
-    for (const QString& c : ecole().chemins) {
-        QFile f(c);
-        f.open(QIODevice::ReadOnly);
-        total += f.readAll().size();
-    }
-    benchmark::DoNotOptimize(total);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-}
-
 void BM_lecture_brute(benchmark::State& etat)
 {
-    ecole();
-    for (auto _ : etat)
-        lecture_brute();
-    etat.SetBytesProcessed(etat.iterations() * ecole().octets);
-    etat.SetLabel(QStringLiteral("%1 historiques, %2 Ko en moyenne")
-                      .arg(ecole().chemins.size())
-                      .arg(ecole().octets / ecole().chemins.size() / 1024)
-                      .toStdString());
+    mesure_lecture_brute(etat, ecole().chemins, ecole().octets);
 }
 
 void BM_verification(benchmark::State& etat)
 {
     double brut = 0, verification = 0;
     for (auto _ : etat) {
-        brut += lecture_brute();
+        brut += lecture_brute(ecole().chemins);
         const auto debut = std::chrono::steady_clock::now();
         const RapportVerification r = verifie_partage(ecole().options, maintenant);
         verification += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
