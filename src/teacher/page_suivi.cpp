@@ -7,7 +7,10 @@
 #include "teacher/arbre_eleves.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/enregistrement_liste_eleves.h"
+#include "teacher/graphique_progression.h"
+#include "teacher/regles_exports.h"
 #include "teacher/selecteur_etablissement.h"
+#include "teacher/tstats_el.h"
 #include "teacher/vue_resume_eleve.h"
 #include "ui/boites.h"
 #include "ui/controles.h"
@@ -75,7 +78,12 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     m_enregistrer->setEnabled(false);
     m_imprimer->setEnabled(false);
     m_amenagements->setEnabled(false);
-    for (QPushButton* b : {m_creer, m_developper, m_reduire, m_imprimer_liste, m_amenagements})
+    m_progression_eleve = bouton_nomme("Button_progression_eleve", QStringLiteral("Progression…"));
+    m_progression_eleve->setToolTip(
+        QStringLiteral("Graphique de l'année de l'élève choisi, à enregistrer ou imprimer"));
+    m_progression_eleve->setEnabled(false);
+    for (QPushButton* b :
+        {m_creer, m_developper, m_reduire, m_imprimer_liste, m_amenagements, m_progression_eleve})
         boutons->addWidget(b);
     boutons->addStretch(1);
     boutons->addWidget(m_enregistrer);
@@ -97,6 +105,9 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     connect(m_reduire, &QPushButton::clicked, this, &PageSuivi::Button_redClick);
     connect(m_imprimer_liste, &QPushButton::clicked, this, &PageSuivi::Button_impr_listClick);
     connect(m_amenagements, &QPushButton::clicked, this, &PageSuivi::Button_amenagementsClick);
+    connect(m_progression_eleve, &QPushButton::clicked, this, &PageSuivi::Button_progression_eleveClick);
+    m_progression = new Tstats_el(this);
+    m_progression->setWindowTitle(QStringLiteral("Progression de l'élève"));
     connect(m_arbre, &ArbreEleves::selection, this, &PageSuivi::TreeView1Changing);
 }
 
@@ -169,6 +180,7 @@ void PageSuivi::creation_liste_eleves()
     m_resume->clear();
     m_historique_choisi.clear();
     m_amenagements->setEnabled(false);
+    m_progression_eleve->setEnabled(false);
     for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
         b->show();
     m_creer->setText(QStringLiteral("Rafraîchir liste"));
@@ -204,6 +216,7 @@ void PageSuivi::TreeView1Changing(int index)
     const QString entree = m_arbre->entree(index);
     m_historique_choisi.clear();
     m_amenagements->setEnabled(false);
+    m_progression_eleve->setEnabled(false);
     if (!entree.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         m_resume->montre_entree(entree);
         return;
@@ -222,6 +235,7 @@ void PageSuivi::TreeView1Changing(int index)
         ? classe_de_ligne(parent->text(0))
         : QString();
     m_classe_choisie = classe;
+    m_progression_eleve->setEnabled(true);
     m_resume->montre_eleve(
         entree, *historique, classe, lit_amenagement(chemin_config_perso_de_historique(entree)));
 }
@@ -295,4 +309,20 @@ bool imprime_lignes(QPrinter& imprimante, const QStringList& lignes)
         y += hauteur;
     }
     return p.end();
+}
+
+void PageSuivi::Button_progression_eleveClick()
+{
+    const QVector<PointProgression>& points = m_resume->progression();
+    if (points.isEmpty()) {
+        boites::information(this, QStringLiteral("Progression"), QStringLiteral("Aucun jour de test."));
+        return;
+    }
+    const QStringList noms = nom_et_prenom(m_historique_choisi);
+    const QString annee = annee_scolaire_de(points.last().jour);
+    m_progression->montre_graphique(graphique_progression_eleve(points, annee),
+        QStringLiteral("Progression de %1 %2").arg(noms.value(1), noms.value(0)), lignes_csv_eleve(points),
+        m_resume->description_progression());
+    m_progression->definit_dossier(dossier_des_exports(m_session.reglages().dossier_programme));
+    m_progression->open();
 }

@@ -72,6 +72,16 @@ QVector<PointProgression> progression_eleve(
     return points;
 }
 
+QStringList lignes_csv_eleve(const QVector<PointProgression>& points)
+{
+    QStringList lignes {QStringLiteral("date;score;rapidité")};
+    for (const PointProgression& p : points)
+        lignes << QStringLiteral("%1;%2;%3")
+                      .arg(texte_date(p.jour), p.score < 0 ? QString() : QString::number(p.score))
+                      .arg(p.vitesse);
+    return lignes;
+}
+
 DonneesProgression moyennes_par_semaine(
     const QString& annee, const QStringList& classes, const QVector<EleveProgression>& eleves)
 {

@@ -20,6 +20,10 @@ struct PointProgression
 QVector<PointProgression> progression_eleve(
     const QStringList& historique, int temps_acceptable, const QString& annee = {});
 
+// The pupil's test days for a spreadsheet: "date;score;rapidité", an empty score for a test without any
+// classic product.
+QStringList lignes_csv_eleve(const QVector<PointProgression>& points);
+
 // The school year of a date ("2024-2025"), changing on 1 September.
 QString annee_scolaire_de(const QDate& jour);
 // Monday of the week holding 1 September of the school year; invalid for a name that is no year.

@@ -98,7 +98,8 @@ void Tstats_el::EnregistrerClick()
     boites::DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer le graphique");
     demande.dossier = m_dossier;
-    demande.nom = QStringLiteral("Statistiques élèves");
+    demande.nom
+        = m_donnees.titre.isEmpty() && !m_titre.isEmpty() ? m_titre : QStringLiteral("Statistiques élèves");
     demande.filtre = QStringLiteral("Image PNG (*.png)");
     demande.extension = QStringLiteral("png");
     const QString chemin = boites::fichier_a_enregistrer(this, demande);

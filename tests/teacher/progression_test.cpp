@@ -122,6 +122,11 @@ TEST(Progression, sur_une_ecole_faite_a_la_main_l_eleve_qui_change_de_classe_com
                        "meilleur 75 % ; rapidité de %1 à %2 bonnes réponses par minute.")
             .arg(marie[0].vitesse)
             .arg(marie[1].vitesse));
+    EXPECT_EQ(lignes_csv_eleve(marie),
+        (QStringList {QStringLiteral("date;score;rapidité"),
+            QStringLiteral("03/09/2024;50;%1").arg(marie[0].vitesse),
+            QStringLiteral("10/09/2024;75;%1").arg(marie[1].vitesse)}));
+    EXPECT_EQ(lignes_csv_eleve(progression_eleve(leo, 4)).value(1), QStringLiteral("10/06/2024;;0"));
     EXPECT_EQ(progression_eleve(leo, 4, annee).size(), 1);
     EXPECT_EQ(progression_eleve(leo, 4).size(), 2);
 }

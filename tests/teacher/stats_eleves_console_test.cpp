@@ -256,7 +256,9 @@ TEST_F(ConsoleStats, progression_des_classes_cochees_semaine_par_semaine_enregis
                     .startsWith(QStringLiteral(
                         "Progression des classes en 2024-2025, score moyen par semaine. 61 : 2 semaines")));
     clique(f, "Button_enregistrer");
-    EXPECT_EQ(lit_lignes(dossier.chemin(QStringLiteral("Statistiques élèves.csv"))).value(), csv);
-    EXPECT_TRUE(
-        QImage(dossier.chemin(QStringLiteral("Statistiques élèves.png"))).size() == f->image().size());
+    ASSERT_FALSE(demandes.isEmpty());
+    EXPECT_EQ(demandes.last().nom, QStringLiteral("Progression 2024-2025"));
+    EXPECT_EQ(
+        lit_lignes(dossier.chemin(QStringLiteral("Progression 2024-2025.csv"))).value_or(QStringList()), csv);
+    EXPECT_EQ(QImage(dossier.chemin(QStringLiteral("Progression 2024-2025.png"))).size(), f->image().size());
 }

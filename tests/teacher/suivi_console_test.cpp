@@ -11,10 +11,12 @@
 #include "teacher/page_maintenance.h"
 #include "teacher/page_suivi.h"
 #include "teacher/tprofesseur.h"
+#include "teacher/tstats_el.h"
 #include "teacher/vue_resume_eleve.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
@@ -215,4 +217,26 @@ TEST_F(ConsoleSuivi, amenagements_garde_le_temps_de_l_eleve_choisi_dans_son_fich
     ASSERT_EQ(boites.vues.size(), 2);
     EXPECT_TRUE(boites.vues[1].texte.startsWith(QStringLiteral("L'aménagement n'a pas pu être enregistré.")));
     EXPECT_TRUE(QFileInfo(bloque).isDir());
+}
+
+TEST_F(ConsoleSuivi, progression_ouvre_le_graphique_de_l_eleve_a_enregistrer_avec_ses_donnees)
+{
+    QPushButton* bouton = dans<QPushButton>(console.get(), "Button_progression_eleve");
+    EXPECT_FALSE(bouton->isEnabled());
+    choisit(ligne(QStringLiteral("Dupont")));
+    ASSERT_TRUE(bouton->isEnabled());
+    boites::installe_repondeur_fichiers(
+        {[&](const boites::DemandeFichier& d) { return dossier.chemin(d.nom + QStringLiteral(".png")); },
+            {}});
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    Tstats_el* f = suivi->fenetre_progression();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_FALSE(f->image().isNull());
+    ASSERT_EQ(f->lignes_csv().size(), 2);
+    EXPECT_TRUE(f->lignes_csv()[1].startsWith(QStringLiteral("02/12/2024;85;")));
+    EXPECT_EQ(dans<QLabel>(f, "Image1")->accessibleDescription(),
+        dans<VueResumeEleve>(console.get(), "RichView1")->description_progression());
+    dans<QPushButton>(f, "Button_enregistrer")->click();
+    EXPECT_EQ(lit_lignes(dossier.chemin(QStringLiteral("Progression de Marie Dupont.csv"))).value(),
+        f->lignes_csv());
 }
