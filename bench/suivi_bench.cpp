@@ -1,6 +1,7 @@
 // The class follow-up list over a generated school (1,000 pupils, 40 classes, 100 séances of a 64-product
 // test each), set against the raw read of the same files, page cache warm. Run: build/bench_suivi  (counter
 // "x_brut" = time of the build / time of the raw read)
+#include "lecture_brute.h"
 #include "support/ecole_generee.h"
 #include "teacher/regles_liste_eleves.h"
 
@@ -47,36 +48,16 @@ Ecole& ecole()
 
 const QDateTime maintenant(QDate(2024, 12, 7), QTime(10, 15, 0));
 
-double lecture_brute()
-{
-    const auto debut = std::chrono::steady_clock::now();
-    qint64 total = 0;
-    for (const QString& c : ecole().chemins) {
-        QFile f(c);
-        f.open(QIODevice::ReadOnly);
-        total += f.readAll().size();
-    }
-    benchmark::DoNotOptimize(total);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-}
-
 void BM_lecture_brute(benchmark::State& etat)
 {
-    ecole();
-    for (auto _ : etat)
-        lecture_brute();
-    etat.SetBytesProcessed(etat.iterations() * ecole().octets);
-    etat.SetLabel(QStringLiteral("%1 historiques, %2 Ko en moyenne")
-                      .arg(ecole().chemins.size())
-                      .arg(ecole().octets / ecole().chemins.size() / 1024)
-                      .toStdString());
+    mesure_lecture_brute(etat, ecole().chemins, ecole().octets);
 }
 
 void BM_creation_liste_eleves(benchmark::State& etat)
 {
     double brut = 0, liste = 0;
     for (auto _ : etat) {
-        brut += lecture_brute();
+        brut += lecture_brute(ecole().chemins);
         const auto debut = std::chrono::steady_clock::now();
         const ListeEleves l = creation_liste_eleves(ecole().options, maintenant);
         liste += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();

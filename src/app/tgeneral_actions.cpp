@@ -316,6 +316,7 @@ void Tgeneral::imprime_test(const QString& ligne_test)
     donnees.enregistrements = ligne_test.mid(29);
     donnees.titre_date = e.jour_seance + QLatin1Char(' ') + e.date_seance;
     donnees.temps_acceptable = r.temps_reponse_acceptable;
+    donnees.amenagement = e.amenagement;
     QPrinter imprimante(QPrinter::HighResolution);
     if (boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer le bilan")))
         imprime_bilan(imprimante, donnees);

@@ -71,8 +71,8 @@ void Ttest::initialisation_test()
     m_inhibe_impression.stop();
 
     m_phase_vue = MoteurTest::Phase::inactif;
-    m_moteur.initialisation_test(
-        eleve.produits_etudies, reglages.temps_reponse_maximum, heure(), maintenant());
+    m_moteur.initialisation_test(eleve.produits_etudies,
+        temps_maximum_amenage_s(reglages.temps_reponse_maximum, eleve.amenagement), heure(), maintenant());
     construit_panneaux();
     m_plateau->resize(m_plateau->width(), 600);
     m_panel_compteur->move(30, m_plateau->height() - 25 - m_panel_compteur->height());

@@ -5,6 +5,7 @@
 #include "core/choix_test.h"
 #include "reports/bilan_contenu.h"
 #include "reports/pdf_bilan.h"
+#include "storage/config_perso.h"
 #include "storage/fichier_texte.h"
 
 #include <QDate>
@@ -106,7 +107,9 @@ QString aide_generale()
         "  bilan       écrit les bilans d'élèves dans un document PDF, une page par élève\n"
         "  confusions  statistiques par produits et confusions des classes choisies\n"
         "  liste       liste des élèves du suivi de classes, avec moyennes (texte ou tableur)\n"
+        "  progression score moyen des classes semaine par semaine de l'année (texte, tableur, image)\n"
         "  stats       compare les classes ou les niveaux sur un test (données et graphique)\n"
+        "  verifie     vérifie le partage de l'école (historiques, copies, classes) et le répare\n"
         "\n"
         "  tabrix-outils COMMANDE --help   décrit une commande.\n");
 }
@@ -181,6 +184,7 @@ int commande_bilan(
         d.enregistrements = test.enregistrements();
         d.titre_date = titre_date_test(test.date);
         d.temps_acceptable = o.temps_acceptable;
+        d.amenagement = lit_amenagement(chemin_config_perso_de_historique(chemin));
         if (pages == 0)
             document.BeginDoc();
         else

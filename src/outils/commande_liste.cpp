@@ -119,13 +119,14 @@ QString champ_csv(const QString& texte)
 
 QStringList lignes_csv(const ListeEleves& liste)
 {
-    QStringList lignes {QStringLiteral("classe;nom;prénom;date du test;score;rapidité")};
+    QStringList lignes {QStringLiteral("classe;nom;prénom;date du test;score;rapidité;temps aménagé")};
     for (const RangeeEleve& r : liste.rangees) {
         const QStringList noms = nom_et_prenom(r.nom_fichier + QStringLiteral(".txt"));
         const bool teste = !r.date.isEmpty();
         lignes << QStringList {champ_csv(r.classe), champ_csv(noms.value(0)), champ_csv(noms.value(1)),
             r.date, teste && r.score >= 0 ? QString::number(r.score) : QString(),
-            teste ? QString::number(r.vitesse) : QString()}
+            teste ? QString::number(r.vitesse) : QString(),
+            r.amenagement == Amenagement::aucun ? QString() : texte_amenagement(r.amenagement)}
                       .join(QLatin1Char(';'));
     }
     return lignes;
@@ -158,7 +159,8 @@ QString aide_liste()
         "  --objectifs TABLES             tables d'un test complet (tables_classiques par défaut)\n"
         "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
         "  --csv                          une ligne par élève pour un tableur : classe, nom, prénom,\n"
-        "                                 date du test, score, rapidité (séparateur « ; »)\n"
+        "                                 date du test, score, rapidité, temps aménagé (+1/3, +1/2,\n"
+        "                                 x2, sans limite ; vide sans aménagement), séparateur « ; »\n"
         "  -o, --sortie FICHIER           écrit dans ce fichier (Windows-1252, fins de ligne CR LF,\n"
         "                                 comme liste_eleves.txt) au lieu de la sortie standard\n"
         "  -h, --help                     affiche cette aide\n"

@@ -1,8 +1,11 @@
 #include "outils/commande_bilan.h"
 #include "outils/commande_confusions.h"
 #include "outils/commande_liste.h"
+#include "outils/commande_progression.h"
 #include "outils/commande_stats.h"
+#include "outils/commande_verifie.h"
 #include "platform/traduction_qt.h"
+#include "teacher/graphique_progression.h"
 #include "teacher/graphique_stats_eleves.h"
 
 #include <QGuiApplication>
@@ -49,12 +52,23 @@ int main(int argc, char** argv)
         const HorlogeSysteme horloge;
         return commande_liste(arguments, sortie, erreurs, horloge);
     }
+    if (commande == QLatin1String("progression")) {
+        const HorlogeSysteme horloge;
+        return commande_progression(
+            arguments, sortie, erreurs, horloge, [](const DonneesProgression& d, const QString& chemin) {
+                return enregistre_png(graphique_progression_classes(d), chemin);
+            });
+    }
     if (commande == QLatin1String("stats")) {
         const HorlogeSysteme horloge;
         return commande_stats(
             arguments, sortie, erreurs, horloge, [](const DonneesStats& d, const QString& chemin) {
                 return enregistre_png(graphique_stats_eleves(d), chemin);
             });
+    }
+    if (commande == QLatin1String("verifie") || commande == QStringLiteral("vérifie")) {
+        const HorlogeSysteme horloge;
+        return commande_verifie(arguments, sortie, erreurs, horloge);
     }
     erreurs << "tabrix-outils : commande inconnue : " << commande << "\n" << aide_generale();
     return 2;

@@ -133,8 +133,10 @@ void MoteurPerfectionnement::pose_la_question(qint64 maintenant_ms)
     }
     m_limite_ms = 0;
     if (m_niveau == NiveauPerfectionnement::pas_facile_du_tout) {
-        m_limite_ms = limite_de_temps_ms(paires(), m_score, m_temps_initial, m_temps_final);
-        m_timer_chrono.arme(m_limite_ms);
+        m_limite_ms = int(limite_amenagee_ms(
+            limite_de_temps_ms(paires(), m_score, m_temps_initial, m_temps_final), m_amenagement));
+        if (m_limite_ms > 0)
+            m_timer_chrono.arme(m_limite_ms);
     }
     m_phase = Phase::question;
     demande_focus(m_champs[0].lecture_seule ? 2 : 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/amenagement.h"
 #include "core/hasard.h"
 #include "core/minuterie.h"
 #include "perfecting/evaluation_perfectionnement.h"
@@ -55,6 +56,8 @@ public:
     // Starts a level on these products (Ti, Tf: initial and final response times in seconds).
     void initialisation(const QStringList& produits_etudies, NiveauPerfectionnement niveau,
         int temps_initial_s, int temps_final_s, const QString& heure_debut, qint64 maintenant_ms);
+    // The pupil's extra time, for the level-3 limit of the levels started from now on.
+    void definit_amenagement(Amenagement amenagement) { m_amenagement = amenagement; }
     // Field 1 to 6 now holds this text.
     void filtre_entree(int champ, const QString& texte);
     Validation Button_OKClick(qint64 maintenant_ms);
@@ -123,6 +126,7 @@ private:
     QStringList m_produits;
     int m_temps_initial = 8;
     int m_temps_final = 4;
+    Amenagement m_amenagement = Amenagement::aucun;
     QString m_heure_debut;
     Phase m_phase = Phase::inactif;
 

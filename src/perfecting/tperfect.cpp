@@ -56,6 +56,7 @@ void Tperfect::demarre(NiveauPerfectionnement niveau)
 void Tperfect::initialisation(NiveauPerfectionnement niveau)
 {
     const Reglages& r = m_session.reglages();
+    m_moteur.definit_amenagement(m_session.eleve().amenagement);
     m_moteur.initialisation(m_session.eleve().produits_etudies, niveau, r.temps_reponse_initial,
         r.temps_reponse_final, heure(), maintenant());
     m_ligne_ecrite = false;
@@ -103,7 +104,8 @@ void Tperfect::synchronise()
     const bool chrono = m.niveau() == NiveauPerfectionnement::pas_facile_du_tout && !fini;
     m_label_temps1->setVisible(chrono);
     m_label_temps2->setVisible(chrono);
-    m_label_temps2->setText(QString::number(m.limite_ms() / 1000) + QStringLiteral(" s"));
+    m_label_temps2->setText(m.limite_ms() > 0 ? QString::number(m.limite_ms() / 1000) + QStringLiteral(" s")
+                                              : QStringLiteral("sans limite"));
 
     const int n = m.entree_courante();
     m_cadre->setVisible(n > 0 && n < m_labels.size() && !fini);

@@ -127,7 +127,7 @@ void Tperfect::construit_commandes()
     m_label_temps1->move(gauche_question, 336);
     m_label_temps1->adjustSize();
     m_label_temps2 = etiquette(m_plateau, QStringLiteral("label_temps2"), QString(), police(16));
-    m_label_temps2->setGeometry(m_label_temps1->geometry().right() + 10, 336, 80, m_label_temps1->height());
+    m_label_temps2->setGeometry(m_label_temps1->geometry().right() + 10, 336, 150, m_label_temps1->height());
     couleur_texte(m_label_temps2, QColor(200, 0, 0));
 
     m_cadre = new QFrame(m_plateau);

@@ -62,6 +62,8 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
         c.ligne_classe = QStringLiteral("Classe de ") + d.classe;
     }
     c.ligne_date = QStringLiteral("Test du ") + d.titre_date + QLatin1Char(':');
+    if (d.amenagement != Amenagement::aucun)
+        c.ligne_amenagement = ligne_amenagement(d.amenagement);
 
     for (const QString& entree : dernieres_reponses(d.enregistrements)) {
         // Only the classic products have a cell; anything else in the records is left out of the page.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/amenagement.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,6 +17,7 @@ struct DonneesBilan
     QString titre_date; // "Mardi 03/12/2024"
     QString etablissement;
     int temps_acceptable = 4; // seconds, for the product score
+    Amenagement amenagement = Amenagement::aucun;
 };
 
 // How one product of the grid was answered.
@@ -42,6 +45,7 @@ struct ContenuBilan
     QString etablissement; // empty without class
     QString ligne_classe; // "Classe de CM1a", empty without class
     QString ligne_date; // "Test du Mardi 03/12/2024:"
+    QString ligne_amenagement; // "temps aménagé : +1/3", empty without extra time
     QVector<CaseBilan> cases;
     std::array<int, 8> pourcentages {}; // tables 2 to 9, -1 when untested
 

@@ -215,6 +215,8 @@ QVector<ElementBilan> compose_page_bilan(const ContenuBilan& c, SupportBilan sup
         page.texte(900, 70, serif, {morceau(c.etablissement, 30)}, AlignementBilan::centre);
         page.texte(0, 250, serif, {morceau(c.ligne_classe, 30, true)});
     }
+    if (!c.ligne_amenagement.isEmpty())
+        page.texte(0, 300, serif, {morceau(c.ligne_amenagement, 25, false, true)});
     page.texte(0, 370, serif, {morceau(c.ligne_date, 30)}).ligne_de_base_pdf = 410;
     grille(page, c, support);
     resume(page, c);

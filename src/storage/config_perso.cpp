@@ -4,6 +4,7 @@
 #include "core/faits.h"
 #include "storage/configuration.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -64,10 +65,40 @@ void applique_config_perso(const FichierIni& ini, EtatEleve& eleve)
         eleve.preference_trous = trous;
 }
 
+QString chemin_config_perso_de_historique(const QString& chemin_historique)
+{
+    const QFileInfo info(chemin_local(chemin_historique));
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".ini"));
+}
+
+Amenagement lit_amenagement(const QString& chemin_ini)
+{
+    if (chemin_ini.isEmpty() || !fichier_present(chemin_ini))
+        return Amenagement::aucun;
+    const FichierIni ini(chemin_ini);
+    return lit_texte_amenagement(ini.lit_texte(cles_perso::section, cles_perso::amenagement, QString()));
+}
+
+Ecriture ecrit_amenagement(const QString& chemin_ini, Amenagement amenagement)
+{
+    IniAModifier lu = lit_pour_modifier(chemin_ini);
+    if (!lu)
+        return {false, lu.refus};
+    lu.ini.ecrit_texte(cles_perso::section, cles_perso::amenagement, texte_amenagement(amenagement));
+    return lu.ini.enregistre();
+}
+
 bool lit_config_perso(const Reglages& reglages, EtatEleve& eleve)
 {
     eleve.preference_trous = preference_par_defaut(reglages);
     const QString chemin = chemin_config_perso(eleve.identite);
+    eleve.amenagement = lit_amenagement(chemin);
+    // A pupil found in "Hors classe" has his history, and the teacher's file, in the establishment's folder.
+    if (eleve.amenagement == Amenagement::aucun && !eleve.identite.chemin_historique.isEmpty()) {
+        const QString a_cote = chemin_config_perso_de_historique(eleve.identite.chemin_historique);
+        if (a_cote != chemin)
+            eleve.amenagement = lit_amenagement(a_cote);
+    }
     eleve.fichier_perso_existe = !chemin.isEmpty() && fichier_present(chemin);
     if (!reglages.configuration_personnelle || !eleve.fichier_perso_existe)
         return false;

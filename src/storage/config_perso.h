@@ -15,6 +15,7 @@ inline const QString section = QStringLiteral("config perso");
 inline const QString objectifs = QStringLiteral("Objectifs tables classiques");
 inline const QString trous = QStringLiteral("ne travailler que les trous");
 inline const QString aucun = QStringLiteral("*");
+inline const QString amenagement = QStringLiteral("Temps aménagé");
 } // namespace cles_perso
 
 // In the folder where the pupil was found (else that of his history file); empty when he has no name yet.
@@ -24,7 +25,15 @@ QString chemin_config_perso(const IdentiteEleve& identite);
 // "non" replaces the preference; anything else is left as it was.
 void applique_config_perso(const FichierIni& ini, EtatEleve& eleve);
 
-// At identification. The preference first returns to the default of Tabrix.ini, so that a pupil never
+// The pupil's file of a history file: beside it, base name + ".ini".
+QString chemin_config_perso_de_historique(const QString& chemin_historique);
+// The extra time kept in a pupil's file; none when the file is absent, unreadable or without the key.
+Amenagement lit_amenagement(const QString& chemin_ini);
+// Keeps the extra time in the pupil's file, created for it if need be, every other line left as it was.
+Ecriture ecrit_amenagement(const QString& chemin_ini, Amenagement amenagement);
+
+// At identification. The extra time is read whatever the settings: it is the teacher's, not the pupil's.
+// The preference first returns to the default of Tabrix.ini, so that a pupil never
 // inherits the previous pupil's choice; then the pupil's file is applied when allowed and present.
 // Returns whether a file was read.
 bool lit_config_perso(const Reglages& reglages, EtatEleve& eleve);

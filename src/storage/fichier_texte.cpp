@@ -1,4 +1,5 @@
 #include "storage/fichier_texte.h"
+#include "storage/restes_panne.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -407,6 +408,19 @@ std::optional<QByteArray> lit_fichier(const QString& chemin)
     if (f.error() != QFileDevice::NoError || octets.size() > taille_lisible_max)
         return std::nullopt;
     return octets;
+}
+
+RestePanne reste_de_panne(const QFileInfo& f)
+{
+    const QString nom = f.fileName();
+    if (nom.endsWith(fin_mis_de_cote) && nom.size() > fin_mis_de_cote.size())
+        return RestePanne::mis_de_cote;
+    return temporaire_nomme(nom) || temporaire_qsavefile(f) ? RestePanne::temporaire : RestePanne::aucun;
+}
+
+QString fichier_mis_de_cote(const QString& chemin_copie)
+{
+    return chemin_copie.endsWith(fin_mis_de_cote) ? chemin_copie.chopped(fin_mis_de_cote.size()) : QString();
 }
 
 bool fichier_present(const QString& chemin)

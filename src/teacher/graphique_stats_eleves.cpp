@@ -8,9 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace {
-
-QFont police_graphique(int points, bool gras = false, bool italique = false)
+QFont police_graphique(int points, bool gras, bool italique)
 {
     QFont f;
     f.setFamilies(
@@ -21,7 +19,6 @@ QFont police_graphique(int points, bool gras = false, bool italique = false)
     return f;
 }
 
-// A device of the screen's resolution, so that the fonts measure as they will be drawn on the picture.
 QImage image_vierge(int largeur, int hauteur)
 {
     QImage image(std::max(largeur, 1), std::max(hauteur, 1), QImage::Format_RGB32);
@@ -30,8 +27,6 @@ QImage image_vierge(int largeur, int hauteur)
     image.fill(Qt::white);
     return image;
 }
-
-} // namespace
 
 QImage graphique_stats_eleves(const DonneesStats& d)
 {

@@ -2,9 +2,15 @@
 
 #include "teacher/regles_stats_eleves.h"
 
+#include <QFont>
 #include <QImage>
 
 class QPrinter;
+
+// The teacher charts' font: Arial or what stands for it.
+QFont police_graphique(int points, bool gras = false, bool italique = false);
+// A white picture of the screen's resolution, so that the fonts measure as they will be drawn on it.
+QImage image_vierge(int largeur, int hauteur);
 
 // The class statistics chart: scale, blue grid, yellow bars with their values and labels, the pupil count
 // in red and the title in bold italic.

@@ -2,14 +2,18 @@
 
 #include "seance/session.h"
 #include "storage/fusion.h"
+#include "teacher/regles_verification.h"
 #include "ui/boites.h"
 #include "ui/controles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
@@ -37,11 +41,31 @@ PageMaintenance::PageMaintenance(Session& session, QWidget* parent)
     grille->addWidget(choix2, 2, 0);
     grille->addWidget(m_fichier2, 2, 1);
     grille->addWidget(fusionne, 3, 0, 1, 2, Qt::AlignLeft);
-    grille->setRowStretch(4, 1);
+
+    grille->addWidget(
+        new QLabel(QStringLiteral("Vérification du partage de l'école : historiques illisibles, "
+                                  "copies, classes, dates, fichiers inconnus.")),
+        4, 0, 1, 2);
+    auto* verifier = bouton_nomme("Button_verifier", QStringLiteral("Vérifier"));
+    auto* reparer = bouton_nomme("Button_reparer", QStringLiteral("Vérifier et réparer…"));
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(verifier);
+    ligne->addWidget(reparer);
+    ligne->addStretch(1);
+    grille->addLayout(ligne, 5, 0, 1, 2);
+    m_rapport = new QPlainTextEdit;
+    m_rapport->setObjectName(QStringLiteral("Memo_verification"));
+    m_rapport->setAccessibleName(QStringLiteral("Rapport de vérification"));
+    m_rapport->setReadOnly(true);
+    m_rapport->setLineWrapMode(QPlainTextEdit::NoWrap);
+    grille->addWidget(m_rapport, 6, 0, 1, 2);
+    grille->setRowStretch(6, 1);
     grille->setColumnStretch(1, 1);
     connect(choix1, &QPushButton::clicked, this, &PageMaintenance::Button_ChoixFichier1Click);
     connect(choix2, &QPushButton::clicked, this, &PageMaintenance::Button_ChoixFichier2Click);
     connect(fusionne, &QPushButton::clicked, this, &PageMaintenance::Button_fusionneClick);
+    connect(verifier, &QPushButton::clicked, this, [this] { Button_verifierClick(false); });
+    connect(reparer, &QPushButton::clicked, this, [this] { Button_verifierClick(true); });
 }
 
 void PageMaintenance::choisit(QLineEdit* champ)
@@ -95,4 +119,39 @@ void PageMaintenance::Button_fusionneClick()
         QStringLiteral("Les contenus de\n%1\net de\n%2\nsont fusionnés : chacun des deux fichiers contient "
                        "maintenant toutes les séances, sans doublon.")
             .arg(QDir::toNativeSeparators(f1), QDir::toNativeSeparators(f2)));
+}
+
+QString PageMaintenance::rapport_affiche() const
+{
+    return m_rapport->toPlainText();
+}
+
+void PageMaintenance::Button_verifierClick(bool reparer)
+{
+    const Reglages& r = m_session.reglages();
+    const QString titre = QStringLiteral("Vérification");
+    if (!r.mode_ecole) {
+        boites::information(
+            this, titre, QStringLiteral("La vérification porte sur le partage d'une école (mode École)."));
+        return;
+    }
+    if (reparer
+        && boites::question(this, titre,
+               QStringLiteral(
+                   "Fusionner les copies d'un même historique et ranger les fichiers laissés par des "
+                   "écritures interrompues dans un dossier daté du dossier statistiques ?\n"
+                   "Rien n'est effacé."))
+            != QMessageBox::Ok)
+        return;
+    OptionsVerification o;
+    o.dossier_eleves = r.dossier_eleves;
+    o.etablissement = r.nom_etablissement;
+    o.dossier_statistiques = r.dossier_statistiques_serveur.isEmpty() ? r.dossier_statistiques_local
+                                                                      : r.dossier_statistiques_serveur;
+    o.classes_par_annee = classes_de_la_configuration(m_session.configuration());
+    o.reparer = reparer;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const RapportVerification rapport = verifie_partage(o, m_session.horloge().date_heure());
+    QApplication::restoreOverrideCursor();
+    m_rapport->setPlainText(texte_rapport(rapport, o).join(QLatin1Char('\n')));
 }

@@ -3,6 +3,7 @@
 #include "seance/session.h"
 #include "teacher/cases_classes.h"
 #include "teacher/choix_test_affiche.h"
+#include "teacher/graphique_progression.h"
 #include "teacher/regles_exports.h"
 #include "teacher/selecteur_etablissement.h"
 #include "teacher/tstats_el.h"
@@ -78,6 +79,13 @@ PageStatsEleves::PageStatsEleves(Session& session, QWidget* parent)
     calculer->setAccessibleName(calculer->text());
     calculer->setGeometry(780, 490, 110, 32);
     connect(calculer, &QPushButton::clicked, this, &PageStatsEleves::Button1Click);
+    auto* progression = new QPushButton(QStringLiteral("Progression"), this);
+    progression->setObjectName(QStringLiteral("Button_progression"));
+    progression->setAccessibleName(progression->text());
+    progression->setToolTip(
+        QStringLiteral("Score moyen des classes cochées, semaine par semaine de l'année"));
+    progression->setGeometry(660, 490, 110, 32);
+    connect(progression, &QPushButton::clicked, this, &PageStatsEleves::Button_progressionClick);
 
     m_niveau->setChecked(true);
     desactive_nb_el();
@@ -161,6 +169,35 @@ void PageStatsEleves::Button1Click()
     const DonneesStats d = genere_donnees(parametres());
     m_stats_el->montre_donnees(d.texte());
     QApplication::restoreOverrideCursor();
+    if (const QString message = message_illisibles(d.illisibles); !message.isEmpty())
+        boites::avertissement(this, QStringLiteral("Historiques illisibles"), message);
+    m_stats_el->definit_dossier(dossier_des_exports(m_session.reglages().dossier_programme));
+    m_stats_el->open();
+}
+
+ParametresProgression PageStatsEleves::parametres_progression() const
+{
+    const Reglages& r = m_session.reglages();
+    ParametresProgression p;
+    p.dossier_etablissement = r.dossier_etablissement;
+    p.annee = r.annee_scolaire;
+    p.temps_acceptable = r.temps_reponse_acceptable;
+    const QVector<QCheckBox*>& cases = m_classes->cases();
+    int i = 0;
+    for (const Niveau& n : r.niveaux)
+        for (const QString& c : n.classes)
+            if (i < cases.size() && cases[i++]->isChecked())
+                p.classes << c;
+    return p;
+}
+
+void PageStatsEleves::Button_progressionClick()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DonneesProgression d = progression_classes(parametres_progression());
+    QApplication::restoreOverrideCursor();
+    m_stats_el->montre_graphique(graphique_progression_classes(d),
+        QStringLiteral("Progression %1").arg(d.annee), d.lignes_csv(), description_progression_classes(d));
     if (const QString message = message_illisibles(d.illisibles); !message.isEmpty())
         boites::avertissement(this, QStringLiteral("Historiques illisibles"), message);
     m_stats_el->definit_dossier(dossier_des_exports(m_session.reglages().dossier_programme));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "teacher/regles_progression.h"
 #include "teacher/regles_stats_eleves.h"
 
 #include <QWidget>
@@ -29,6 +30,9 @@ public:
     ParametresStats parametres() const;
 
     void Button1Click();
+    // "Progression": the weekly mean score of the ticked classes over the school year.
+    void Button_progressionClick();
+    ParametresProgression parametres_progression() const;
 
 private:
     void active_nb_el();

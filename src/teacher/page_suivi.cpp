@@ -1,12 +1,16 @@
 #include "teacher/page_suivi.h"
 
 #include "seance/session.h"
+#include "storage/config_perso.h"
 #include "storage/dossiers.h"
 #include "storage/records.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/choix_test_affiche.h"
 #include "teacher/enregistrement_liste_eleves.h"
+#include "teacher/graphique_progression.h"
+#include "teacher/regles_exports.h"
 #include "teacher/selecteur_etablissement.h"
+#include "teacher/tstats_el.h"
 #include "teacher/vue_resume_eleve.h"
 #include "ui/boites.h"
 #include "ui/controles.h"
@@ -69,9 +73,17 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     m_imprimer_liste = bouton_nomme("Button_impr_list", QStringLiteral("Imprimer liste"));
     m_enregistrer = bouton_nomme("ButtonEnregistrer", QStringLiteral("Enregistrer"));
     m_imprimer = bouton_nomme("ButtonImprimer", QStringLiteral("Imprimer"));
+    m_amenagements = bouton_nomme("Button_amenagements", QStringLiteral("Aménagements…"));
+    m_amenagements->setToolTip(QStringLiteral("Temps supplémentaire de l'élève choisi (PAP, PPS)"));
     m_enregistrer->setEnabled(false);
     m_imprimer->setEnabled(false);
-    for (QPushButton* b : {m_creer, m_developper, m_reduire, m_imprimer_liste})
+    m_amenagements->setEnabled(false);
+    m_progression_eleve = bouton_nomme("Button_progression_eleve", QStringLiteral("Progression…"));
+    m_progression_eleve->setToolTip(
+        QStringLiteral("Graphique de l'année de l'élève choisi, à enregistrer ou imprimer"));
+    m_progression_eleve->setEnabled(false);
+    for (QPushButton* b :
+        {m_creer, m_developper, m_reduire, m_imprimer_liste, m_amenagements, m_progression_eleve})
         boutons->addWidget(b);
     boutons->addStretch(1);
     boutons->addWidget(m_enregistrer);
@@ -92,6 +104,10 @@ PageSuivi::PageSuivi(Session& session, QWidget* parent)
     connect(m_developper, &QPushButton::clicked, this, &PageSuivi::Button_devClick);
     connect(m_reduire, &QPushButton::clicked, this, &PageSuivi::Button_redClick);
     connect(m_imprimer_liste, &QPushButton::clicked, this, &PageSuivi::Button_impr_listClick);
+    connect(m_amenagements, &QPushButton::clicked, this, &PageSuivi::Button_amenagementsClick);
+    connect(m_progression_eleve, &QPushButton::clicked, this, &PageSuivi::Button_progression_eleveClick);
+    m_progression = new Tstats_el(this);
+    m_progression->setWindowTitle(QStringLiteral("Progression de l'élève"));
     connect(m_arbre, &ArbreEleves::selection, this, &PageSuivi::TreeView1Changing);
 }
 
@@ -162,6 +178,9 @@ void PageSuivi::creation_liste_eleves()
         m_arbre->largeur_ligne_du_haut(), tailles.value(0), std::max(tailles.value(0), total * 45 / 100));
     m_partage->setSizes({arbre, total - arbre});
     m_resume->clear();
+    m_historique_choisi.clear();
+    m_amenagements->setEnabled(false);
+    m_progression_eleve->setEnabled(false);
     for (QPushButton* b : {m_developper, m_reduire, m_imprimer_liste})
         b->show();
     m_creer->setText(QStringLiteral("Rafraîchir liste"));
@@ -195,10 +214,15 @@ void PageSuivi::Button_redClick()
 void PageSuivi::TreeView1Changing(int index)
 {
     const QString entree = m_arbre->entree(index);
+    m_historique_choisi.clear();
+    m_amenagements->setEnabled(false);
+    m_progression_eleve->setEnabled(false);
     if (!entree.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         m_resume->montre_entree(entree);
         return;
     }
+    m_historique_choisi = entree;
+    m_amenagements->setEnabled(true);
     const auto historique = lit_lignes(entree);
     if (!historique) {
         m_resume->montre_entree(QStringLiteral("Historique illisible : ") + entree);
@@ -210,7 +234,40 @@ void PageSuivi::TreeView1Changing(int index)
     const QString classe = parent && profondeur_ligne(m_liste.lignes.value(m_arbre->index_de(parent))) == 1
         ? classe_de_ligne(parent->text(0))
         : QString();
-    m_resume->montre_eleve(entree, *historique, classe);
+    m_classe_choisie = classe;
+    m_progression_eleve->setEnabled(true);
+    m_resume->montre_eleve(
+        entree, *historique, classe, lit_amenagement(chemin_config_perso_de_historique(entree)));
+}
+
+void PageSuivi::Button_amenagementsClick()
+{
+    if (m_historique_choisi.isEmpty())
+        return;
+    const QString chemin = chemin_config_perso_de_historique(m_historique_choisi);
+    QStringList libelles;
+    int index = 0;
+    const Amenagement actuel = lit_amenagement(chemin);
+    for (const Amenagement a : amenagements) {
+        if (a == actuel)
+            index = int(libelles.size());
+        libelles << libelle_amenagement(a);
+    }
+    const QStringList noms = nom_et_prenom(m_historique_choisi);
+    if (!boites::choix(this, QStringLiteral("Aménagements"),
+            QStringLiteral("Temps de réponse de %1 %2 :").arg(noms.value(1), noms.value(0)), libelles, index))
+        return;
+    const Amenagement choisi = amenagements[index];
+    if (choisi == actuel)
+        return;
+    const Ecriture e = ecrit_amenagement(chemin, choisi);
+    if (!e) {
+        boites::avertissement(this, QStringLiteral("Aménagements"),
+            QStringLiteral("L'aménagement n'a pas pu être enregistré.\n") + e.erreur);
+        return;
+    }
+    if (const auto historique = lit_lignes(m_historique_choisi))
+        m_resume->montre_eleve(m_historique_choisi, *historique, m_classe_choisie, choisi);
 }
 
 void PageSuivi::Button_impr_listClick()
@@ -252,4 +309,20 @@ bool imprime_lignes(QPrinter& imprimante, const QStringList& lignes)
         y += hauteur;
     }
     return p.end();
+}
+
+void PageSuivi::Button_progression_eleveClick()
+{
+    const QVector<PointProgression>& points = m_resume->progression();
+    if (points.isEmpty()) {
+        boites::information(this, QStringLiteral("Progression"), QStringLiteral("Aucun jour de test."));
+        return;
+    }
+    const QStringList noms = nom_et_prenom(m_historique_choisi);
+    const QString annee = annee_scolaire_de(points.last().jour);
+    m_progression->montre_graphique(graphique_progression_eleve(points, annee),
+        QStringLiteral("Progression de %1 %2").arg(noms.value(1), noms.value(0)), lignes_csv_eleve(points),
+        m_resume->description_progression());
+    m_progression->definit_dossier(dossier_des_exports(m_session.reglages().dossier_programme));
+    m_progression->open();
 }

@@ -12,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QSplitter;
 class SelecteurEtablissement;
+class Tstats_el;
 class Session;
 class VueResumeEleve;
 
@@ -30,6 +31,10 @@ public:
     void Button_devClick();
     void Button_redClick();
     void Button_impr_listClick();
+    // The selected pupil's extra time, chosen in a box and kept in his own file.
+    void Button_amenagementsClick();
+    // The selected pupil's progress chart in its own window, to save (PNG and CSV) or print.
+    void Button_progression_eleveClick();
 
     OptionsListeEleves options() const;
     const ListeEleves& liste() const { return m_liste; }
@@ -40,6 +45,8 @@ public:
     // The pupil reports' export buttons ("Enregistrer", "Imprimer"), disabled until connected.
     QPushButton* bouton_enregistrer() const { return m_enregistrer; }
     QPushButton* bouton_imprimer() const { return m_imprimer; }
+    QPushButton* bouton_amenagements() const { return m_amenagements; }
+    Tstats_el* fenetre_progression() const { return m_progression; }
     QString chemin_liste() const;
 
 private:
@@ -60,6 +67,11 @@ private:
     QPushButton* m_imprimer_liste = nullptr;
     QPushButton* m_enregistrer = nullptr;
     QPushButton* m_imprimer = nullptr;
+    QPushButton* m_amenagements = nullptr;
+    QPushButton* m_progression_eleve = nullptr;
+    Tstats_el* m_progression = nullptr;
+    QString m_historique_choisi; // history of the pupil shown, empty for a class or the top line
+    QString m_classe_choisie;
     ArbreEleves* m_arbre = nullptr;
     VueResumeEleve* m_resume = nullptr;
     QSplitter* m_partage = nullptr;

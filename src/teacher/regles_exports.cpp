@@ -1,6 +1,7 @@
 #include "teacher/regles_exports.h"
 
 #include "reports/pdf_bilan.h"
+#include "storage/config_perso.h"
 #include "storage/dossiers.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ void ajoute_bilan(BilansExportes& r, const QString& chemin, const QString& class
     d.enregistrements = test.enregistrements();
     d.titre_date = titre_date_test(test.date);
     d.temps_acceptable = c.temps_acceptable;
+    d.amenagement = lit_amenagement(chemin_config_perso_de_historique(chemin));
     r.bilans.append(d);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/dates.h"
 #include "core/faits.h"
+#include "storage/config_perso.h"
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
 #include "storage/records.h"
@@ -114,6 +115,7 @@ LigneEleve ligne_eleve(const EleveInventorie& e, const ResultatEleve& r, const Q
     l.chemin = e.chemin;
     l.rangee.classe = classe;
     l.rangee.nom_fichier = e.nom_fichier;
+    l.rangee.amenagement = r.amenagement;
     const QString nom = nom_affiche(e.nom_fichier);
     QString valeur = QStringLiteral("   ");
     l.cle = blancs_cle;
@@ -367,6 +369,7 @@ ListeEleves creation_liste_eleves(
         const QString objectifs = options.objectifs.de_la_classe(c.nom);
         for (const EleveInventorie& e : c.eleves) {
             resultats << evalue_eleve(e.chemin, options, objectifs);
+            resultats.last().amenagement = lit_amenagement(chemin_config_perso_de_historique(e.chemin));
             if (progression)
                 progression(int(resultats.size()), total);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/amenagement.h"
 #include "core/choix_test.h"
 #include "storage/objectifs_tests_complets.h"
 
@@ -65,6 +66,7 @@ struct ResultatEleve
     TestChoisi test;
     int score = -1;
     int vitesse = -1;
+    Amenagement amenagement = Amenagement::aucun; // from the pupil's own file
     bool teste() const { return test.trouve(); }
 };
 // `objectifs`: the tables a complete test of this pupil holds (options.objectifs for his class).
@@ -84,6 +86,7 @@ struct RangeeEleve
     QString date; // dd/mm/yyyy of the test, empty without one
     int score = -1;
     int vitesse = -1;
+    Amenagement amenagement = Amenagement::aucun;
 };
 
 struct ListeEleves

@@ -64,19 +64,34 @@ bool Tstats_el::montre_donnees(const QString& texte)
 {
     const std::optional<DonneesStats> d = lit_donnees_stats(texte);
     m_donnees = d.value_or(DonneesStats {});
-    m_image = d ? graphique_stats_eleves(*d) : QImage();
-    m_image1->setPixmap(QPixmap::fromImage(m_image));
     m_image1->setAccessibleDescription(d
             ? description_barres(d->titre, d->barres, QLatin1Char('(') + d->texte_eleves() + QLatin1Char(')'))
             : QStringLiteral("Aucune donnée à représenter."));
-    m_enregistrer->setEnabled(d.has_value());
-    m_imprimer->setEnabled(d.has_value());
+    affiche(d ? graphique_stats_eleves(*d) : QImage(), m_donnees.titre, d ? d->lignes_csv() : QStringList());
+    return d.has_value();
+}
+
+void Tstats_el::montre_graphique(
+    const QImage& image, const QString& titre, const QStringList& lignes_csv, const QString& description)
+{
+    m_donnees = DonneesStats {};
+    m_image1->setAccessibleDescription(description);
+    affiche(image, titre, lignes_csv);
+}
+
+void Tstats_el::affiche(const QImage& image, const QString& titre, const QStringList& lignes_csv)
+{
+    m_image = image;
+    m_titre = titre;
+    m_csv = lignes_csv;
+    m_image1->setPixmap(QPixmap::fromImage(m_image));
+    m_enregistrer->setEnabled(!m_image.isNull());
+    m_imprimer->setEnabled(!m_image.isNull());
     // Sized to the picture, within the screen; a wider chart scrolls.
     QSize taille = m_image.size() + QSize(40, 80);
     if (const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen())
         taille = taille.boundedTo(ecran->availableSize() * 9 / 10);
     resize(taille.expandedTo(QSize(320, 200)));
-    return d.has_value();
 }
 
 void Tstats_el::EnregistrerClick()
@@ -86,13 +101,14 @@ void Tstats_el::EnregistrerClick()
     boites::DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer le graphique");
     demande.dossier = m_dossier;
-    demande.nom = QStringLiteral("Statistiques élèves");
+    demande.nom
+        = m_donnees.titre.isEmpty() && !m_titre.isEmpty() ? m_titre : QStringLiteral("Statistiques élèves");
     demande.filtre = QStringLiteral("Image PNG (*.png)");
     demande.extension = QStringLiteral("png");
     const QString chemin = boites::fichier_a_enregistrer(this, demande);
     if (chemin.isEmpty())
         return;
-    if (const QString erreur = enregistre_graphique(chemin, m_image, m_donnees); !erreur.isEmpty())
+    if (const QString erreur = enregistre_graphique(chemin, m_image, m_csv); !erreur.isEmpty())
         boites::erreur(this, QStringLiteral("Enregistrer le graphique"), erreur);
 }
 
@@ -101,7 +117,7 @@ void Tstats_el::ImprimerClick()
     if (m_image.isNull())
         return;
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName(m_donnees.titre);
+    imprimante.setDocName(m_titre);
     if (!boites::choisit_imprimante(this, imprimante, QStringLiteral("Imprimer le graphique")))
         return;
     if (!imprime_graphique(imprimante, m_image))
@@ -109,7 +125,7 @@ void Tstats_el::ImprimerClick()
             QStringLiteral("L'imprimante a refusé le travail : rien n'a été imprimé."));
 }
 
-QString enregistre_graphique(const QString& chemin_png, const QImage& image, const DonneesStats& d)
+QString enregistre_graphique(const QString& chemin_png, const QImage& image, const QStringList& lignes_csv)
 {
     // The data go beside the picture under the same name: a ".csv" picture would be replaced by them.
     if (QFileInfo(chemin_png).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
@@ -119,7 +135,7 @@ QString enregistre_graphique(const QString& chemin_png, const QImage& image, con
         return erreur;
     const QFileInfo info(chemin_png);
     const QString chemin_csv = info.dir().filePath(info.completeBaseName() + QStringLiteral(".csv"));
-    if (const Ecriture e = ecrit_lignes(chemin_csv, d.lignes_csv()); !e)
+    if (const Ecriture e = ecrit_lignes(chemin_csv, lignes_csv); !e)
         return QStringLiteral("L'image est enregistrée, mais pas ses données : %1 n'a pas pu être écrit. %2")
             .arg(chemin_csv, e.erreur);
     return {};

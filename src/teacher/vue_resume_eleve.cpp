@@ -2,6 +2,7 @@
 
 #include "reports/description_graphique.h"
 #include "reports/graphique_test.h"
+#include "teacher/graphique_progression.h"
 #include "ui/texte_lu.h"
 
 #include <QPainter>
@@ -13,6 +14,7 @@
 namespace {
 
 const QString schema_graphique = QStringLiteral("graphique");
+const QString schema_progression = QStringLiteral("progression");
 const QString schema_icone = QStringLiteral("icone");
 
 // The small picture before each "Test du …": a bar chart.
@@ -42,7 +44,8 @@ VueResumeEleve::VueResumeEleve(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void VueResumeEleve::montre_eleve(const QString& chemin, const QStringList& historique, const QString& classe)
+void VueResumeEleve::montre_eleve(
+    const QString& chemin, const QStringList& historique, const QString& classe, Amenagement amenagement)
 {
     const QStringList noms = nom_et_prenom(chemin);
     const ResumeEleve r = resume_eleve(historique);
@@ -54,9 +57,17 @@ void VueResumeEleve::montre_eleve(const QString& chemin, const QStringList& hist
         "&nbsp;&nbsp;<span style=\"font-size:12pt; font-style:italic; color:#800000\">%2</span></p>")
                     .arg((noms.value(0) + QLatin1Char(' ') + noms.value(1)).toHtmlEscaped(),
                         classe.toHtmlEscaped());
+    if (amenagement != Amenagement::aucun)
+        m_en_tete += QStringLiteral("<p><b>%1</b></p>").arg(ligne_amenagement(amenagement).toHtmlEscaped());
     for (const QString& phrase : r.phrases())
         m_en_tete += QStringLiteral("<p>%1</p>").arg(phrase.toHtmlEscaped());
     m_en_tete += QStringLiteral("<p>%1</p>").arg(r.temps_total());
+    m_annee_progression = m_jours.isEmpty()
+        ? QString()
+        : annee_scolaire_de(QDate::fromString(m_jours.first().date.right(10), QStringLiteral("dd/MM/yyyy")));
+    m_progression = m_annee_progression.isEmpty()
+        ? QVector<PointProgression>()
+        : progression_eleve(historique, m_temps_acceptable, m_annee_progression);
     compose();
 }
 
@@ -77,6 +88,15 @@ void VueResumeEleve::compose()
 {
     m_largeur_composee = largeur_utile();
     QString html = m_en_tete;
+    if (!m_progression.isEmpty()) {
+        const QSize taille = taille_affichee(QSize(560, 260));
+        // The description is written under the chart, so a reader skips the picture itself.
+        html += QStringLiteral("<p><img src=\"%1:\" alt=\" \" width=\"%2\" height=\"%3\"/></p><p><i>%4</i></p>")
+                    .arg(schema_progression)
+                    .arg(taille.width())
+                    .arg(taille.height())
+                    .arg(description_progression().toHtmlEscaped());
+    }
     for (int i = 0; i < m_jours.size(); ++i) {
         const bool classique = m_jours[i].ligne.mid(29 + 1, 1) == QLatin1String("0")
             && m_jours[i].ligne.mid(29 + 3, 1) == QLatin1String("0");
@@ -113,10 +133,16 @@ void VueResumeEleve::resizeEvent(QResizeEvent* evenement)
     });
 }
 
+QString VueResumeEleve::description_progression() const
+{
+    return description_progression_eleve(m_progression);
+}
+
 void VueResumeEleve::montre_entree(const QString& entree)
 {
     m_en_tete.clear();
     m_jours.clear();
+    m_progression.clear();
     termine(QStringLiteral("<p>%1</p>").arg(entree.toHtmlEscaped()));
 }
 
@@ -134,13 +160,19 @@ QVariant VueResumeEleve::loadResource(int type, const QUrl& nom)
         return QTextBrowser::loadResource(type, nom);
     if (nom.scheme() == schema_icone)
         return icone_test();
+    if (nom.scheme() == schema_progression)
+        return ajustee(graphique_progression_eleve(m_progression, m_annee_progression));
     if (nom.scheme() != schema_graphique)
         return QTextBrowser::loadResource(type, nom);
     bool ok = false;
     const int i = nom.path().toInt(&ok);
     if (!ok || i < 0 || i >= m_jours.size())
         return {};
-    const QImage image = graphique_test(m_jours[i].ligne, m_temps_acceptable);
+    return ajustee(graphique_test(m_jours[i].ligne, m_temps_acceptable));
+}
+
+QImage VueResumeEleve::ajustee(const QImage& image) const
+{
     const QSize taille = taille_affichee(image.size());
     return taille == image.size() ? image
                                   : image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

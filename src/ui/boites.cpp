@@ -70,6 +70,10 @@ QMessageBox::StandardButton montre(QWidget* parent, Boite& boite)
         QInputDialog dialogue(parent);
         dialogue.setWindowTitle(boite.titre);
         dialogue.setLabelText(boite.texte);
+        if (!boite.choix.isEmpty()) {
+            dialogue.setComboBoxItems(boite.choix);
+            dialogue.setComboBoxEditable(false);
+        }
         dialogue.setTextValue(boite.valeur);
         dialogue.setOkButtonText(QStringLiteral("OK"));
         dialogue.setCancelButtonText(QStringLiteral("Annuler"));
@@ -87,7 +91,7 @@ QMessageBox::StandardButton montre(QWidget* parent, Boite& boite)
 
 static void simple(QWidget* parent, QMessageBox::Icon icone, const QString& titre, const QString& texte)
 {
-    Boite b {icone, titre, texte, QMessageBox::Ok, QMessageBox::Ok, false, {}};
+    Boite b {icone, titre, texte, QMessageBox::Ok, QMessageBox::Ok, false, {}, {}};
     montre(parent, b);
 }
 
@@ -109,17 +113,28 @@ void erreur(QWidget* parent, const QString& titre, const QString& texte)
 QMessageBox::StandardButton question(QWidget* parent, const QString& titre, const QString& texte,
     QMessageBox::StandardButtons boutons, QMessageBox::StandardButton defaut, QMessageBox::Icon icone)
 {
-    Boite b {icone, titre, texte, boutons, defaut, false, {}};
+    Boite b {icone, titre, texte, boutons, defaut, false, {}, {}};
     return montre(parent, b);
 }
 
 bool saisie(QWidget* parent, const QString& titre, const QString& invite, QString& valeur)
 {
     Boite b {QMessageBox::Question, titre, invite, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
-        true, valeur};
+        true, valeur, {}};
     if (montre(parent, b) != QMessageBox::Ok)
         return false;
     valeur = b.valeur;
+    return true;
+}
+
+bool choix(
+    QWidget* parent, const QString& titre, const QString& invite, const QStringList& elements, int& index)
+{
+    Boite b {QMessageBox::Question, titre, invite, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+        true, elements.value(index), elements};
+    if (montre(parent, b) != QMessageBox::Ok || !elements.contains(b.valeur))
+        return false;
+    index = int(elements.indexOf(b.valeur));
     return true;
 }
 

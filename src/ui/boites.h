@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QPrinter;
@@ -19,6 +20,7 @@ struct Boite
     QMessageBox::StandardButton defaut = QMessageBox::NoButton;
     bool saisie = false; // an input box: the answer text goes in `valeur`
     QString valeur;
+    QStringList choix; // a choice box when not empty: the chosen element goes in `valeur`
 };
 
 // Shows the box (or hands it to the test responder) and returns the button pressed.
@@ -34,6 +36,11 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& titre, cons
     QMessageBox::Icon icone = QMessageBox::Question);
 // Input box; returns false when cancelled. `valeur` holds the pre-filled text and receives the answer.
 bool saisie(QWidget* parent, const QString& titre, const QString& invite, QString& valeur);
+
+// Choice among `elements`; returns false when cancelled. `index` holds the element first shown and receives
+// the one chosen.
+bool choix(
+    QWidget* parent, const QString& titre, const QString& invite, const QStringList& elements, int& index);
 
 // Tests: every box goes to the responder instead of the screen. An empty function restores the screen.
 using Repondeur = std::function<QMessageBox::StandardButton(Boite&)>;

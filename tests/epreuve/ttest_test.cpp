@@ -236,3 +236,26 @@ TEST_F(BancTtest, recommencer_tout_repart_d_un_test_neuf_et_les_verrous_restent_
     QTest::keyRelease(fenetre.get(), Qt::Key_NumLock);
     EXPECT_TRUE(plateforme.num);
 }
+
+TEST_F(BancTtest, un_eleve_au_tiers_temps_a_14_s_par_question_et_garde_le_verdict_de_sa_classe)
+{
+    // Maximum 10 s for the class: 14 s for him (13.3 rounded up); a time-out stores those 14 s.
+    session->eleve().amenagement = Amenagement::tiers;
+    fenetre->demarre();
+    EXPECT_EQ(fenetre->moteur().temps_maximum_s(), 14);
+    EXPECT_EQ(trouve<QTimer>("chrono")->interval(), 14000);
+    const QString lent = code_pose();
+    horloge.avance_ms(14000);
+    declenche("chrono");
+    EXPECT_TRUE(
+        fenetre->moteur().resultats_test().endsWith(QLatin1Char('P') + lent + QStringLiteral("1400000")));
+    QTest::mouseClick(
+        fenetre->boite_message().findChild<QPushButton*>(QStringLiteral("Button_OK")), Qt::LeftButton);
+
+    // A right answer after 6 s is within his limit, yet slower than the school's 4 s: "trop lente", as for
+    // every pupil.
+    passe_le_test(juste, [](const QString&) { return 6000; });
+    const QString enr = fenetre->ligne_seance().mid(29);
+    for (int i = 12; i + 12 <= enr.size(); i += 12)
+        EXPECT_EQ(score_produit(enr.mid(i + 1, 11), 4), 50) << qPrintable(enr.mid(i, 12));
+}

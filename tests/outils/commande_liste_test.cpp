@@ -1,4 +1,5 @@
 #include "outils/commande_liste.h"
+#include "storage/config_perso.h"
 #include "support/dossier_test.h"
 #include "teacher/ecole_suivi.h"
 
@@ -62,16 +63,22 @@ TEST_F(CommandeListe, donne_les_lignes_de_liste_eleves_txt_pour_chaque_choix_de_
     }
 }
 
-TEST_F(CommandeListe, csv_une_ligne_par_eleve_dans_l_ordre_de_la_liste)
+TEST_F(CommandeListe, csv_une_ligne_par_eleve_dans_l_ordre_de_la_liste_avec_son_temps_amenage)
 {
+    // Léa has a third more; Paul's file names a choice this version does not know: none is shown.
+    const QString etab = eleves() + QLatin1Char('/') + ecole_suivi::etablissement + QLatin1Char('/');
+    ASSERT_TRUE(ecrit_amenagement(etab + QStringLiteral("Martin_Léa.ini"), Amenagement::tiers));
+    ASSERT_TRUE(ecrit_lignes(etab + QStringLiteral("Sansbilan_Paul.ini"),
+        {QStringLiteral("[config perso]"), QStringLiteral("Temps aménagé=+1/4")}));
     ASSERT_EQ(
         lance({QStringLiteral("--etablissement"), ecole_suivi::etablissement, QStringLiteral("--csv")}), 0);
     const QStringList lignes = decoupe_lignes(m_sortie);
     ASSERT_EQ(lignes.size(), 8);
-    EXPECT_EQ(lignes[0], QStringLiteral("classe;nom;prénom;date du test;score;rapidité"));
-    EXPECT_EQ(lignes[1], QStringLiteral("61;Sansbilan;Paul;;;"));
-    EXPECT_EQ(lignes[2], QStringLiteral("61;Martin;Léa;03/12/2024;7;30"));
-    EXPECT_EQ(lignes[7], QStringLiteral("64;Trois;Luc;29/11/2024;68;28"));
+    EXPECT_EQ(lignes[0], QStringLiteral("classe;nom;prénom;date du test;score;rapidité;temps aménagé"));
+    EXPECT_EQ(lignes[1], QStringLiteral("61;Sansbilan;Paul;;;;"));
+    // His score stays the one computed with the school's acceptable time.
+    EXPECT_EQ(lignes[2], QStringLiteral("61;Martin;Léa;03/12/2024;7;30;+1/3"));
+    EXPECT_EQ(lignes[7], QStringLiteral("64;Trois;Luc;29/11/2024;68;28;"));
 }
 
 TEST_F(CommandeListe, arguments_refuses_avec_un_message_en_francais)

@@ -228,3 +228,39 @@ TEST(MoteurPerfectionnement, une_valeur_a_quatre_paires_en_pose_trois_a_tour_de_
     EXPECT_EQ(poses[0], (QVector<Paire> {{"4", "9"}, {"6", "6"}, {"3", "12"}}));
     EXPECT_EQ(poses[1], (QVector<Paire> {{"6", "6"}, {"3", "12"}, {"2", "18"}}));
 }
+
+TEST(MoteurPerfectionnement, le_niveau_3_d_un_eleve_au_temps_amenage)
+{
+    // 25 × 1 × 8 × 100 = 20 s for everyone at score 0.
+    const struct
+    {
+        Amenagement amenagement;
+        int limite_ms;
+        const char* affiche;
+    } cas[] = {
+        {Amenagement::aucun, 20000, "20 s"},
+        {Amenagement::tiers, 26667, "26 s"},
+        {Amenagement::double_temps, 40000, "40 s"},
+        {Amenagement::sans_limite, 0, ""},
+    };
+    for (const auto& c : cas) {
+        Seance s(QStringLiteral("table_7"), Niveau::facile, 8, 4);
+        MoteurPerfectionnement& m = s.moteur;
+        m.definit_amenagement(c.amenagement);
+        m.initialisation(produits_des_objectifs(QStringLiteral("table_7")), Niveau::pas_facile_du_tout, 8, 4,
+            QStringLiteral("10:05:00"), s.ms);
+        EXPECT_EQ(m.limite_ms(), c.limite_ms) << c.affiche;
+        EXPECT_EQ(m.timer_chrono().active, c.limite_ms > 0) << c.affiche;
+        if (c.limite_ms > 0) {
+            EXPECT_EQ(m.timer_chrono().intervalle_ms, c.limite_ms);
+        }
+        // The next question, at a higher score, keeps the pupil's extra time.
+        s.repond();
+        s.suivante();
+        ASSERT_GT(m.score(), 0);
+        EXPECT_EQ(m.limite_ms(),
+            limite_amenagee_ms(MoteurPerfectionnement::limite_de_temps_ms(1, m.score(), 8, 4), c.amenagement))
+            << c.affiche;
+        EXPECT_EQ(m.timer_chrono().active, c.limite_ms > 0) << c.affiche;
+    }
+}

@@ -209,3 +209,28 @@ TEST(ContenuBilan, seuls_les_produits_classiques_ont_une_case)
     EXPECT_EQ(vide.cases.size(), 0);
     EXPECT_EQ(vide.score, 0);
 }
+
+TEST(ContenuBilan, le_temps_amenage_est_dit_sous_la_classe_et_ne_change_aucun_verdict)
+{
+    // Every product right in 5 s: slow for the school's 4 s, whatever time the pupil was given.
+    const QString lentes
+        = enregistrements_tables(2, 9, [](int a, int b) { return enregistrement(a, b, 50, a * b); });
+    DonneesBilan d = donnees_bilan(lentes);
+    const ContenuBilan sans = calcule_contenu_bilan(d);
+    for (const Amenagement a : amenagements) {
+        d.amenagement = a;
+        const ContenuBilan c = calcule_contenu_bilan(d);
+        EXPECT_EQ(c.nb_lentes, 64);
+        EXPECT_EQ(c.score, sans.score);
+        EXPECT_EQ(c.niveau, sans.niveau);
+        const QStringList t = textes(c);
+        const QStringList dits = t.filter(QStringLiteral("temps aménagé"));
+        if (a == Amenagement::aucun)
+            EXPECT_TRUE(dits.isEmpty());
+        else
+            EXPECT_EQ(dits, QStringList {QStringLiteral("temps aménagé : ") + texte_amenagement(a)});
+    }
+    d.amenagement = Amenagement::tiers;
+    EXPECT_TRUE(
+        textes(calcule_contenu_bilan(d), SupportBilan::pdf).contains(QStringLiteral("temps aménagé : +1/3")));
+}

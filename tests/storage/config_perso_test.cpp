@@ -4,7 +4,9 @@
 
 #include "core/faits.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,4 +157,74 @@ TEST_F(ConfigPerso, le_fichier_est_dans_le_dossier_ou_l_eleve_a_ete_trouve)
     EXPECT_EQ(chemin_config_perso(id), QStringLiteral("C:/Tabrix/Eleves/Durand_Zoé.ini"));
     id.dossier_liste = QStringLiteral("/srv/eleves/Hors classe");
     EXPECT_EQ(chemin_config_perso(id), QStringLiteral("/srv/eleves/Hors classe/Durand_Zoé.ini"));
+}
+
+TEST_F(ConfigPerso, le_temps_amenage_est_lu_meme_sans_configuration_personnelle_et_cree_son_fichier)
+{
+    m_reglages.configuration_personnelle = false;
+    EXPECT_EQ(eleve(QStringLiteral("Petit_Léo")).amenagement, Amenagement::aucun);
+    ASSERT_TRUE(ecrit_amenagement(chemin("Petit_Léo"), Amenagement::tiers));
+    const EtatEleve e = eleve(QStringLiteral("Petit_Léo"));
+    EXPECT_EQ(e.amenagement, Amenagement::tiers);
+    EXPECT_EQ(e.produits_etudies.size(), 64);
+    EXPECT_EQ(lit_amenagement(chemin("Petit_Léo")), Amenagement::tiers);
+    // The next pupil of the same run does not inherit it.
+    EXPECT_EQ(eleve(QStringLiteral("Autre_Eve")).amenagement, Amenagement::aucun);
+}
+
+TEST_F(ConfigPerso, une_machine_qui_ignore_le_temps_amenage_lit_le_fichier_et_le_garde_en_ecrivant)
+{
+    ecrit(QStringLiteral("e"),
+        "[config perso]\r\nObjectifs tables classiques=table_6\r\nTemps am\xe9nag\xe9=+1/2\r\n"
+        "ne travailler que les trous=oui\r\n");
+    // What a machine without the key reads: the objectives and the preference, the extra line ignored.
+    EtatEleve ancien;
+    applique_config_perso(FichierIni(chemin("e")), ancien);
+    EXPECT_EQ(ancien.objectifs, QStringLiteral("table_6"));
+    EXPECT_EQ(ancien.preference_trous, QStringLiteral("oui"));
+    // Its end-of-séance write changes its own keys and leaves the teacher's line in place.
+    EtatEleve e = eleve(QStringLiteral("e"));
+    EXPECT_EQ(e.amenagement, Amenagement::moitie);
+    e.produits_etudies = produits_des_tables(QStringLiteral("table_8"));
+    ASSERT_TRUE(ecrit_config_perso(m_reglages, e));
+    EXPECT_EQ(lit_amenagement(chemin("e")), Amenagement::moitie);
+    EXPECT_EQ(FichierIni(chemin("e")).lit_texte(cles_perso::section, cles_perso::objectifs),
+        QStringLiteral("table_8"));
+    // Back to none: the key says so, the file stays.
+    ASSERT_TRUE(ecrit_amenagement(chemin("e"), Amenagement::aucun));
+    EXPECT_EQ(eleve(QStringLiteral("e")).amenagement, Amenagement::aucun);
+    EXPECT_EQ(eleve(QStringLiteral("e")).objectifs, QStringLiteral("table_8"));
+}
+
+TEST_F(ConfigPerso, un_fichier_illisible_n_est_pas_remplace_par_le_temps_amenage)
+{
+    // A folder where the file should be: present, but nothing can be read from it.
+    ASSERT_TRUE(QDir().mkpath(chemin("f")));
+    EXPECT_EQ(lit_amenagement(chemin("f")), Amenagement::aucun);
+    const Ecriture e = ecrit_amenagement(chemin("f"), Amenagement::double_temps);
+    EXPECT_FALSE(e);
+    EXPECT_FALSE(e.erreur.isEmpty());
+    EXPECT_TRUE(QFileInfo(chemin("f")).isDir());
+}
+
+TEST_F(ConfigPerso, un_eleve_hors_classe_a_le_temps_que_la_console_a_mis_a_cote_de_son_historique)
+{
+    // Found in "Hors classe", his history (and the file the console writes) in the establishment's folder.
+    ASSERT_TRUE(QDir().mkpath(m_dossier.chemin(QStringLiteral("Hors classe"))));
+    ASSERT_TRUE(ecrit_amenagement(chemin("Seul_Ali"), Amenagement::double_temps));
+    EtatEleve e;
+    e.identite.nom_fichier = QStringLiteral("Seul_Ali");
+    e.identite.dossier_liste = m_dossier.chemin(QStringLiteral("Hors classe"));
+    e.identite.chemin_historique = m_dossier.chemin(QStringLiteral("Seul_Ali.txt"));
+    lit_config_perso(m_reglages, e);
+    EXPECT_EQ(e.amenagement, Amenagement::double_temps);
+    EXPECT_FALSE(e.fichier_perso_existe);
+}
+
+TEST_F(ConfigPerso, le_fichier_d_un_historique_est_a_cote_de_lui)
+{
+    EXPECT_EQ(chemin_config_perso_de_historique(QStringLiteral("/srv/Tabrix/Collège/Durand_Zoé.txt")),
+        QStringLiteral("/srv/Tabrix/Collège/Durand_Zoé.ini"));
+    EXPECT_EQ(chemin_config_perso_de_historique(QStringLiteral("C:\\Eleves\\Le.Roy_Ana.txt")),
+        QStringLiteral("C:/Eleves/Le.Roy_Ana.ini"));
 }

@@ -1,5 +1,6 @@
 #include "core/horloge.h"
 #include "reports/outils_pdf.h"
+#include "storage/config_perso.h"
 #include "storage/historique_exemples.h"
 #include "teacher/ecole_stats.h"
 #include "teacher/regles_exports.h"
@@ -30,12 +31,16 @@ TEST_F(ExportsBilans, classe_de_trois_eleves_en_trois_pages_par_ordre_alphabetiq
     ecole.ajoute(QStringLiteral("61"), QStringLiteral("martin_Zoé"), historique_test(64));
     ecole.ajoute(QStringLiteral("61"), QStringLiteral("Dupont_Marie"), historique_test(40));
     ecole.ajoute(QStringLiteral("61"), QStringLiteral("Bernard_Léo"), historique_test(20));
+    ASSERT_TRUE(ecrit_amenagement(
+        ecole.dossier_etablissement() + QStringLiteral("/Dupont_Marie.ini"), Amenagement::tiers));
     const BilansExportes b = bilans(
         classe(QStringLiteral("61")), QStringLiteral("\t61: 3 élèves....66%"), QStringLiteral("Total"));
     ASSERT_EQ(b.bilans.size(), 3);
     EXPECT_EQ(b.nom_propose, QStringLiteral("Classe de 61"));
     EXPECT_EQ(b.bilans[1].classe, QStringLiteral("61"));
     EXPECT_EQ(b.bilans[1].titre_date, QStringLiteral("Mardi 03/12/2024"));
+    EXPECT_EQ(b.bilans[0].amenagement, Amenagement::aucun);
+    EXPECT_EQ(b.bilans[1].amenagement, Amenagement::tiers);
 
     const QString pdf = ecole.m_dossier.chemin(QStringLiteral("Classe de 61.pdf"));
     ASSERT_TRUE(ecrit_bilans_pdf(b.bilans, pdf, horloge));
@@ -47,6 +52,7 @@ TEST_F(ExportsBilans, classe_de_trois_eleves_en_trois_pages_par_ordre_alphabetiq
     const qsizetype b1 = texte.indexOf(QStringLiteral("BERNARD")),
                     d = texte.indexOf(QStringLiteral("DUPONT")), m = texte.indexOf(QStringLiteral("MARTIN"));
     EXPECT_TRUE(b1 >= 0 && b1 < d && d < m);
+    EXPECT_EQ(texte.count(QStringLiteral("temps aménagé : +1/3")), 1) << texte.toStdString();
 }
 
 TEST_F(ExportsBilans, eleve_seul_eleves_sans_bilan_nommes_et_noeuds_sans_export)

@@ -136,7 +136,7 @@ TEST_F(ConsoleStats, calculer_dessine_le_graphique_qui_s_enregistre_et_s_imprime
         (QStringList {QStringLiteral("classe;Score"), QStringLiteral("61;53"), QStringLiteral("6 élèves;")}));
     // The data go beside the picture as .csv: a picture of that name is refused rather than overwritten.
     EXPECT_FALSE(
-        enregistre_graphique(dossier.chemin(QStringLiteral("g.csv")), image, f->donnees()).isEmpty());
+        enregistre_graphique(dossier.chemin(QStringLiteral("g.csv")), image, f->lignes_csv()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dossier.chemin(QStringLiteral("g.csv"))));
     clique(f, "Button_imprimer");
     EXPECT_EQ(pages_pdf(QStringLiteral("impression.pdf")), 1);
@@ -238,3 +238,29 @@ TEST_F(ConsoleTestsComplets, un_test_complet_pour_le_niveau_de_sa_classe_compte_
 }
 
 } // namespace
+
+TEST_F(ConsoleStats, progression_des_classes_cochees_semaine_par_semaine_enregistree_et_decrite)
+{
+    session->reglages().annee_scolaire = ecole_suivi::annee;
+    dans<QCheckBox>(page, "CheckBox_el_1_2")->setChecked(false); // 62
+    clique(page, "Button_progression");
+    Tstats_el* f = page->fenetre_graphique();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_FALSE(f->image().isNull());
+    const QStringList csv = f->lignes_csv();
+    ASSERT_EQ(csv.size(), 1 + 53);
+    EXPECT_EQ(csv[0], QStringLiteral("semaine du;61;63;64"));
+    // Week of 25 November: Abcdefghijklmnopqrstu (Sunday 1 December) in 61; Deux and Trois in 64.
+    EXPECT_EQ(csv[14], QStringLiteral("25/11/2024;66;;68"));
+    EXPECT_EQ(csv[15], QStringLiteral("02/12/2024;46;;"));
+    EXPECT_TRUE(dans<QLabel>(f, "Image1")
+                    ->accessibleDescription()
+                    .startsWith(QStringLiteral(
+                        "Progression des classes en 2024-2025, score moyen par semaine. 61 : 2 semaines")));
+    clique(f, "Button_enregistrer");
+    ASSERT_FALSE(demandes.isEmpty());
+    EXPECT_EQ(demandes.last().nom, QStringLiteral("Progression 2024-2025"));
+    EXPECT_EQ(
+        lit_lignes(dossier.chemin(QStringLiteral("Progression 2024-2025.csv"))).value_or(QStringList()), csv);
+    EXPECT_EQ(QImage(dossier.chemin(QStringLiteral("Progression 2024-2025.png"))).size(), f->image().size());
+}

@@ -1,4 +1,5 @@
 #include "seance/session.h"
+#include "storage/config_perso.h"
 #include "storage/configuration.h"
 #include "support/dossier_test.h"
 #include "support/gui/repondeur.h"
@@ -10,10 +11,13 @@
 #include "teacher/page_maintenance.h"
 #include "teacher/page_suivi.h"
 #include "teacher/tprofesseur.h"
+#include "teacher/tstats_el.h"
 #include "teacher/vue_resume_eleve.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
@@ -186,4 +190,67 @@ TEST_F(ConsoleSuivi, la_maintenance_fusionne_deux_copies_dans_l_une_et_l_autre)
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_ChoixFichier2"), Qt::LeftButton);
     QTest::mouseClick(dans<QPushButton>(console.get(), "Button_fusionne"), Qt::LeftButton);
     EXPECT_EQ(boites.vues.last().texte, QStringLiteral("fichier1 et fichier2 sont le même fichier."));
+}
+
+TEST_F(ConsoleSuivi, amenagements_garde_le_temps_de_l_eleve_choisi_dans_son_fichier_et_le_resume_le_dit)
+{
+    QPushButton* bouton = dans<QPushButton>(console.get(), "Button_amenagements");
+    EXPECT_FALSE(bouton->isEnabled());
+    const int dupont = ligne(QStringLiteral("Dupont"));
+    const QString ini = chemin_config_perso_de_historique(suivi->liste().chemins.at(dupont));
+    choisit(dupont);
+    ASSERT_TRUE(bouton->isEnabled());
+    VueResumeEleve* resume = dans<VueResumeEleve>(console.get(), "RichView1");
+    EXPECT_FALSE(resume->toPlainText().contains(QStringLiteral("temps aménagé")));
+
+    boites.valeur_saisie = libelle_amenagement(Amenagement::tiers);
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    ASSERT_EQ(boites.vues.size(), 1);
+    EXPECT_EQ(boites.vues[0].choix.size(), 5);
+    EXPECT_EQ(boites.vues[0].valeur, libelle_amenagement(Amenagement::aucun));
+    EXPECT_EQ(lit_amenagement(ini), Amenagement::tiers);
+    EXPECT_TRUE(resume->toPlainText().contains(QStringLiteral("temps aménagé : +1/3")));
+    // Chosen again later, the box opens on his present choice; "Annuler" changes nothing.
+    choisit(ligne(QStringLiteral("64:")));
+    EXPECT_FALSE(bouton->isEnabled());
+    choisit(dupont);
+    EXPECT_TRUE(resume->toPlainText().contains(QStringLiteral("temps aménagé : +1/3")));
+    boites.reponses << QMessageBox::Cancel;
+    boites.valeur_saisie = libelle_amenagement(Amenagement::sans_limite);
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    EXPECT_EQ(boites.vues.last().valeur, libelle_amenagement(Amenagement::tiers));
+    EXPECT_EQ(lit_amenagement(ini), Amenagement::tiers);
+
+    // A file that cannot be read is never replaced: the teacher is told.
+    const int martin = ligne(QStringLiteral("Martin"));
+    const QString bloque = chemin_config_perso_de_historique(suivi->liste().chemins.at(martin));
+    ASSERT_TRUE(QDir().mkpath(bloque));
+    choisit(martin);
+    boites.vues.clear();
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    ASSERT_EQ(boites.vues.size(), 2);
+    EXPECT_TRUE(boites.vues[1].texte.startsWith(QStringLiteral("L'aménagement n'a pas pu être enregistré.")));
+    EXPECT_TRUE(QFileInfo(bloque).isDir());
+}
+
+TEST_F(ConsoleSuivi, progression_ouvre_le_graphique_de_l_eleve_a_enregistrer_avec_ses_donnees)
+{
+    QPushButton* bouton = dans<QPushButton>(console.get(), "Button_progression_eleve");
+    EXPECT_FALSE(bouton->isEnabled());
+    choisit(ligne(QStringLiteral("Dupont")));
+    ASSERT_TRUE(bouton->isEnabled());
+    boites::installe_repondeur_fichiers(
+        {[&](const boites::DemandeFichier& d) { return dossier.chemin(d.nom + QStringLiteral(".png")); },
+            {}});
+    QTest::mouseClick(bouton, Qt::LeftButton);
+    Tstats_el* f = suivi->fenetre_progression();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_FALSE(f->image().isNull());
+    ASSERT_EQ(f->lignes_csv().size(), 2);
+    EXPECT_TRUE(f->lignes_csv()[1].startsWith(QStringLiteral("02/12/2024;85;")));
+    EXPECT_EQ(dans<QLabel>(f, "Image1")->accessibleDescription(),
+        dans<VueResumeEleve>(console.get(), "RichView1")->description_progression());
+    dans<QPushButton>(f, "Button_enregistrer")->click();
+    EXPECT_EQ(lit_lignes(dossier.chemin(QStringLiteral("Progression de Marie Dupont.csv"))).value(),
+        f->lignes_csv());
 }
