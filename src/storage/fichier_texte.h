@@ -7,7 +7,7 @@
 
 // Every text file of the program is Windows-1252 with CR LF, and every write replaces the file atomically.
 
-QString depuis_cp1252(const QByteArray& octets);
+QString depuis_cp1252(QByteArrayView octets);
 QByteArray vers_cp1252(const QString& texte); // characters outside Windows-1252 become "?"
 unsigned char octet_cp1252(QChar c); // "?" for characters outside Windows-1252
 QChar car_cp1252(unsigned char octet);

@@ -170,9 +170,8 @@ void PageSuivi::creation_liste_eleves()
     QApplication::restoreOverrideCursor();
 
     QStringList problemes;
-    if (!m_liste.illisibles.isEmpty())
-        problemes << QStringLiteral("Historique(s) illisible(s), élève(s) montré(s) sans test :\n")
-                + m_liste.illisibles.join(QLatin1Char('\n'));
+    if (const QString message = message_illisibles(m_liste.illisibles); !message.isEmpty())
+        problemes << message;
     if (!e.liste)
         problemes << QStringLiteral("La liste des élèves n'a pas été enregistrée : ") + e.liste.erreur;
     if (!e.records)
@@ -199,9 +198,9 @@ void PageSuivi::TreeView1Changing(int index)
         m_resume->montre_entree(entree);
         return;
     }
-    const auto historique = lit_lignes(entree);
-    if (!historique) {
-        m_resume->montre_entree(QStringLiteral("Historique illisible : ") + entree);
+    const std::optional<QByteArray> octets = lit_fichier(entree);
+    if (!octets) {
+        m_resume->montre_entree(phrase_historique_illisible(entree));
         return;
     }
     const QTreeWidgetItem* noeud = m_arbre->noeud(index);
@@ -210,7 +209,7 @@ void PageSuivi::TreeView1Changing(int index)
     const QString classe = parent && profondeur_ligne(m_liste.lignes.value(m_arbre->index_de(parent))) == 1
         ? classe_de_ligne(parent->text(0))
         : QString();
-    m_resume->montre_eleve(entree, *historique, classe);
+    m_resume->montre_eleve(entree, resume_historique(*octets), classe);
 }
 
 void PageSuivi::Button_impr_listClick()

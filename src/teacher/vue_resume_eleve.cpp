@@ -39,10 +39,9 @@ VueResumeEleve::VueResumeEleve(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void VueResumeEleve::montre_eleve(const QString& chemin, const QStringList& historique, const QString& classe)
+void VueResumeEleve::montre_eleve(const QString& chemin, const ResumeEleve& r, const QString& classe)
 {
     const QStringList noms = nom_et_prenom(chemin);
-    const ResumeEleve r = resume_eleve(historique);
     m_jours.clear();
     for (auto it = r.jours.crbegin(); it != r.jours.crend(); ++it)
         m_jours << *it;
