@@ -398,15 +398,31 @@ std::optional<QByteArray> lit_fichier(const QString& chemin)
         ::close(fd);
         return std::nullopt;
     }
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
+    // Read straight into a buffer of the file's size, one byte more to see it grown meanwhile.
+    QByteArray octets(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype lus = 0;
+    for (;;) {
+        if (lus == octets.size()) {
+            if (octets.size() > taille_lisible_max)
+                break;
+            octets.resize(std::min<qsizetype>(2 * octets.size(), taille_lisible_max + 1));
+        }
+        const ssize_t n = ::read(fd, octets.data() + lus, size_t(octets.size() - lus));
+        if (n < 0 && errno == EINTR)
+            continue;
+        // A read that fails halfway must not pass for a shorter file, which would then be written back.
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        lus += n;
     }
-    QByteArray octets = f.readAll();
-    // A read that fails halfway must not pass for a shorter file, which would then be written back.
-    if (f.error() != QFileDevice::NoError || octets.size() > taille_lisible_max)
+    ::close(fd);
+    if (lus > taille_lisible_max)
         return std::nullopt;
+    octets.truncate(lus);
     return octets;
 }
 

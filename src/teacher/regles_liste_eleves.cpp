@@ -8,6 +8,8 @@
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
 
+#include <QDir>
+#include <QSet>
 #include <algorithm>
 #include <optional>
 
@@ -186,6 +188,13 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
     const QString annee = etablissement + QLatin1Char('/') + options.annee;
     if (options.annee.isEmpty())
         return inv;
+    // One listing of the histories rather than a look-up per pupil; whatever bears a history's name counts,
+    // so that a folder or a device put there is named as unreadable.
+    remet_en_place_dans(etablissement);
+    const QStringList noms = QDir(etablissement)
+                                 .entryList({QStringLiteral("*.txt")},
+                                     QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QSet<QString> historiques(noms.cbegin(), noms.cend());
     for (const QString& nom : sous_dossiers(annee)) {
         ClasseInventoriee c;
         c.nom = nom;
@@ -193,7 +202,7 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
         for (const QString& lien : fichiers_du_dossier(c.dossier, QStringLiteral("*.lnk"))) {
             const QString base = sans_extension(lien);
             const QString chemin = etablissement + QLatin1Char('/') + base + QStringLiteral(".txt");
-            if (fichier_present(chemin))
+            if (historiques.contains(base + QStringLiteral(".txt")))
                 c.eleves.append({base, chemin});
         }
         if (!c.eleves.isEmpty())
