@@ -1,7 +1,7 @@
 // tabrix-outils as a school runs it, whole processes (start included), over the generated school of 1,000
 // pupils in 40 classes (100 séances each), set against the raw read of every history in the same run, page
 // cache warm. Run: build/bench_outils  (counter "x_brut" = time of the command / time of the raw read)
-#include "support/ecole_generee.h"
+#include "support/ecole_de_banc.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,28 +13,8 @@
 
 namespace {
 
-struct Ecole
+struct Ecole : EcoleDeBanc
 {
-    QTemporaryDir dossier;
-    EcoleGeneree generee;
-    QString etablissement;
-    QStringList chemins;
-    qint64 octets = 0;
-
-    Ecole()
-    {
-        generee.eleves = 1000;
-        generee.classes = 40;
-        generee.seances = 100;
-        if (!generee.ecrit(dossier.path()))
-            std::abort();
-        etablissement = generee.dossier_etablissement(dossier.path());
-        const QDir d(etablissement);
-        for (const QString& f : d.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
-            chemins << d.filePath(f);
-            octets += QFileInfo(d.filePath(f)).size();
-        }
-    }
     QString annee() const { return etablissement + QLatin1Char('/') + generee.annee; }
     QString sortie(const char* nom) const { return dossier.filePath(QString::fromLatin1(nom)); }
 };
@@ -54,15 +34,7 @@ template <typename F> double secondes(F&& f)
 
 double lecture_brute()
 {
-    return secondes([] {
-        qint64 total = 0;
-        for (const QString& c : ecole().chemins) {
-            QFile f(c);
-            f.open(QIODevice::ReadOnly);
-            total += f.readAll().size();
-        }
-        benchmark::DoNotOptimize(total);
-    });
+    return ecole().lecture_brute();
 }
 
 void lance(const QStringList& arguments)
@@ -124,7 +96,7 @@ void BM_confusions(benchmark::State& etat)
 {
     mesure(etat,
         {QStringLiteral("confusions"), QStringLiteral("--annee"), ecole().annee(),
-            QStringLiteral("--dernier-au"), date, QStringLiteral("-o"), ecole().sortie("confusions.txt")});
+            QStringLiteral("--dernier-au"), date});
 }
 
 void BM_bilan_1000_pages(benchmark::State& etat)

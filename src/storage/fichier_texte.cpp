@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -434,11 +435,34 @@ bool fichier_present(const QString& chemin)
 
 void remet_en_place_dans(const QString& dossier)
 {
-    const QDir d(dossier);
-    const auto mis_de_cote
-        = d.entryList({QStringLiteral("*") + fin_mis_de_cote}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nom : mis_de_cote)
-        remet_en_place(d.filePath(nom.chopped(fin_mis_de_cote.size())));
+    // Every name is looked at by hand: a name filter would cost a regular expression per entry.
+    QStringList mis_de_cote;
+    for (QDirIterator it(dossier, QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
+        it.next();
+        if (it.fileName().endsWith(fin_mis_de_cote))
+            mis_de_cote << it.filePath();
+    }
+    for (const QString& chemin : mis_de_cote)
+        remet_en_place(chemin.chopped(fin_mis_de_cote.size()));
+}
+
+QSet<QString> noms_dans(const QString& dossier, const QString& extension)
+{
+    QSet<QString> noms;
+    bool mis_de_cote = false;
+    for (QDirIterator it(dossier, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+         it.hasNext();) {
+        it.next();
+        const QString nom = it.fileName();
+        if (nom.endsWith(fin_mis_de_cote))
+            mis_de_cote = true;
+        else if (nom.endsWith(extension, Qt::CaseInsensitive))
+            noms.insert(nom);
+    }
+    if (!mis_de_cote)
+        return noms;
+    remet_en_place_dans(dossier);
+    return noms_dans(dossier, extension);
 }
 
 std::optional<QString> lit_texte(const QString& chemin)

@@ -8,8 +8,6 @@
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
 
-#include <QDir>
-#include <QSet>
 #include <algorithm>
 #include <optional>
 
@@ -188,13 +186,8 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
     const QString annee = etablissement + QLatin1Char('/') + options.annee;
     if (options.annee.isEmpty())
         return inv;
-    // One listing of the histories rather than a look-up per pupil; whatever bears a history's name counts,
-    // so that a folder or a device put there is named as unreadable.
-    remet_en_place_dans(etablissement);
-    const QStringList noms = QDir(etablissement)
-                                 .entryList({QStringLiteral("*.txt")},
-                                     QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    const QSet<QString> historiques(noms.cbegin(), noms.cend());
+    // Whatever bears a history's name counts, so that a folder or a device put there is named as unreadable.
+    const QSet<QString> historiques = noms_dans(etablissement, QStringLiteral(".txt"));
     for (const QString& nom : sous_dossiers(annee)) {
         ClasseInventoriee c;
         c.nom = nom;
