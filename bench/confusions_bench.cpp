@@ -56,7 +56,7 @@ const Ecole& ecole()
 void BM_statistiques_produits_ecole(benchmark::State& etat)
 {
     const Ecole& ecole = ::ecole();
-    const ChoixTestAnalyse choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false};
+    const ChoixTest choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false, {}};
     double total = 0;
     for (auto _ : etat) {
         total += secondes([&] {
@@ -90,25 +90,25 @@ void BM_statistiques_produits_ecole(benchmark::State& etat)
     etat.counters["x_brut"] = moyenne / brut;
 }
 
-// The parts: reading every history into lines, then choosing the tests, then computing.
+// The parts: reading every history, then choosing the tests, then computing.
 void BM_parties(benchmark::State& etat)
 {
     const Ecole& ecole = ::ecole();
-    const ChoixTestAnalyse choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false};
+    const ChoixTest choix {ModeChoixTest::dernier, QStringLiteral("31/12/2030"), false, {}};
     double lecture = 0, choix_tests = 0, calcul = 0;
     for (auto _ : etat) {
-        QVector<QStringList> historiques;
+        QVector<QByteArray> historiques;
         lecture += secondes([&] {
             for (const ClasseChoisie& classe : ecole.classes)
                 for (const QString& lnk :
                     QDir(classe.dossier).entryList({QStringLiteral("*.lnk")}, QDir::Files))
-                    historiques << *lit_lignes(
+                    historiques << *lit_fichier(
                         QDir(ecole.etablissement).filePath(lnk.chopped(4) + QStringLiteral(".txt")));
         });
         QStringList reponses;
         choix_tests += secondes([&] {
-            for (const QStringList& h : historiques)
-                reponses << choix_test(h, choix.mode, choix.date).enregistrements();
+            for (const QByteArray& h : historiques)
+                reponses << test_choisi(h, choix).enregistrements();
         });
         calcul += secondes([&] {
             benchmark::DoNotOptimize(calcule(reponses, eleves, ModeAffichage::pourcentage,

@@ -13,14 +13,11 @@ namespace {
 struct Ecole
 {
     QTemporaryDir dossier;
-    EcoleGeneree g;
+    EcoleGeneree g = EcoleGeneree::de_banc();
     ParametresStats p;
 
     Ecole()
     {
-        g.eleves = 1000;
-        g.classes = 40;
-        g.seances = 100;
         if (!g.ecrit(dossier.path()))
             std::abort();
         // Five levels of eight classes, as a collège might have.
@@ -73,7 +70,7 @@ void BM_genere_donnees(benchmark::State& etat, QString abscisse, QString ordonne
 void BM_export_classe_pdf(benchmark::State& etat)
 {
     QTemporaryDir dossier;
-    EcoleGeneree g;
+    EcoleGeneree g = EcoleGeneree::de_banc();
     g.eleves = 35;
     g.classes = 1;
     g.seances = 20;

@@ -2,7 +2,7 @@
 // test each), set against the raw read of the same histories, page cache warm. Run:
 // build/bench/bench_verification (counter "x_brut" = time of the check / time of the raw read; the goal is at
 // most 2)
-#include "lecture_brute.h"
+#include "support/lecture_brute.h"
 #include "support/ecole_generee.h"
 #include "teacher/regles_verification.h"
 

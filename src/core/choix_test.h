@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Which test of a history stands for a pupil at a date: the first qualifying test of the latest day on or
-// before the date ("dernier"), or of the earliest day on or after it ("premier").
+// before the date ("dernier"), or of the earliest day on or after it ("premier"). The choice itself is made
+// by the history reader (storage/lecture_historique.h).
 enum class ModeChoixTest
 {
     premier,
@@ -15,14 +16,10 @@ struct TestChoisi
 {
     QString ligne; // the whole "TEST" line, records from character 30; empty when no test qualifies
     QString date; // dd/mm/yyyy of its séance
+    QString seance; // the header line of its séance
     bool trouve() const { return !ligne.isEmpty(); }
     QString enregistrements() const { return ligne.mid(29); }
 };
-
-// `date` is dd/mm/yyyy. With `masquer_incomplets`, a test qualifies only when it holds every product of
-// `objectifs`.
-TestChoisi choix_test(const QStringList& historique, ModeChoixTest mode, const QString& date,
-    bool masquer_incomplets = false, const QString& objectifs = {});
 
 // "Mardi 03/12/2024" for "03/12/2024"; the date alone when it is not a valid date.
 QString titre_date_test(const QString& date);

@@ -141,23 +141,29 @@ int pourcentage_liste(const QStringList& produits, const ScoresParCode& scores)
     return evalue ? somme / int(produits.size()) : -1;
 }
 
+// Usual runs hold only table codes: a slot per factor pair keeps the index of its last record, already in
+// code order. False when a record holds another code.
+bool derniers_par_paire(const QString& enregistrements, std::array<int, paires>& dernier)
+{
+    const qsizetype nombre = enregistrements.size() / taille_enregistrement;
+    dernier.fill(-1);
+    for (qsizetype lus = 0; lus < nombre; ++lus) {
+        const int p = paire(enregistrements.constData() + lus * taille_enregistrement + 1);
+        if (p < 0)
+            return false;
+        dernier[p] = int(lus);
+    }
+    return true;
+}
+
 } // namespace
 
 QStringList dernieres_reponses(const QString& enregistrements)
 {
     const qsizetype nombre = enregistrements.size() / taille_enregistrement;
-    // Usual runs hold only table codes: a slot per factor pair keeps the last one, already in code order.
     std::array<int, paires> dernier;
-    dernier.fill(-1);
-    qsizetype lus = 0;
-    for (; lus < nombre; ++lus) {
-        const int p = paire(enregistrements.constData() + lus * taille_enregistrement + 1);
-        if (p < 0)
-            break;
-        dernier[p] = int(lus);
-    }
     QStringList entrees;
-    if (lus == nombre) {
+    if (derniers_par_paire(enregistrements, dernier)) {
         for (const int i : dernier) {
             if (i >= 0)
                 entrees << enregistrements.mid(
@@ -201,13 +207,24 @@ int vitesse_test(const QString& texte)
     const QString enregistrements = texte.size() >= 2 && texte[1] == u'T' ? texte.mid(29) : texte;
     int justes = 0;
     double secondes = 0;
-    for (const QString& entree : dernieres_reponses(enregistrements)) {
+    const auto compte = [&](QStringView entree) {
         int a, b, t, reponse;
         if (!lit_entree(entree, a, b, t, reponse))
-            continue;
+            return;
         if (reponse == a * b)
             ++justes;
         secondes += t / 10.0;
+    };
+    // Usual runs: the last answers read in place, in code order as dernieres_reponses gives them.
+    std::array<int, paires> dernier;
+    if (derniers_par_paire(enregistrements, dernier)) {
+        for (const int i : dernier)
+            if (i >= 0)
+                compte(QStringView(enregistrements)
+                           .mid(qsizetype(i) * taille_enregistrement + 1, taille_enregistrement - 1));
+    } else {
+        for (const QString& entree : dernieres_reponses(enregistrements))
+            compte(entree);
     }
     return secondes > 0 ? int(std::lround(60.0 * justes / secondes)) : 0;
 }

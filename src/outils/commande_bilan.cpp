@@ -2,11 +2,7 @@
 #include "outils/commande_options.h"
 #include "outils/commande_sortie.h"
 
-#include "core/choix_test.h"
-#include "reports/bilan_contenu.h"
-#include "reports/pdf_bilan.h"
-#include "storage/config_perso.h"
-#include "storage/fichier_texte.h"
+#include "teacher/regles_exports.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -86,15 +82,6 @@ std::optional<OptionsBilan> lit_options(const QStringList& args, QString& erreur
     return o;
 }
 
-// "Dupont_Marie.txt" gives Dupont and Marie; a name without "_" is all family name.
-void noms_du_fichier(const QString& chemin, QString& nom, QString& prenom)
-{
-    const QString base = QFileInfo(chemin).completeBaseName();
-    const int souligne = base.indexOf(QLatin1Char('_'));
-    nom = souligne < 0 ? base : base.left(souligne);
-    prenom = souligne < 0 ? QString() : base.mid(souligne + 1);
-}
-
 } // namespace
 
 QString aide_generale()
@@ -155,49 +142,26 @@ int commande_bilan(
     const QString date
         = o.date_donnee ? o.date : horloge.date_heure().date().toString(QStringLiteral("dd/MM/yyyy"));
 
-    DocumentPdf document(horloge);
-    prepare_document_bilans(document, o.sortie);
-    int pages = 0;
+    ContexteExport contexte;
+    contexte.mode = o.mode;
+    contexte.date = date;
+    contexte.temps_acceptable = o.temps_acceptable;
+    contexte.etablissement = o.etablissement;
+    QVector<DonneesBilan> bilans;
     for (const QString& chemin : o.historiques) {
-        const std::optional<QStringList> lignes = lit_lignes(chemin);
-        if (!lignes) {
-            erreurs << chemin << " : historique illisible ou absent, ignoré.\n";
-            continue;
-        }
-        const TestChoisi test = choix_test(*lignes, o.mode, date);
-        if (!test.trouve()) {
-            erreurs << chemin
-                    << (o.mode == ModeChoixTest::dernier ? QStringLiteral(" : aucun test jusqu'au ")
-                                                         : QStringLiteral(" : aucun test à partir du "))
-                    << date << ", ignoré.\n";
-            continue;
-        }
-        if (!test_classique(test.enregistrements())) {
-            erreurs << chemin << " : le test du " << test.date
-                    << " n'est pas un test des tables de 2 à 9, ignoré.\n";
-            continue;
-        }
-        DonneesBilan d;
-        noms_du_fichier(chemin, d.nom, d.prenom);
-        d.classe = o.classe;
-        d.etablissement = o.etablissement;
-        d.enregistrements = test.enregistrements();
-        d.titre_date = titre_date_test(test.date);
-        d.temps_acceptable = o.temps_acceptable;
-        d.amenagement = lit_amenagement(chemin_config_perso_de_historique(chemin));
-        if (pages == 0)
-            document.BeginDoc();
+        BilanEleve b = bilan_eleve(chemin, chemin, o.classe, contexte);
+        if (b.bilan)
+            bilans.append(std::move(*b.bilan));
         else
-            document.NewPage();
-        bilan_pdf(document, d);
-        ++pages;
+            erreurs << b.raison << ", ignoré.\n";
     }
+    const qsizetype pages = bilans.size();
     if (pages == 0) {
         erreurs << "tabrix-outils bilan : aucune page à écrire, " << o.sortie << " n'est pas écrit.\n";
         erreurs.flush();
         return 1;
     }
-    const Ecriture e = document.EndDoc();
+    const Ecriture e = ecrit_bilans_pdf(bilans, o.sortie, horloge);
     if (!e) {
         erreurs << "tabrix-outils bilan : " << o.sortie << " n'a pas pu être écrit. " << e.erreur << "\n";
         erreurs.flush();

@@ -19,7 +19,7 @@ struct OptionsConfusions
     QString annee;
     QString historiques;
     QStringList classes;
-    ChoixTestAnalyse choix;
+    ChoixTest choix;
     QString objectifs = QStringLiteral("tables_classiques");
     ModeAffichage mode = ModeAffichage::pourcentage;
     std::optional<Categories> categories;
@@ -232,7 +232,7 @@ int commande_confusions(
         classes.append({QDir(o.annee).filePath(c), o.objectifs});
     const Collecte collecte = collecte_reponses(classes, o.historiques, o.choix);
     for (const QString& chemin : collecte.illisibles)
-        erreurs << chemin << " : historique illisible, l'élève est compté sans test.\n";
+        erreurs << phrase_historique_illisible(chemin) << ", l'élève est compté sans test.\n";
     if (collecte.nombre_eleves == 0) {
         erreurs << "tabrix-outils confusions : aucun élève dans les classes choisies.\n";
         erreurs.flush();

@@ -3,8 +3,8 @@
 #include "outils/commande_sortie.h"
 
 #include "storage/fichier_texte.h"
+#include "storage/lecture_historique.h"
 #include "teacher/regles_liste_eleves.h"
-#include "teacher/regles_resume_eleve.h"
 #include "teacher/regles_selecteurs.h"
 
 #include <QDate>
@@ -190,7 +190,7 @@ int commande_liste(
     }
     const ListeEleves liste = creation_liste_eleves(o.liste, maintenant);
     for (const QString& nom : liste.illisibles)
-        erreurs << "tabrix-outils liste : historique illisible, compté sans test : " << nom << "\n";
+        erreurs << "tabrix-outils liste : " << phrase_historique_illisible(nom) << ", compté sans test.\n";
     erreurs.flush();
     const QStringList lignes = o.csv ? lignes_csv(liste) : liste.lignes;
     if (!o.fichier.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "reports/pdf_document.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -13,6 +14,21 @@ QByteArray entier(qint64 n)
 {
     return QByteArray::number(n);
 }
+
+// A whole number written on the stack: the drawing calls write hundreds of them a page.
+class Chiffres
+{
+public:
+    explicit Chiffres(qint64 n)
+    {
+        m_taille = int(std::to_chars(m_texte, m_texte + sizeof m_texte, n).ptr - m_texte);
+    }
+    operator QByteArrayView() const { return {m_texte, m_taille}; }
+
+private:
+    char m_texte[24];
+    int m_taille = 0;
+};
 
 // Whole numbers as integers, others with one decimal.
 QByteArray nombre(double v)
@@ -90,24 +106,26 @@ QByteArray DocumentPdf::chaine_pdf(const QString& texte)
     return sortie;
 }
 
-void DocumentPdf::ligne_objet(const QByteArray& ligne)
+void DocumentPdf::ligne_objet(std::initializer_list<QByteArrayView> morceaux)
 {
-    m_objet += ligne;
-    m_objet += "\r\n";
+    for (const QByteArrayView m : morceaux)
+        m_objet.append(m);
+    m_objet.append("\r\n");
 }
 
 void DocumentPdf::debut_objet(int numero)
 {
     m_numero_objet = numero;
-    m_objet.clear();
-    ligne_objet(entier(numero) + " 0 obj");
+    // Emptied, not freed: a page's content would otherwise grow again from nothing, copy after copy.
+    m_objet.resize(0);
+    ligne_objet({entier(numero) + " 0 obj"});
 }
 
 void DocumentPdf::fin_objet()
 {
-    ligne_objet("endobj");
+    ligne_objet({"endobj"});
     m_sortie += m_objet;
-    m_objet.clear();
+    m_objet.resize(0);
     m_decalages << QString::number(m_sortie.size());
 }
 
@@ -117,8 +135,8 @@ void DocumentPdf::ouvre_page()
     const int numero = 2 * m_nombre_pages;
     m_objets_contenus << numero;
     debut_objet(numero);
-    ligne_objet("<< /Length " + entier(numero + 1) + " 0 R >>");
-    ligne_objet("stream");
+    ligne_objet({"<< /Length " + entier(numero + 1) + " 0 R >>"});
+    ligne_objet({"stream"});
     m_debut_flux = m_objet.size();
     m_page_ouverte = true;
 }
@@ -126,10 +144,10 @@ void DocumentPdf::ouvre_page()
 void DocumentPdf::ferme_page()
 {
     const int longueur = m_objet.size() - m_debut_flux;
-    ligne_objet("endstream");
+    ligne_objet({"endstream"});
     fin_objet();
     debut_objet(m_numero_objet + 1);
-    ligne_objet(entier(longueur));
+    ligne_objet({entier(longueur)});
     fin_objet();
     m_page_ouverte = false;
 }
@@ -152,17 +170,17 @@ void DocumentPdf::BeginDoc()
     m_decalages << QString::number(m_sortie.size());
 
     debut_objet(1);
-    ligne_objet("<<");
-    ligne_objet("/Producer (" + chaine_pdf(m_informations.producteur) + ")");
-    ligne_objet("/Author (" + chaine_pdf(m_informations.auteur) + ")");
-    ligne_objet("/CreationDate (D:"
-        + m_horloge.date_heure().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")");
-    ligne_objet("/Creator (" + chaine_pdf(m_informations.createur) + ")");
-    ligne_objet("/Keywords (" + chaine_pdf(m_informations.mots_cles) + ")");
-    ligne_objet("/Subject (" + chaine_pdf(m_informations.sujet) + ")");
-    ligne_objet("/Title (" + chaine_pdf(m_informations.titre) + ")");
-    ligne_objet("/ModDate ()");
-    ligne_objet(">>");
+    ligne_objet({"<<"});
+    ligne_objet({"/Producer (" + chaine_pdf(m_informations.producteur) + ")"});
+    ligne_objet({"/Author (" + chaine_pdf(m_informations.auteur) + ")"});
+    ligne_objet({"/CreationDate (D:"
+        + m_horloge.date_heure().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")"});
+    ligne_objet({"/Creator (" + chaine_pdf(m_informations.createur) + ")"});
+    ligne_objet({"/Keywords (" + chaine_pdf(m_informations.mots_cles) + ")"});
+    ligne_objet({"/Subject (" + chaine_pdf(m_informations.sujet) + ")"});
+    ligne_objet({"/Title (" + chaine_pdf(m_informations.titre) + ")"});
+    ligne_objet({"/ModDate ()"});
+    ligne_objet({">>"});
     fin_objet();
 
     ouvre_page();
@@ -188,63 +206,63 @@ Ecriture DocumentPdf::EndDoc()
 
     m_objet_plan = 2 * P + 2;
     debut_objet(m_objet_plan);
-    ligne_objet("<< /Type /Outlines");
-    ligne_objet("/Count 0");
-    ligne_objet(">>");
+    ligne_objet({"<< /Type /Outlines"});
+    ligne_objet({"/Count 0"});
+    ligne_objet({">>"});
     fin_objet();
 
     for (int i = 0; i < nombre_polices; ++i) {
         debut_objet(2 * P + 3 + i);
         m_objets_polices << m_numero_objet;
-        ligne_objet("<< /Type /Font");
-        ligne_objet("/Subtype /Type1");
-        ligne_objet("/Name /F" + entier(i + 1));
-        ligne_objet(QByteArray("/BaseFont /") + polices[i]);
-        ligne_objet("/Encoding /WinAnsiEncoding");
-        ligne_objet(">>");
+        ligne_objet({"<< /Type /Font"});
+        ligne_objet({"/Subtype /Type1"});
+        ligne_objet({"/Name /F" + entier(i + 1)});
+        ligne_objet({QByteArray("/BaseFont /") + polices[i]});
+        ligne_objet({"/Encoding /WinAnsiEncoding"});
+        ligne_objet({">>"});
         fin_objet();
     }
 
     m_objet_pages = 2 * P + 17;
     debut_objet(m_objet_pages);
-    ligne_objet("<< /Type /Pages");
-    ligne_objet("/Kids [");
+    ligne_objet({"<< /Type /Pages"});
+    ligne_objet({"/Kids ["});
     for (int k = 1; k <= P; ++k)
-        ligne_objet(entier(2 * P + 18 + k) + " 0 R");
-    ligne_objet("]");
-    ligne_objet("/Count " + entier(P));
-    ligne_objet(">>");
+        ligne_objet({entier(2 * P + 18 + k) + " 0 R"});
+    ligne_objet({"]"});
+    ligne_objet({"/Count " + entier(P)});
+    ligne_objet({">>"});
     fin_objet();
 
     m_objet_ressources = 2 * P + 18;
     debut_objet(m_objet_ressources);
-    ligne_objet("<< /ProcSet [ /PDF /Text /ImageC]");
-    ligne_objet("/XObject << ");
-    ligne_objet(">>");
-    ligne_objet("/Font << ");
+    ligne_objet({"<< /ProcSet [ /PDF /Text /ImageC]"});
+    ligne_objet({"/XObject << "});
+    ligne_objet({">>"});
+    ligne_objet({"/Font << "});
     for (int i = 0; i < nombre_polices; ++i)
-        ligne_objet("/F" + entier(i + 1) + " " + entier(m_objets_polices[i]) + " 0 R ");
-    ligne_objet(">>");
-    ligne_objet(">>");
+        ligne_objet({"/F" + entier(i + 1) + " " + entier(m_objets_polices[i]) + " 0 R "});
+    ligne_objet({">>"});
+    ligne_objet({">>"});
     fin_objet();
 
     for (int k = 1; k <= P; ++k) {
         debut_objet(m_objet_ressources + k);
-        ligne_objet("<< /Type /Page");
-        ligne_objet("/Parent " + entier(m_objet_pages) + " 0 R");
-        ligne_objet("/MediaBox [ 0 0 " + entier(m_largeur) + " " + entier(m_hauteur) + "]");
-        ligne_objet("/Contents " + entier(m_objets_contenus[k - 1]) + " 0 R");
-        ligne_objet("/Resources " + entier(m_objet_ressources) + " 0 R");
-        ligne_objet(">>");
+        ligne_objet({"<< /Type /Page"});
+        ligne_objet({"/Parent " + entier(m_objet_pages) + " 0 R"});
+        ligne_objet({"/MediaBox [ 0 0 " + entier(m_largeur) + " " + entier(m_hauteur) + "]"});
+        ligne_objet({"/Contents " + entier(m_objets_contenus[k - 1]) + " 0 R"});
+        ligne_objet({"/Resources " + entier(m_objet_ressources) + " 0 R"});
+        ligne_objet({">>"});
         fin_objet();
     }
 
     m_objet_catalogue = 3 * P + 19;
     debut_objet(m_objet_catalogue);
-    ligne_objet("<< /Type /Catalog");
-    ligne_objet("/Pages " + entier(m_objet_pages) + " 0 R");
-    ligne_objet("/Outlines " + entier(m_objet_plan) + " 0 R");
-    ligne_objet(">>");
+    ligne_objet({"<< /Type /Catalog"});
+    ligne_objet({"/Pages " + entier(m_objet_pages) + " 0 R"});
+    ligne_objet({"/Outlines " + entier(m_objet_plan) + " 0 R"});
+    ligne_objet({">>"});
     fin_objet();
 
     const int S = m_numero_objet + 1;
@@ -260,19 +278,15 @@ Ecriture DocumentPdf::EndDoc()
     return ecrit_octets(m_nom_fichier, m_sortie);
 }
 
-QByteArray DocumentPdf::y_pdf(int y) const
-{
-    return entier(static_cast<qint64>(m_hauteur) - y);
-}
-
 void DocumentPdf::ligne(int x1, int y1, int x2, int y2)
 {
     if (!m_page_ouverte)
         return;
-    ligne_objet(entier(x1) + " " + y_pdf(y1) + " m");
-    ligne_objet(entier(x2) + " " + y_pdf(y2) + " l");
-    ligne_objet(entier(m_epaisseur) + " w");
-    ligne_objet("S");
+    const auto y_de = [this](int y) { return Chiffres(static_cast<qint64>(m_hauteur) - y); };
+    ligne_objet({Chiffres(x1), " ", y_de(y1), " m"});
+    ligne_objet({Chiffres(x2), " ", y_de(y2), " l"});
+    ligne_objet({Chiffres(m_epaisseur), " w"});
+    ligne_objet({"S"});
 }
 
 void DocumentPdf::rectangle(int x1, int y1, int x2, int y2)
@@ -287,29 +301,29 @@ void DocumentPdf::rectangle_plein(double gauche, double haut, double droite, dou
 {
     if (!m_page_ouverte)
         return;
-    ligne_objet(nombre(gauche) + " " + nombre(m_hauteur - bas) + " " + nombre(droite - gauche) + " "
-        + nombre(bas - haut) + " re f");
+    ligne_objet({nombre(gauche), " ", nombre(m_hauteur - bas), " ", nombre(droite - gauche), " ",
+        nombre(bas - haut), " re f"});
 }
 
 void DocumentPdf::couleur_remplissage(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet(composante(r) + " " + composante(g) + " " + composante(b) + " rg");
+        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " rg"});
 }
 
 void DocumentPdf::couleur_trait(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet(composante(r) + " " + composante(g) + " " + composante(b) + " RG");
+        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " RG"});
 }
 
 void DocumentPdf::texte(int x, int y, const QString& texte)
 {
     if (!m_page_ouverte)
         return;
-    ligne_objet("BT");
-    ligne_objet("/F" + entier(m_police + 1) + " " + entier(m_taille) + " Tf");
-    ligne_objet(entier(x) + " " + y_pdf(y) + " Td");
-    ligne_objet("(" + chaine_pdf(texte) + ") Tj");
-    ligne_objet("ET");
+    ligne_objet({"BT"});
+    ligne_objet({"/F", Chiffres(m_police + 1), " ", Chiffres(m_taille), " Tf"});
+    ligne_objet({Chiffres(x), " ", Chiffres(static_cast<qint64>(m_hauteur) - y), " Td"});
+    ligne_objet({"(", chaine_pdf(texte), ") Tj"});
+    ligne_objet({"ET"});
 }

@@ -4,8 +4,10 @@
 #include "storage/fichier_texte.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 // A small PDF 1.4 writer: standard Type 1 fonts, no compression, lines, rectangles, colours and one-line
 // texts. Coordinates are top-down (origin at the top-left corner); every y is written as H - y.
@@ -66,12 +68,12 @@ public:
     static QByteArray chaine_pdf(const QString& texte);
 
 private:
-    void ligne_objet(const QByteArray& ligne);
+    // One line of the current object from its pieces, appended in place.
+    void ligne_objet(std::initializer_list<QByteArrayView> morceaux);
     void debut_objet(int numero);
     void fin_objet();
     void ouvre_page();
     void ferme_page();
-    QByteArray y_pdf(int y) const;
 
     const Horloge& m_horloge;
     int m_largeur = 612;

@@ -5,6 +5,7 @@
 #include "storage/raccourci.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,7 +20,23 @@ QStringList liste(const QString& dossier, const QString& masque, QDir::Filters f
         return {};
     if (filtres.testFlag(QDir::Files))
         remet_en_place_dans(d.path());
-    return d.entryList({masque}, filtres, QDir::Name | QDir::IgnoreCase);
+    // "*.lnk" and the like are matched by hand: Qt matches its name filters through a regular expression
+    // per entry, the better part of listing forty class folders.
+    if (!masque.startsWith(QLatin1Char('*')) || masque.indexOf(QLatin1Char('*'), 1) >= 0
+        || masque.contains(QLatin1Char('?')) || masque.contains(QLatin1Char('[')))
+        return d.entryList({masque}, filtres, QDir::Name | QDir::IgnoreCase);
+    const QString fin = masque.mid(1);
+    QStringList noms;
+    for (QDirIterator it(d.path(), filtres); it.hasNext();) {
+        it.next();
+        if (it.fileName().endsWith(fin, Qt::CaseInsensitive))
+            noms << it.fileName();
+    }
+    std::sort(noms.begin(), noms.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return noms;
 }
 
 // A name typed by a teacher becomes a folder: it must stay one folder below its parent.

@@ -3,16 +3,19 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -173,34 +176,33 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
     return {};
 }
 
-// Whether some byte lies in 0x80..0x9F (bit 7 set, bits 6 and 5 clear), eight bytes at a time.
-bool a_controles(const char* octets, qsizetype taille)
-{
-    constexpr quint64 hauts = 0x8080808080808080ULL;
-    quint64 trouve = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= taille; i += 8) {
-        quint64 w;
-        std::memcpy(&w, octets + i, 8);
-        trouve |= w & ~(w << 1) & ~(w << 2) & hauts;
-    }
-    for (; i < taille; ++i)
-        trouve |= (static_cast<unsigned char>(octets[i]) & 0xE0) == 0x80;
-    return trouve != 0;
-}
-
-// Latin-1 is Windows-1252 but for 0x80..0x9F: convert with Qt's fast path, then patch those bytes.
+// Latin-1 is Windows-1252 but for 0x80..0x9F: convert with Qt's fast path, then patch those bytes, found
+// eight at a time so that a text with a few of them ("’" once a séance) is not visited byte by byte.
 QString decode_cp1252(const char* octets, qsizetype taille)
 {
     QString texte = QString::fromLatin1(octets, taille);
-    if (!a_controles(octets, taille))
-        return texte;
-    QChar* sortie = texte.data();
-    for (qsizetype i = 0; i < taille; ++i) {
+    QChar* sortie = nullptr;
+    const auto corrige = [&](qsizetype i) {
         const auto u = static_cast<unsigned char>(octets[i]);
-        if ((u & 0xE0) == 0x80 && table_80_9f[u - 0x80])
-            sortie[i] = QChar(table_80_9f[u - 0x80]);
+        if (!table_80_9f[u - 0x80])
+            return;
+        if (!sortie)
+            sortie = texte.data();
+        sortie[i] = QChar(table_80_9f[u - 0x80]);
+    };
+    constexpr quint64 hauts = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= taille; i += 8) {
+        // Bit 7 of each byte that has bit 7 set and bits 6 and 5 clear.
+        const quint64 w = qFromUnaligned<quint64>(octets + i);
+        for (quint64 m
+             = qFromLittleEndian(w) & ~(qFromLittleEndian(w) << 1) & ~(qFromLittleEndian(w) << 2) & hauts;
+             m; m &= m - 1)
+            corrige(i + std::countr_zero(m) / 8);
     }
+    for (; i < taille; ++i)
+        if ((static_cast<unsigned char>(octets[i]) & 0xE0) == 0x80)
+            corrige(i);
     return texte;
 }
 
@@ -290,7 +292,7 @@ unsigned char octet_cp1252(QChar c)
     return '?';
 }
 
-QString depuis_cp1252(const QByteArray& octets)
+QString depuis_cp1252(QByteArrayView octets)
 {
     return decode_cp1252(octets.constData(), octets.size());
 }
@@ -398,15 +400,31 @@ std::optional<QByteArray> lit_fichier(const QString& chemin)
         ::close(fd);
         return std::nullopt;
     }
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
+    // Read straight into a buffer of the file's size, one byte more to see it grown meanwhile.
+    QByteArray octets(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype lus = 0;
+    for (;;) {
+        if (lus == octets.size()) {
+            if (octets.size() > taille_lisible_max)
+                break;
+            octets.resize(std::min<qsizetype>(2 * octets.size(), taille_lisible_max + 1));
+        }
+        const ssize_t n = ::read(fd, octets.data() + lus, size_t(octets.size() - lus));
+        if (n < 0 && errno == EINTR)
+            continue;
+        // A read that fails halfway must not pass for a shorter file, which would then be written back.
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        lus += n;
     }
-    QByteArray octets = f.readAll();
-    // A read that fails halfway must not pass for a shorter file, which would then be written back.
-    if (f.error() != QFileDevice::NoError || octets.size() > taille_lisible_max)
+    ::close(fd);
+    if (lus > taille_lisible_max)
         return std::nullopt;
+    octets.truncate(lus);
     return octets;
 }
 
@@ -431,11 +449,34 @@ bool fichier_present(const QString& chemin)
 
 void remet_en_place_dans(const QString& dossier)
 {
-    const QDir d(dossier);
-    const auto mis_de_cote
-        = d.entryList({QStringLiteral("*") + fin_mis_de_cote}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nom : mis_de_cote)
-        remet_en_place(d.filePath(nom.chopped(fin_mis_de_cote.size())));
+    // Every name is looked at by hand: a name filter would cost a regular expression per entry.
+    QStringList mis_de_cote;
+    for (QDirIterator it(dossier, QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
+        it.next();
+        if (it.fileName().endsWith(fin_mis_de_cote))
+            mis_de_cote << it.filePath();
+    }
+    for (const QString& chemin : mis_de_cote)
+        remet_en_place(chemin.chopped(fin_mis_de_cote.size()));
+}
+
+QSet<QString> noms_dans(const QString& dossier, const QString& extension)
+{
+    QSet<QString> noms;
+    bool mis_de_cote = false;
+    for (QDirIterator it(dossier, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+         it.hasNext();) {
+        it.next();
+        const QString nom = it.fileName();
+        if (nom.endsWith(fin_mis_de_cote))
+            mis_de_cote = true;
+        else if (nom.endsWith(extension, Qt::CaseInsensitive))
+            noms.insert(nom);
+    }
+    if (!mis_de_cote)
+        return noms;
+    remet_en_place_dans(dossier);
+    return noms_dans(dossier, extension);
 }
 
 std::optional<QString> lit_texte(const QString& chemin)

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 // Every text file of the program is Windows-1252 with CR LF, and every write replaces the file atomically.
 
-QString depuis_cp1252(const QByteArray& octets);
+QString depuis_cp1252(QByteArrayView octets);
 QByteArray vers_cp1252(const QString& texte); // characters outside Windows-1252 become "?"
 unsigned char octet_cp1252(QChar c); // "?" for characters outside Windows-1252
 QChar car_cp1252(unsigned char octet);
@@ -44,6 +45,9 @@ std::optional<QString> lit_texte(const QString& chemin);
 bool fichier_present(const QString& chemin);
 // The same for every set-aside copy of a folder, before its files are listed.
 void remet_en_place_dans(const QString& dossier);
+// The names in a folder ending with `extension` (files, folders, devices: whatever bears such a name), once
+// the set-aside copies are back: one pass over a folder of a thousand histories instead of a look-up each.
+QSet<QString> noms_dans(const QString& dossier, const QString& extension);
 
 struct Ecriture
 {

@@ -46,9 +46,9 @@ void PageStatProduits::ouvre()
     m_quel_test->initialise(m_session.horloge().date_heure().date());
 }
 
-ChoixTestAnalyse PageStatProduits::choix() const
+ChoixTest PageStatProduits::choix() const
 {
-    return {m_quel_test->mode(), m_quel_test->date(), m_session.reglages().masquer_tests_incomplets};
+    return {m_quel_test->mode(), m_quel_test->date(), m_session.reglages().masquer_tests_incomplets, {}};
 }
 
 Collecte PageStatProduits::collecte() const
@@ -77,10 +77,8 @@ void PageStatProduits::Button_statsClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Collecte c = collecte();
     QApplication::restoreOverrideCursor();
-    if (!c.illisibles.isEmpty())
-        boites::avertissement(this, QStringLiteral("Statistiques produits"),
-            QStringLiteral("Ces historiques n'ont pas pu être lus ; leurs élèves sont comptés sans test :\n")
-                + c.illisibles.join(QLatin1Char('\n')));
+    if (const QString message = message_illisibles(c.illisibles); !message.isEmpty())
+        boites::avertissement(this, QStringLiteral("Statistiques produits"), message);
     if (c.nombre_eleves <= 0) {
         boites::information(this, QStringLiteral("Statistiques produits"),
             QStringLiteral("Aucun élève dans les classes cochées."));

@@ -27,7 +27,7 @@ public:
     Collecte collecte() const;
 
 private:
-    ChoixTestAnalyse choix() const;
+    ChoixTest choix() const;
 
     Session& m_session;
     CasesClasses* m_classes = nullptr;

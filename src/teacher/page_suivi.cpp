@@ -189,9 +189,8 @@ void PageSuivi::creation_liste_eleves()
     QApplication::restoreOverrideCursor();
 
     QStringList problemes;
-    if (!m_liste.illisibles.isEmpty())
-        problemes << QStringLiteral("Historique(s) illisible(s), élève(s) montré(s) sans test :\n")
-                + m_liste.illisibles.join(QLatin1Char('\n'));
+    if (const QString message = message_illisibles(m_liste.illisibles); !message.isEmpty())
+        problemes << message;
     if (!e.liste)
         problemes << QStringLiteral("La liste des élèves n'a pas été enregistrée : ") + e.liste.erreur;
     if (!e.records)
@@ -223,9 +222,9 @@ void PageSuivi::TreeView1Changing(int index)
     }
     m_historique_choisi = entree;
     m_amenagements->setEnabled(true);
-    const auto historique = lit_lignes(entree);
-    if (!historique) {
-        m_resume->montre_entree(QStringLiteral("Historique illisible : ") + entree);
+    const std::optional<QByteArray> octets = lit_fichier(entree);
+    if (!octets) {
+        m_resume->montre_entree(phrase_historique_illisible(entree));
         return;
     }
     const QTreeWidgetItem* noeud = m_arbre->noeud(index);
@@ -236,8 +235,8 @@ void PageSuivi::TreeView1Changing(int index)
         : QString();
     m_classe_choisie = classe;
     m_progression_eleve->setEnabled(true);
-    m_resume->montre_eleve(
-        entree, *historique, classe, lit_amenagement(chemin_config_perso_de_historique(entree)));
+    m_resume->montre_eleve(entree, resume_historique(*octets), classe,
+        lit_amenagement(chemin_config_perso_de_historique(entree)));
 }
 
 void PageSuivi::Button_amenagementsClick()
@@ -266,8 +265,8 @@ void PageSuivi::Button_amenagementsClick()
             QStringLiteral("L'aménagement n'a pas pu être enregistré.\n") + e.erreur);
         return;
     }
-    if (const auto historique = lit_lignes(m_historique_choisi))
-        m_resume->montre_eleve(m_historique_choisi, *historique, m_classe_choisie, choisi);
+    if (const std::optional<QByteArray> octets = lit_fichier(m_historique_choisi))
+        m_resume->montre_eleve(m_historique_choisi, resume_historique(*octets), m_classe_choisie, choisi);
 }
 
 void PageSuivi::Button_impr_listClick()

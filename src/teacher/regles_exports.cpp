@@ -3,6 +3,8 @@
 #include "reports/pdf_bilan.h"
 #include "storage/config_perso.h"
 #include "storage/dossiers.h"
+#include "storage/lecture_historique.h"
+#include "teacher/regles_resume_eleve.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,50 +12,50 @@
 
 namespace {
 
-// "61: 3 élèves....66%" gives "61".
-QString classe_du_texte(const QString& texte)
-{
-    return texte.section(QLatin1Char(':'), 0, 0).trimmed();
-}
-
 void ajoute_bilan(BilansExportes& r, const QString& chemin, const QString& classe, const ContexteExport& c)
 {
-    const QString base = QFileInfo(chemin).completeBaseName();
-    if (!fichier_present(chemin)) {
-        r.ignores << QStringLiteral("%1 : pas d'historique.").arg(base);
-        return;
-    }
-    const std::optional<QStringList> lignes = lit_lignes(chemin);
-    if (!lignes) {
-        r.ignores << QStringLiteral("%1 : historique illisible.").arg(base);
-        return;
-    }
-    const TestChoisi test
-        = choix_test(*lignes, c.mode, c.date, c.masquer_incomplets, c.objectifs.de_la_classe(classe));
-    if (!test.trouve()) {
-        r.ignores << QStringLiteral("%1 : pas de test retenu.").arg(base);
-        return;
-    }
+    BilanEleve b = bilan_eleve(chemin, QFileInfo(chemin).completeBaseName(), classe, c);
+    if (b.bilan)
+        r.bilans.append(std::move(*b.bilan));
+    else
+        r.ignores << b.raison;
+}
+
+} // namespace
+
+BilanEleve bilan_eleve(
+    const QString& chemin, const QString& nom, const QString& classe, const ContexteExport& c)
+{
+    const TestLu lu
+        = lit_test_choisi(chemin, {c.mode, c.date, c.masquer_incomplets, c.objectifs.de_la_classe(classe)});
+    const TestChoisi& test = lu.test;
+    if (lu.etat == TestLu::absent)
+        return {std::nullopt, QStringLiteral("%1 : pas d'historique").arg(nom)};
+    if (lu.etat == TestLu::illisible)
+        return {std::nullopt, phrase_historique_illisible(nom)};
+    if (!test.trouve())
+        return {std::nullopt,
+            QStringLiteral("%1 : pas de test retenu, aucun test %2%3 %4")
+                .arg(nom, c.masquer_incomplets ? QStringLiteral("complet ") : QString(),
+                    c.mode == ModeChoixTest::dernier ? QStringLiteral("jusqu'au")
+                                                     : QStringLiteral("à partir du"),
+                    c.date)};
     // The report's grid holds the tables 2 to 9 only.
-    if (!test_classique(test.enregistrements())) {
-        r.ignores << QStringLiteral("%1 : le test du %2 n'est pas un test des tables de 2 à 9.")
-                         .arg(base, test.date);
-        return;
-    }
+    if (!test_classique(test.enregistrements()))
+        return {std::nullopt,
+            QStringLiteral("%1 : le test du %2 n'est pas un test des tables de 2 à 9").arg(nom, test.date)};
     DonneesBilan d;
-    const int souligne = base.indexOf(QLatin1Char('_'));
-    d.nom = souligne < 0 ? base : base.left(souligne);
-    d.prenom = souligne < 0 ? QString() : base.mid(souligne + 1);
+    const QStringList noms = nom_et_prenom(chemin);
+    d.nom = noms.value(0);
+    d.prenom = noms.value(1);
     d.classe = classe;
     d.etablissement = c.etablissement;
     d.enregistrements = test.enregistrements();
     d.titre_date = titre_date_test(test.date);
     d.temps_acceptable = c.temps_acceptable;
     d.amenagement = lit_amenagement(chemin_config_perso_de_historique(chemin));
-    r.bilans.append(d);
+    return {d, {}};
 }
-
-} // namespace
 
 QString dossier_des_exports(const QString& dossier_programme)
 {
@@ -69,7 +71,7 @@ BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& 
         r.noeud_exportable = true;
         r.nom_propose = QFileInfo(chemin).completeBaseName();
         ajoute_bilan(
-            r, chemin, noeud.hors_classe ? QString() : classe_du_texte(noeud.texte_parent), contexte);
+            r, chemin, noeud.hors_classe ? QString() : classe_de_ligne(noeud.texte_parent), contexte);
         return r;
     }
     const QFileInfo dossier(chemin);
@@ -82,7 +84,7 @@ BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& 
         bases << raccourci.left(raccourci.size() - 4);
     std::stable_sort(bases.begin(), bases.end(),
         [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
-    const QString classe = classe_du_texte(noeud.texte);
+    const QString classe = classe_de_ligne(noeud.texte);
     for (const QString& base : bases)
         ajoute_bilan(r, contexte.dossier_etablissement + QLatin1Char('/') + base + QStringLiteral(".txt"),
             classe, contexte);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 class Horloge;
 
@@ -44,6 +45,16 @@ struct BilansExportes
     QString nom_propose; // base name of the pupil, or "Classe de " + class folder
     bool noeud_exportable = false; // a pupil or a class: the summary line or nothing selected is not
 };
+
+// One pupil's report, or why he has none: a French line that begins with `nom`.
+struct BilanEleve
+{
+    std::optional<DonneesBilan> bilan;
+    QString raison;
+};
+// `classe`: printed on the page, and its level's objectives make a complete test.
+BilanEleve bilan_eleve(
+    const QString& chemin, const QString& nom, const QString& classe, const ContexteExport& contexte);
 
 // A pupil's report, or every pupil's of the class in alphabetical order without regard to case. Pupils
 // without a qualifying classic test, or whose history is missing or unreadable, are left out.

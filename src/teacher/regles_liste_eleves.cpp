@@ -5,12 +5,11 @@
 #include "storage/config_perso.h"
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
+#include "storage/lecture_historique.h"
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
 
-#include <QStringDecoder>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -142,8 +141,8 @@ ResultatEleve resultat_du_test(const TestChoisi& test, const OptionsListeEleves&
     ResultatEleve r;
     r.test = test;
     if (r.teste()) {
-        r.score = pourcentage_tables(
-            r.test.enregistrements(), QStringLiteral("tables_classiques"), options.temps_acceptable);
+        static const ObjectifsTables classiques(QStringLiteral("tables_classiques"));
+        r.score = classiques.pourcentage(r.test.enregistrements(), options.temps_acceptable);
         r.vitesse = vitesse_test(r.test.ligne);
     }
     return r;
@@ -189,6 +188,8 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
     const QString annee = etablissement + QLatin1Char('/') + options.annee;
     if (options.annee.isEmpty())
         return inv;
+    // Whatever bears a history's name counts, so that a folder or a device put there is named as unreadable.
+    const QSet<QString> historiques = noms_dans(etablissement, QStringLiteral(".txt"));
     for (const QString& nom : sous_dossiers(annee)) {
         ClasseInventoriee c;
         c.nom = nom;
@@ -196,7 +197,7 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
         for (const QString& lien : fichiers_du_dossier(c.dossier, QStringLiteral("*.lnk"))) {
             const QString base = sans_extension(lien);
             const QString chemin = etablissement + QLatin1Char('/') + base + QStringLiteral(".txt");
-            if (fichier_present(chemin))
+            if (historiques.contains(base + QStringLiteral(".txt")))
                 c.eleves.append({base, chemin});
         }
         if (!c.eleves.isEmpty())
@@ -205,55 +206,15 @@ Inventaire inventaire_eleves(const OptionsListeEleves& options)
     return inv;
 }
 
-ResultatEleve evalue_historique(
-    const QStringList& historique, const OptionsListeEleves& options, const QString& objectifs)
+ChoixTest OptionsListeEleves::choix(const QString& objectifs) const
 {
-    return resultat_du_test(
-        choix_test(historique, options.mode, options.date, options.masquer_incomplets, objectifs), options);
+    return {mode, date, masquer_incomplets, objectifs};
 }
 
 ResultatEleve evalue_octets(
     const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs)
 {
-    // A file written as UTF-8 with its mark goes the common way.
-    if (octets.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString texte = utf8(octets.mid(3));
-        if (!utf8.hasError())
-            return evalue_historique(decoupe_lignes(texte), options, objectifs);
-    }
-    // Only séance headers and test lines matter to the choice. The records are most of the bytes: unless
-    // incomplete tests are hidden, each test line stands in as its index and only the chosen one is decoded.
-    const bool stand_in = !options.masquer_incomplets;
-    QStringList utiles;
-    QVector<QByteArrayView> tests;
-    const char* const debut = octets.constData();
-    const qsizetype n = octets.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const void* lf = std::memchr(debut + i, '\n', size_t(n - i));
-        qsizetype fin = lf ? static_cast<const char*>(lf) - debut : n;
-        // A lone CR also ends a line.
-        if (const void* cr = std::memchr(debut + i, '\r', size_t(fin - i)))
-            fin = static_cast<const char*>(cr) - debut;
-        const QByteArrayView ligne(debut + i, fin - i);
-        if (std::memchr(ligne.data(), '/', size_t(ligne.size())))
-            utiles << depuis_cp1252(ligne.toByteArray());
-        else if (ligne.contains(QByteArrayView("TEST"))) {
-            if (stand_in) {
-                utiles << QStringLiteral("\tTEST %1").arg(tests.size());
-                tests << ligne;
-            } else
-                utiles << depuis_cp1252(ligne.toByteArray());
-        }
-        i = fin + 1;
-        if (fin + 1 < n && debut[fin] == '\r' && debut[fin + 1] == '\n')
-            ++i;
-    }
-    TestChoisi test = choix_test(utiles, options.mode, options.date, options.masquer_incomplets, objectifs);
-    if (stand_in && test.trouve())
-        test.ligne = depuis_cp1252(tests.at(test.ligne.mid(6).toInt()).toByteArray());
-    return resultat_du_test(test, options);
+    return resultat_du_test(test_choisi(octets, options.choix(objectifs)), options);
 }
 
 ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options, const QString& objectifs)

@@ -2,6 +2,7 @@
 
 #include "core/amenagement.h"
 #include "core/choix_test.h"
+#include "storage/lecture_historique.h"
 #include "storage/objectifs_tests_complets.h"
 
 #include <QDateTime>
@@ -36,6 +37,7 @@ struct OptionsListeEleves
 
     bool ecole() const;
     QString dossier_etablissement() const;
+    ChoixTest choix(const QString& objectifs) const;
 };
 
 // The pupils to read, as the folders list them, before any file is opened.
@@ -70,9 +72,6 @@ struct ResultatEleve
     bool teste() const { return test.trouve(); }
 };
 // `objectifs`: the tables a complete test of this pupil holds (options.objectifs for his class).
-ResultatEleve evalue_historique(
-    const QStringList& historique, const OptionsListeEleves& options, const QString& objectifs);
-// The bytes of a history file (Windows-1252, or UTF-8 with its mark): the same result as the lines.
 ResultatEleve evalue_octets(
     const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs);
 ResultatEleve evalue_eleve(

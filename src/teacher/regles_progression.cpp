@@ -2,9 +2,8 @@
 
 #include "core/faits.h"
 #include "storage/dossiers.h"
-#include "teacher/regles_lecture_historiques.h"
+#include "storage/fichier_texte.h"
 #include "teacher/regles_liste_eleves.h"
-#include "teacher/regles_resume_eleve.h"
 
 #include <QDir>
 #include <QHash>
@@ -55,11 +54,11 @@ int semaines_de_l_annee(const QString& annee)
 }
 
 QVector<PointProgression> progression_eleve(
-    const QStringList& historique, int temps_acceptable, const QString& annee)
+    const ResumeEleve& resume, int temps_acceptable, const QString& annee)
 {
     static const ObjectifsTables classiques(QStringLiteral("tables_classiques"));
     QVector<PointProgression> points;
-    for (const JourTeste& j : resume_eleve(historique).jours) {
+    for (const JourTeste& j : resume.jours) {
         const QDate jour = date_du_jour(j.date);
         if (!jour.isValid() || (!annee.isEmpty() && annee_scolaire_de(jour) != annee))
             continue;
@@ -136,8 +135,8 @@ DonneesProgression progression_classes(const ParametresProgression& p)
             const QString chemin = chemin_normalise(p.dossier_etablissement) + QLatin1Char('/') + base
                 + QStringLiteral(".txt");
             if (QFileInfo::exists(chemin)) {
-                if (const std::optional<QStringList> lignes = lignes_historique(chemin))
-                    e.points = progression_eleve(*lignes, p.temps_acceptable, p.annee);
+                if (const std::optional<QByteArray> octets = lit_fichier(chemin))
+                    e.points = progression_eleve(resume_historique(*octets), p.temps_acceptable, p.annee);
                 else
                     illisibles << base;
             }

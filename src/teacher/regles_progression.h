@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/lecture_historique.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,7 @@ struct PointProgression
 
 // The pupil's test days in file order; with `annee` ("2024-2025"), only those of that school year.
 QVector<PointProgression> progression_eleve(
-    const QStringList& historique, int temps_acceptable, const QString& annee = {});
+    const ResumeEleve& resume, int temps_acceptable, const QString& annee = {});
 
 // The pupil's test days for a spreadsheet: "date;score;rapidité", an empty score for a test without any
 // classic product.

@@ -2,7 +2,6 @@
 
 #include "core/faits.h"
 #include "storage/dossiers.h"
-#include "storage/fichier_texte.h"
 
 #include <algorithm>
 
@@ -163,14 +162,10 @@ DonneesStats genere_donnees(const ParametresStats& p)
                     continue;
                 const QString chemin = p.dossier_etablissement + QLatin1Char('/')
                     + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt");
-                if (!fichier_present(chemin))
-                    continue;
-                const std::optional<QStringList> lignes = lit_lignes(chemin);
-                if (!lignes) {
+                const TestLu lu = lit_test_choisi(chemin, {p.mode, p.date, p.masquer_incomplets, objectifs});
+                if (lu.etat == TestLu::illisible)
                     d.illisibles << chemin;
-                    continue;
-                }
-                const TestChoisi test = choix_test(*lignes, p.mode, p.date, p.masquer_incomplets, objectifs);
+                const TestChoisi& test = lu.test;
                 if (!test.trouve())
                     continue;
                 const std::optional<int> valeur = valeur_eleve(p, test);
@@ -245,20 +240,4 @@ std::optional<DonneesStats> lit_donnees_stats(const QString& texte)
         d.barres.append({champs[k], v});
     }
     return d;
-}
-
-QString message_illisibles(const QStringList& illisibles)
-{
-    if (illisibles.isEmpty())
-        return {};
-    QString texte = illisibles.size() == 1
-        ? QStringLiteral("Un historique n'a pas pu être lu ; l'élève est compté comme non testé :\n")
-        : QStringLiteral(
-            "%1 historiques n'ont pas pu être lus ; ces élèves sont comptés comme non testés :\n")
-              .arg(illisibles.size());
-    constexpr int nommes = 10;
-    texte += illisibles.mid(0, nommes).join(QLatin1Char('\n'));
-    if (illisibles.size() > nommes)
-        texte += QStringLiteral("\n… et %1 autres.").arg(illisibles.size() - nommes);
-    return texte;
 }

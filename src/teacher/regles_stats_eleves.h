@@ -2,6 +2,7 @@
 
 #include "core/choix_test.h"
 #include "core/etat.h"
+#include "storage/lecture_historique.h"
 #include "storage/objectifs_tests_complets.h"
 
 #include <QPair>
@@ -72,6 +73,3 @@ int haut_echelle(int plus_grande);
 
 // The data text back into its parts; nullopt when it lacks the three first fields or a value is no number.
 std::optional<DonneesStats> lit_donnees_stats(const QString& texte);
-
-// French text naming the unreadable histories once, or "" when there are none.
-QString message_illisibles(const QStringList& illisibles);

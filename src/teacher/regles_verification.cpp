@@ -3,10 +3,11 @@
 #include "storage/configuration.h"
 #include "storage/dossiers.h"
 #include "storage/fichier_ini.h"
+#include "storage/fichier_texte.h"
 #include "storage/fusion.h"
+#include "storage/lecture_historique.h"
 #include "storage/niveaux.h"
 #include "storage/restes_panne.h"
-#include "teacher/regles_lecture_historiques.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,48 +56,29 @@ Contenu contenu(const QString& dossier)
 }
 
 // What the séance headers of a history say of its order: the first header dated before the one above it,
-// and the last header. A header is a line holding "/" (test lines never do), keyed yyyymmddhh:mm:ss as the
-// merge keys it: its date around the first "/", its start time 12 characters after it. Keys are compared
-// in place, so that a history of hundreds of séances costs no allocation.
+// and the last header, keyed yyyymmddhh:mm:ss as the merge keys them.
 struct OrdreSeances
 {
     QByteArray desordre; // the key out of order, then the key above it; empty when in order
     QByteArray derniere; // key of the last header, empty without any
 };
-using Cle = std::array<char, 16>;
+
+QByteArray cle_de(const MomentSeance& m)
+{
+    return QByteArray::number(m.jour) + QByteArray(m.heure.data(), qsizetype(m.heure.size()));
+}
 
 OrdreSeances ordre_des_seances(const QByteArray& octets)
 {
     OrdreSeances o;
-    Cle precedente {}, cle {};
-    bool une = false;
-    const char* const debut = octets.constData();
-    const char* const fin = debut + octets.size();
-    const char* p = debut;
-    while (p < fin) {
-        const char* barre = static_cast<const char*>(std::memchr(p, '/', size_t(fin - p)));
-        if (!barre)
+    const QVector<MomentSeance> moments = moments_des_seances(octets);
+    for (qsizetype i = 1; i < moments.size(); ++i)
+        if (moments[i] < moments[i - 1]) {
+            o.desordre = cle_de(moments[i]) + cle_de(moments[i - 1]);
             break;
-        const char* ligne = barre;
-        while (ligne > debut && ligne[-1] != '\n')
-            --ligne;
-        const char* fin_ligne = static_cast<const char*>(std::memchr(barre, '\n', size_t(fin - barre)));
-        if (!fin_ligne)
-            fin_ligne = fin;
-        if (*ligne == 'S' && barre - ligne >= 2 && fin_ligne - barre >= 20) {
-            std::memcpy(cle.data(), barre + 4, 4);
-            std::memcpy(cle.data() + 4, barre + 1, 2);
-            std::memcpy(cle.data() + 6, barre - 2, 2);
-            std::memcpy(cle.data() + 8, barre + 12, 8);
-            if (une && o.desordre.isEmpty() && cle < precedente)
-                o.desordre = QByteArray(cle.data(), 16) + QByteArray(precedente.data(), 16);
-            precedente = cle;
-            une = true;
         }
-        p = fin_ligne + 1;
-    }
-    if (une)
-        o.derniere = QByteArray(precedente.data(), 16);
+    if (!moments.isEmpty())
+        o.derniere = cle_de(moments.last());
     return o;
 }
 
@@ -203,7 +185,7 @@ private:
         const QString base = f.completeBaseName();
         m_copies[base.toCaseFolded()] << f.filePath();
         m_noms_historiques.insert(base.toCaseFolded());
-        const std::optional<QByteArray> octets = octets_historique(f.filePath());
+        const std::optional<QByteArray> octets = lit_fichier(f.filePath());
         if (!octets) {
             constate(GenreConstat::illisible, f.filePath());
             return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/choix_test.h"
+#include "storage/lecture_historique.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,13 +14,6 @@ struct ClasseChoisie
     QString objectifs; // the level's table names, for hiding incomplete tests
 };
 
-struct ChoixTestAnalyse
-{
-    ModeChoixTest mode = ModeChoixTest::dernier;
-    QString date; // dd/mm/yyyy
-    bool masquer_incomplets = false;
-};
-
 struct Collecte
 {
     QStringList reponses; // one run of answer records per tested pupil
@@ -31,4 +24,4 @@ struct Collecte
 // A pupil is a shortcut of a class folder; his history is dossier_etablissement + base name + ".txt". A
 // missing or unreadable history counts in N as a pupil without a test.
 Collecte collecte_reponses(const QVector<ClasseChoisie>& classes, const QString& dossier_etablissement,
-    const ChoixTestAnalyse& choix);
+    const ChoixTest& choix); // its objectives are those of each class

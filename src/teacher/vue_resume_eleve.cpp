@@ -45,10 +45,9 @@ VueResumeEleve::VueResumeEleve(QWidget* parent)
 }
 
 void VueResumeEleve::montre_eleve(
-    const QString& chemin, const QStringList& historique, const QString& classe, Amenagement amenagement)
+    const QString& chemin, const ResumeEleve& r, const QString& classe, Amenagement amenagement)
 {
     const QStringList noms = nom_et_prenom(chemin);
-    const ResumeEleve r = resume_eleve(historique);
     m_jours.clear();
     for (auto it = r.jours.crbegin(); it != r.jours.crend(); ++it)
         m_jours << *it;
@@ -67,7 +66,7 @@ void VueResumeEleve::montre_eleve(
         : annee_scolaire_de(QDate::fromString(m_jours.first().date.right(10), QStringLiteral("dd/MM/yyyy")));
     m_progression = m_annee_progression.isEmpty()
         ? QVector<PointProgression>()
-        : progression_eleve(historique, m_temps_acceptable, m_annee_progression);
+        : progression_eleve(r, m_temps_acceptable, m_annee_progression);
     compose();
 }
 
@@ -91,7 +90,8 @@ void VueResumeEleve::compose()
     if (!m_progression.isEmpty()) {
         const QSize taille = taille_affichee(QSize(560, 260));
         // The description is written under the chart, so a reader skips the picture itself.
-        html += QStringLiteral("<p><img src=\"%1:\" alt=\" \" width=\"%2\" height=\"%3\"/></p><p><i>%4</i></p>")
+        html += QStringLiteral(
+            "<p><img src=\"%1:\" alt=\" \" width=\"%2\" height=\"%3\"/></p><p><i>%4</i></p>")
                     .arg(schema_progression)
                     .arg(taille.width())
                     .arg(taille.height())

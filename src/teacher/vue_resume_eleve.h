@@ -17,7 +17,7 @@ public:
 
     void definit_temps_acceptable(int T) { m_temps_acceptable = T; }
     // A pupil: names, class, extra time, séances, total time, then each test day, most recent first.
-    void montre_eleve(const QString& chemin, const QStringList& historique, const QString& classe,
+    void montre_eleve(const QString& chemin, const ResumeEleve& resume, const QString& classe,
         Amenagement amenagement = Amenagement::aucun);
     // A class or the top line: its entry in the list of paths.
     void montre_entree(const QString& entree);

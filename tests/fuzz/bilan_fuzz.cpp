@@ -1,6 +1,6 @@
-#include "core/choix_test.h"
 #include "reports/pdf_bilan.h"
 #include "storage/fichier_texte.h"
+#include "storage/lecture_historique.h"
 
 #include <QDate>
 #include <cstdint>
@@ -30,19 +30,21 @@ void verifie_document(const QByteArray& pdf)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    const QStringList lignes = decoupe_lignes(depuis_cp1252(octets));
     static const HorlogeManuelle horloge;
 
+    const ResumeEleve resume = resume_historique(octets);
+    verifie(resume.jours.size() <= resume.seances && resume.secondes >= 0);
     QStringList enregistrements {depuis_cp1252(octets)};
     for (const ModeChoixTest mode : {ModeChoixTest::dernier, ModeChoixTest::premier}) {
         for (const bool masquer : {false, true}) {
-            const TestChoisi t
-                = choix_test(lignes, mode, QStringLiteral("03/12/2024"), masquer, QStringLiteral("table_7"));
+            const TestChoisi t = test_choisi(
+                octets, {mode, QStringLiteral("03/12/2024"), masquer, QStringLiteral("table_7")});
             if (!t.trouve()) {
                 verifie(t.date.isEmpty());
                 continue;
             }
-            verifie(t.ligne.contains(QLatin1String("TEST")));
+            verifie(t.ligne.contains(QLatin1String("TEST")) && !t.ligne.contains(QLatin1Char('/')));
+            verifie(t.seance.contains(t.date));
             verifie(QDate::fromString(t.date, QStringLiteral("dd/MM/yyyy")).isValid() || t.date.size() == 10);
             enregistrements << t.enregistrements();
         }

@@ -125,10 +125,9 @@ TEST_F(CommandeBilan, les_historiques_sans_test_classique_sont_ignores_avec_un_m
     EXPECT_TRUE(m_sortie.contains(QStringLiteral("1 page écrite")));
     const QStringList lignes = m_erreurs.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lignes.size(), 3) << m_erreurs.toStdString();
-    EXPECT_TRUE(
-        lignes[0].contains(QStringLiteral("Martin_Paul.txt : aucun test jusqu'au 03/12/2024, ignoré.")));
-    EXPECT_TRUE(
-        lignes[1].contains(QStringLiteral("Absent_Luc.txt : historique illisible ou absent, ignoré.")));
+    EXPECT_TRUE(lignes[0].contains(
+        QStringLiteral("Martin_Paul.txt : pas de test retenu, aucun test jusqu'au 03/12/2024, ignoré.")));
+    EXPECT_TRUE(lignes[1].contains(QStringLiteral("Absent_Luc.txt : pas d'historique, ignoré.")));
     EXPECT_TRUE(lignes[2].contains(QStringLiteral("n'est pas un test des tables de 2 à 9, ignoré.")));
 }
 

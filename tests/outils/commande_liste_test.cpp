@@ -116,7 +116,7 @@ TEST_F(CommandeListe, le_programme_repond_en_francais_et_nomme_un_historique_ill
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Trois\u00A0Luc")));
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError())
-                    .contains(QStringLiteral("illisible, compté sans test : Trois_Luc")));
+                    .contains(QStringLiteral("Trois_Luc : historique illisible, compté sans test.")));
 
     p.start(QStringLiteral(PROGRAMME_OUTILS), {QStringLiteral("liste"), QStringLiteral("--help")});
     ASSERT_TRUE(p.waitForFinished(20000));

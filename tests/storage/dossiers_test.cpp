@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(Dossiers, les_listes_suivent_le_masque_sans_point_ni_point_point)
 {
@@ -93,4 +94,22 @@ TEST(Raccourcis, un_petit_fichier_windows_1252_qui_nomme_l_historique)
                    "il_Zo\xE9.txt\r\n"));
     EXPECT_EQ(cible_raccourci(f.fileName()), QStringLiteral("//serveur/Eleves/Collège/Œil_Zoé.txt"));
     EXPECT_FALSE(cible_raccourci(d.chemin(QStringLiteral("absent.lnk"))));
+}
+
+// A copy set aside by a killed write is back before the folder is listed; whatever bears a history's name is
+// one, so that a folder or a FIFO there is read (and named unreadable) rather than forgotten.
+TEST(Dossiers, les_noms_d_un_dossier_une_copie_mise_de_cote_revenue)
+{
+    DossierTest d;
+    ASSERT_TRUE(ecrit_lignes(d.chemin(QStringLiteral("Lu_Paul.txt")), {}));
+    ASSERT_TRUE(ecrit_lignes(d.chemin(QStringLiteral("Mis_Cote.txt.tabrix-tmp-ancien")), {}));
+    ASSERT_TRUE(d.cree(QStringLiteral("Dossier_Luc.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin(QStringLiteral("Tube_Lea.TXT"))).constData(), 0644), 0);
+    ASSERT_TRUE(ecrit_lignes(d.chemin(QStringLiteral("Lien_Paul.lnk")), {}));
+    EXPECT_EQ(noms_dans(d.chemin(), QStringLiteral(".txt")),
+        (QSet<QString> {QStringLiteral("Lu_Paul.txt"), QStringLiteral("Mis_Cote.txt"),
+            QStringLiteral("Dossier_Luc.txt"), QStringLiteral("Tube_Lea.TXT")}));
+    EXPECT_FALSE(QFile::exists(d.chemin(QStringLiteral("Mis_Cote.txt.tabrix-tmp-ancien"))));
+    EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.txt")),
+        (QStringList {QStringLiteral("Lu_Paul.txt"), QStringLiteral("Mis_Cote.txt")}));
 }

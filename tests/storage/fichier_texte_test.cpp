@@ -59,6 +59,22 @@ TEST(FichierTexte, chaque_octet_se_relit_comme_son_caractere_quelle_que_soit_sa_
     EXPECT_EQ(decoupe_lignes(lit_texte(chemin).value()), attendu);
 }
 
+// Several bytes of 0x80..0x9F side by side, and straddling the eight-byte words the decoder reads.
+TEST(FichierTexte, des_octets_entre_0x80_et_0x9f_voisins_se_relisent_tous)
+{
+    for (int decalage = 0; decalage < 9; ++decalage) {
+        QByteArray octets(decalage, 'x');
+        QString attendu(decalage, u'x');
+        for (int octet = 0x9F; octet >= 0x80; --octet) {
+            octets += char(octet);
+            attendu += car_cp1252(static_cast<unsigned char>(octet));
+        }
+        octets += "\xE9t\xE9";
+        attendu += QStringLiteral("été");
+        EXPECT_EQ(depuis_cp1252(octets), attendu) << decalage;
+    }
+}
+
 TEST(FichierTexte, chaque_caractere_s_ecrit_comme_son_octet_quelle_que_soit_sa_place)
 {
     DossierTest d;

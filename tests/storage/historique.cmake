@@ -6,6 +6,7 @@ target_link_libraries(aide_historique PRIVATE tabrix_stockage Qt6::Core)
 tabrix_test(tests_historique
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/historique_lecture_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/lecture_historique_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/historique_enregistrement_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/historique_pannes_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/fusion_test.cpp

@@ -1,3 +1,4 @@
+#include "storage/fichier_texte.h"
 #include "support/dossier_test.h"
 #include "teacher/ecole_suivi.h"
 #include "teacher/regles_progression.h"
@@ -113,7 +114,8 @@ TEST(Progression, sur_une_ecole_faite_a_la_main_l_eleve_qui_change_de_classe_com
     EXPECT_TRUE(d.illisibles.isEmpty());
 
     const QVector<PointProgression> marie = progression_eleve(
-        lit_lignes(p.dossier_etablissement + QStringLiteral("/Dupont_Marie.txt")).value(), 4);
+        resume_historique(lit_fichier(p.dossier_etablissement + QStringLiteral("/Dupont_Marie.txt")).value()),
+        4);
     ASSERT_EQ(marie.size(), 2);
     EXPECT_EQ(marie[0].score, 50);
     EXPECT_EQ(marie[1].jour, QDate(2024, 9, 10));
@@ -126,7 +128,8 @@ TEST(Progression, sur_une_ecole_faite_a_la_main_l_eleve_qui_change_de_classe_com
         (QStringList {QStringLiteral("date;score;rapidité"),
             QStringLiteral("03/09/2024;50;%1").arg(marie[0].vitesse),
             QStringLiteral("10/09/2024;75;%1").arg(marie[1].vitesse)}));
-    EXPECT_EQ(lignes_csv_eleve(progression_eleve(leo, 4)).value(1), QStringLiteral("10/06/2024;;0"));
-    EXPECT_EQ(progression_eleve(leo, 4, annee).size(), 1);
-    EXPECT_EQ(progression_eleve(leo, 4).size(), 2);
+    const ResumeEleve resume_leo = resume_historique(vers_cp1252(leo.join(QStringLiteral("\r\n"))));
+    EXPECT_EQ(lignes_csv_eleve(progression_eleve(resume_leo, 4)).value(1), QStringLiteral("10/06/2024;;0"));
+    EXPECT_EQ(progression_eleve(resume_leo, 4, annee).size(), 1);
+    EXPECT_EQ(progression_eleve(resume_leo, 4).size(), 2);
 }

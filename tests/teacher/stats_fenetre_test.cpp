@@ -80,7 +80,8 @@ TEST_F(FenetreStats, la_page_ouvre_la_fenetre_qui_change_de_mode_et_de_tri)
     dans<QAbstractButton>(page.get(), "Button_stats")->click();
     ASSERT_TRUE(stats()->isVisible());
     ASSERT_EQ(boites.vues.size(), 1);
-    EXPECT_TRUE(boites.vues.first().texte.endsWith(QStringLiteral("/eleves/Valbrume/Dupont_Eva.txt")));
+    EXPECT_TRUE(boites.vues.first().texte.endsWith(
+        QStringLiteral("/eleves/Valbrume/Dupont_Eva.txt : historique illisible")));
     // The captions tell where fast right answers end: at the acceptable time.
     EXPECT_EQ(dans<QCheckBox>(stats(), "CheckBox_rep2")->text(),
         QStringLiteral("bonnes réponses dans un temps >=3s"));

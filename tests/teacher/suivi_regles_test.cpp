@@ -1,3 +1,4 @@
+#include "storage/fichier_texte.h"
 #include "storage/records.h"
 #include "support/dossier_test.h"
 #include "support/ecole_generee.h"
@@ -282,7 +283,7 @@ TEST(ResumeEleve, phrases_des_seances_et_temps_total)
             {QStringLiteral("2 séances, aucun test")}, QStringLiteral("temps total: 00:40:00")},
     };
     for (const auto& c : cas) {
-        const ResumeEleve r = resume_eleve(c.historique);
+        const ResumeEleve r = resume_historique(vers_cp1252(c.historique.join(QStringLiteral("\r\n"))));
         EXPECT_EQ(r.phrases(), c.phrases) << c.phrases.first().toStdString();
         EXPECT_EQ(r.temps_total(), c.temps) << c.phrases.first().toStdString();
     }
@@ -292,51 +293,14 @@ TEST(ResumeEleve, plus_de_deux_cents_jours_de_test_sont_tous_gardes)
 {
     EcoleGeneree g;
     g.seances = 250;
-    const ResumeEleve r = resume_eleve(g.historique(0));
+    const ResumeEleve r = resume_historique(vers_cp1252(g.historique(0).join(QStringLiteral("\r\n"))));
     EXPECT_EQ(r.seances, 250);
     ASSERT_EQ(r.jours.size(), 250);
     EXPECT_EQ(r.jours.last().date, cle_date(g.debut.addDays(249)));
     EXPECT_EQ(r.temps_total(), QStringLiteral("temps total: 83:20:00"));
 }
 
-TEST(ResumeEleve, nom_prenom_et_classe)
+TEST(ResumeEleve, classe_d_une_ligne_de_classe)
 {
-    EXPECT_EQ(nom_et_prenom(QStringLiteral("/e/Collège/Le Goff_Anne-Marie.txt")),
-        (QStringList {QStringLiteral("Le Goff"), QStringLiteral("Anne-Marie")}));
-    EXPECT_EQ(nom_et_prenom(QStringLiteral("C:\\e\\Dupont_Marie.txt")).value(1), QStringLiteral("Marie"));
     EXPECT_EQ(classe_de_ligne(QStringLiteral("\t6A: 2 élèves.......67%")), QStringLiteral("6A"));
-}
-
-// Read from bytes the history gives what its lines give, whatever its line ends or encoding.
-TEST(EvaluationOctets, les_octets_donnent_le_meme_test_que_les_lignes)
-{
-    using namespace ecole_suivi;
-    const QStringList historique = QStringList {entete(QStringLiteral("Lundi"), QStringLiteral("02/12/2024")),
-                                       test(enregistrements(20)), test(enregistrements(64))}
-        + QStringList {
-            QStringLiteral("Séance du Mardi 03/12/2024 de 14:00:00 à 14:20:00 sur le poste \"TEST\""),
-            apprentissage, test(enregistrements(30))};
-    const struct
-    {
-        const char* cas;
-        QByteArray octets;
-    } fichiers[] = {
-        {"CR LF", vers_cp1252(historique.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))},
-        {"LF", vers_cp1252(historique.join(QLatin1Char('\n')))},
-        {"CR seul", vers_cp1252(historique.join(QLatin1Char('\r')))},
-        {"UTF-8", "\xEF\xBB\xBF" + historique.join(QStringLiteral("\r\n")).toUtf8()},
-    };
-    for (const auto& f : fichiers)
-        for (const bool masquer : {false, true})
-            for (const char* date : {"02/12/2024", "03/12/2024", "01/12/2024"}) {
-                OptionsListeEleves o;
-                o.date = QString::fromLatin1(date);
-                o.masquer_incomplets = masquer;
-                const QString objectifs = QStringLiteral("tables_classiques");
-                const ResultatEleve attendu = evalue_historique(historique, o, objectifs);
-                const ResultatEleve lu = evalue_octets(f.octets, o, objectifs);
-                EXPECT_EQ(lu.test.ligne, attendu.test.ligne) << f.cas << " " << date << " " << masquer;
-                EXPECT_EQ(lu.test.date, attendu.test.date) << f.cas << " " << date;
-                EXPECT_EQ(lu.score, attendu.score) << f.cas << " " << date;
-            }
 }
