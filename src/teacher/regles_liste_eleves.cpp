@@ -9,10 +9,24 @@
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <optional>
 
 namespace {
+
+// A pupil's extra time, from his own file beside his history. Each folder's files are listed once, so a
+// school of a thousand pupils, few of them with such a file, costs no look-up per pupil.
+Amenagement amenagement_de(const QString& historique, QHash<QString, QSet<QString>>& fichiers_par_dossier)
+{
+    const QString chemin = chemin_config_perso_de_historique(historique);
+    const QFileInfo info(chemin);
+    auto fichiers = fichiers_par_dossier.find(info.path());
+    if (fichiers == fichiers_par_dossier.end())
+        fichiers = fichiers_par_dossier.insert(info.path(), noms_dans(info.path(), QStringLiteral(".ini")));
+    return fichiers->contains(info.fileName()) ? lit_amenagement(chemin) : Amenagement::aucun;
+}
 
 constexpr int largeur_nom = 22;
 constexpr int largeur_classe = 24;
@@ -326,11 +340,12 @@ ListeEleves creation_liste_eleves(
     const int total = inventaire.nombre_eleves();
     QVector<ResultatEleve> resultats;
     resultats.reserve(total);
+    QHash<QString, QSet<QString>> fichiers_perso;
     for (const ClasseInventoriee& c : inventaire.classes) {
         const QString objectifs = options.objectifs.de_la_classe(c.nom);
         for (const EleveInventorie& e : c.eleves) {
             resultats << evalue_eleve(e.chemin, options, objectifs);
-            resultats.last().amenagement = lit_amenagement(chemin_config_perso_de_historique(e.chemin));
+            resultats.last().amenagement = amenagement_de(e.chemin, fichiers_perso);
             if (progression)
                 progression(int(resultats.size()), total);
         }
