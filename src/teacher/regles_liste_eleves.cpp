@@ -12,7 +12,10 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <atomic>
 #include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -337,17 +340,42 @@ ListeEleves creation_liste_eleves(
     const OptionsListeEleves& options, const QDateTime& maintenant, const Progression& progression)
 {
     const Inventaire inventaire = inventaire_eleves(options);
-    const int total = inventaire.nombre_eleves();
-    QVector<ResultatEleve> resultats;
-    resultats.reserve(total);
-    QHash<QString, QSet<QString>> fichiers_perso;
+    struct AEvaluer
+    {
+        const EleveInventorie* eleve;
+        QString objectifs;
+    };
+    QVector<AEvaluer> eleves;
+    eleves.reserve(inventaire.nombre_eleves());
     for (const ClasseInventoriee& c : inventaire.classes) {
         const QString objectifs = options.objectifs.de_la_classe(c.nom);
-        for (const EleveInventorie& e : c.eleves) {
-            resultats << evalue_eleve(e.chemin, options, objectifs);
-            resultats.last().amenagement = amenagement_de(e.chemin, fichiers_perso);
+        for (const EleveInventorie& e : c.eleves)
+            eleves.append({&e, objectifs});
+    }
+    const int total = int(eleves.size());
+    QVector<ResultatEleve> resultats(total);
+    QHash<QString, QSet<QString>> fichiers_perso;
+    // Histories are read and evaluated on every core, a block at a time so that the progress keeps moving;
+    // the results keep the listing order.
+    const int fils = int(std::max(1u, std::thread::hardware_concurrency()));
+    constexpr int bloc = 64;
+    for (int debut = 0; debut < total; debut += bloc) {
+        const int fin = std::min(total, debut + bloc);
+        std::atomic<int> suivant = debut;
+        const auto evalue = [&, a_evaluer = std::as_const(eleves).data(), sortie = resultats.data()] {
+            for (int i = suivant++; i < fin; i = suivant++)
+                sortie[i] = evalue_eleve(a_evaluer[i].eleve->chemin, options, a_evaluer[i].objectifs);
+        };
+        {
+            std::vector<std::jthread> aides;
+            for (int f = 1; f < fils && f < fin - debut; ++f)
+                aides.emplace_back(evalue);
+            evalue();
+        }
+        for (int i = debut; i < fin; ++i) {
+            resultats[i].amenagement = amenagement_de(eleves[i].eleve->chemin, fichiers_perso);
             if (progression)
-                progression(int(resultats.size()), total);
+                progression(i + 1, total);
         }
     }
     return assemble_liste(inventaire, resultats, options, maintenant);
