@@ -1,6 +1,7 @@
 #include "teacher/regles_liste_eleves.h"
 
 #include "core/dates.h"
+#include "core/en_parallele.h"
 #include "core/faits.h"
 #include "storage/config_perso.h"
 #include "storage/dossiers.h"
@@ -12,10 +13,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
-#include <atomic>
 #include <optional>
-#include <thread>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -355,29 +354,18 @@ ListeEleves creation_liste_eleves(
     const int total = int(eleves.size());
     QVector<ResultatEleve> resultats(total);
     QHash<QString, QSet<QString>> fichiers_perso;
-    // Histories are read and evaluated on every core, a block at a time so that the progress keeps moving;
-    // the results keep the listing order.
-    const int fils = int(std::max(1u, std::thread::hardware_concurrency()));
-    constexpr int bloc = 64;
-    for (int debut = 0; debut < total; debut += bloc) {
-        const int fin = std::min(total, debut + bloc);
-        std::atomic<int> suivant = debut;
-        const auto evalue = [&, a_evaluer = std::as_const(eleves).data(), sortie = resultats.data()] {
-            for (int i = suivant++; i < fin; i = suivant++)
-                sortie[i] = evalue_eleve(a_evaluer[i].eleve->chemin, options, a_evaluer[i].objectifs);
-        };
-        {
-            std::vector<std::jthread> aides;
-            for (int f = 1; f < fils && f < fin - debut; ++f)
-                aides.emplace_back(evalue);
-            evalue();
-        }
-        for (int i = debut; i < fin; ++i) {
-            resultats[i].amenagement = amenagement_de(eleves[i].eleve->chemin, fichiers_perso);
-            if (progression)
-                progression(i + 1, total);
-        }
-    }
+    // Blocks of 64 so that the progress keeps moving.
+    en_parallele(
+        total, 64,
+        [&, a_evaluer = std::as_const(eleves).data(), sortie = resultats.data()](
+            int i) { sortie[i] = evalue_eleve(a_evaluer[i].eleve->chemin, options, a_evaluer[i].objectifs); },
+        [&](int debut, int fin) {
+            for (int i = debut; i < fin; ++i) {
+                resultats[i].amenagement = amenagement_de(eleves[i].eleve->chemin, fichiers_perso);
+                if (progression)
+                    progression(i + 1, total);
+            }
+        });
     return assemble_liste(inventaire, resultats, options, maintenant);
 }
 

@@ -1,9 +1,11 @@
 #include "teacher/regles_stats_eleves.h"
 
+#include "core/en_parallele.h"
 #include "core/faits.h"
 #include "storage/dossiers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -147,6 +149,15 @@ DonneesStats genere_donnees(const ParametresStats& p)
     QVector<Seau> seaux = seaux_vides(p);
     int seau_le_plus_haut = 0;
 
+    // Which histories to read, then read on every core; their values are added in the pupils' order.
+    struct Eleve
+    {
+        QString chemin;
+        ChoixTest choix;
+        int niveau;
+        int rang;
+    };
+    QVector<Eleve> eleves;
     int rang_classe = 0;
     for (int i = 0; i < p.niveaux.size(); ++i) {
         const QString objectifs = p.objectifs.du_niveau(p.niveaux[i].nom);
@@ -156,33 +167,42 @@ DonneesStats genere_donnees(const ParametresStats& p)
                 continue;
             const QStringList raccourcis
                 = fichiers_du_dossier(p.dossier_annee + QLatin1Char('/') + classe, QStringLiteral("*.lnk"));
-            for (const QString& raccourci : raccourcis) {
-                ++d.nb_eleves;
-                if (!valides)
-                    continue;
-                const QString chemin = p.dossier_etablissement + QLatin1Char('/')
-                    + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt");
-                const TestLu lu = lit_test_choisi(chemin, {p.mode, p.date, p.masquer_incomplets, objectifs});
-                if (lu.etat == TestLu::illisible)
-                    d.illisibles << chemin;
-                const TestChoisi& test = lu.test;
+            d.nb_eleves += int(raccourcis.size());
+            if (!valides)
+                continue;
+            for (const QString& raccourci : raccourcis)
+                eleves.append({p.dossier_etablissement + QLatin1Char('/')
+                        + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt"),
+                    {p.mode, p.date, p.masquer_incomplets, objectifs}, i, rang});
+        }
+    }
+    QVector<TestLu> lus(eleves.size());
+    en_parallele(
+        int(eleves.size()), 256,
+        [&, a_lire = std::as_const(eleves).data(), sortie = lus.data()](
+            int n) { sortie[n] = lit_test_choisi(a_lire[n].chemin, a_lire[n].choix); },
+        [&](int debut, int fin) {
+            for (int n = debut; n < fin; ++n) {
+                const Eleve& e = eleves[n];
+                if (lus[n].etat == TestLu::illisible)
+                    d.illisibles << e.chemin;
+                const TestChoisi& test = lus[n].test;
                 if (!test.trouve())
                     continue;
                 const std::optional<int> valeur = valeur_eleve(p, test);
                 if (!valeur)
                     continue;
                 if (abscisse_groupe(p.abscisse)) {
-                    Seau& s = seaux[p.abscisse == axes_stats::classe ? rang : i];
+                    Seau& s = seaux[p.abscisse == axes_stats::classe ? e.rang : e.niveau];
                     s.somme += *valeur;
                     ++s.nombre;
                 } else {
-                    const int n = seau_de_bande(p.abscisse, *valeur);
-                    ++seaux[n - 1].somme;
-                    seau_le_plus_haut = std::max(seau_le_plus_haut, n);
+                    const int b = seau_de_bande(p.abscisse, *valeur);
+                    ++seaux[b - 1].somme;
+                    seau_le_plus_haut = std::max(seau_le_plus_haut, b);
                 }
             }
-        }
-    }
+        });
 
     if (valides)
         d.barres = barres_des_seaux(p, seaux, seau_le_plus_haut, d.nb_eleves);
