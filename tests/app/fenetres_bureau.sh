@@ -109,20 +109,27 @@ verifie_centree() {
 # remaximisee ID: a double click on the title bar makes openbox un-maximise the window; Tabrix maximises it
 # again at once.
 remaximisee() {
-    local ligne sans=""
-    coproc ETAT { timeout 90 xprop -spy -id "$1" _NET_WM_STATE; }
+    local ligne sans="" essai
+    coproc ETAT { timeout 150 xprop -spy -id "$1" _NET_WM_STATE; }
     # The state as it is: from here on, xprop reports every change.
     read -r -t 60 ligne <&"${ETAT[0]}" || echec "xprop ne suit pas la fenêtre principale"
-    xdotool mousemove $((largeur / 2)) 8 click --repeat 2 --delay 80 1
+    # On a loaded machine openbox may take the two clicks for two single ones: the double click is tried again.
+    for essai in 1 2 3; do
+        xdotool mousemove $((largeur / 2)) 8 click --repeat 2 --delay 80 1
+        while read -r -t 10 ligne <&"${ETAT[0]}"; do
+            if [[ $ligne != *_NET_WM_STATE_MAXIMIZED_VERT* ]]; then
+                sans=1
+                break
+            fi
+        done
+        [ -z "$sans" ] || break
+    done
+    [ -n "$sans" ] || echec "openbox ne dé-maximise pas la fenêtre principale (double clic sur son titre, $essai essais)"
     while read -r -t 60 ligne <&"${ETAT[0]}"; do
-        if [[ $ligne != *_NET_WM_STATE_MAXIMIZED_VERT* ]]; then
-            sans=1
-        elif [ -n "$sans" ]; then
-            break
-        fi
+        [[ $ligne != *_NET_WM_STATE_MAXIMIZED_VERT* ]] || break
     done
     kill "${ETAT_PID:-}" 2> /dev/null || true # gone already when xprop ended first
-    [ -n "$sans" ] && [[ $ligne == *_NET_WM_STATE_MAXIMIZED_VERT* ]] \
+    [[ $ligne == *_NET_WM_STATE_MAXIMIZED_VERT* ]] \
         || echec "la fenêtre principale, dé-maximisée par openbox, ne revient pas maximisée"
 }
 
