@@ -51,28 +51,19 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
         QStringLiteral("--annee"), QStringLiteral("--dernier-au"), QStringLiteral("--premier-a-partir-du"),
         QStringLiteral("--tri"), QStringLiteral("--objectifs"), QStringLiteral("--temps-acceptable"),
         QStringLiteral("-o"), QStringLiteral("--sortie")};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
-            o.aide = true;
-            return o;
-        }
-        if (a == QLatin1String("--csv")) {
-            o.csv = true;
-            continue;
-        }
-        if (a == QLatin1String("--rapidite")) {
-            o.liste.rapidite = true;
-            continue;
-        }
-        if (a == QLatin1String("--masquer-incomplets")) {
-            o.liste.masquer_incomplets = true;
-            continue;
-        }
-        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
-        if (!valeur)
-            return std::nullopt;
-        const QString& v = *valeur;
+    const QStringList drapeaux {
+        QStringLiteral("--csv"), QStringLiteral("--rapidite"), QStringLiteral("--masquer-incomplets")};
+    const std::optional<ArgumentsCommande> lus
+        = decoupe_arguments(args, drapeaux, avec_valeur, false, erreur);
+    if (!lus)
+        return std::nullopt;
+    if (lus->drapeaux.contains(QStringLiteral("--csv")))
+        o.csv = true;
+    if (lus->drapeaux.contains(QStringLiteral("--rapidite")))
+        o.liste.rapidite = true;
+    if (lus->drapeaux.contains(QStringLiteral("--masquer-incomplets")))
+        o.liste.masquer_incomplets = true;
+    for (const auto& [a, v] : lus->options) {
         if (a == QLatin1String("--eleves")) {
             o.liste.dossier_eleves = v;
         } else if (a == QLatin1String("--etablissement")) {
@@ -103,6 +94,10 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
         } else {
             o.fichier = v;
         }
+    }
+    if (lus->aide) {
+        o.aide = true;
+        return o;
     }
     if (!verifie_options(o, erreur))
         return std::nullopt;

@@ -17,6 +17,32 @@ std::optional<QString> valeur_option(
     return args[++i];
 }
 
+std::optional<ArgumentsCommande> decoupe_arguments(const QStringList& args, const QStringList& drapeaux,
+    const QStringList& avec_valeur, bool avec_positionnels, QString& erreur)
+{
+    ArgumentsCommande lus;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
+            lus.aide = true;
+            break;
+        }
+        if (drapeaux.contains(a)) {
+            lus.drapeaux << a;
+            continue;
+        }
+        if (avec_positionnels && !a.startsWith(QLatin1String("--"))) {
+            lus.positionnels << a;
+            continue;
+        }
+        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
+        if (!valeur)
+            return std::nullopt;
+        lus.options.append({a, *valeur});
+    }
+    return lus;
+}
+
 int arguments_refuses(QTextStream& erreurs, const QString& commande, const QString& erreur)
 {
     erreurs << "tabrix-outils " << commande << " : " << erreur << "\n"

@@ -5,12 +5,27 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QVector>
 #include <optional>
+#include <utility>
 
 // The value of the option args[i], one of `avec_valeur`, with i moved onto it; nullopt and the reason
 // (French) for an unknown option or a missing value.
 std::optional<QString> valeur_option(
     const QStringList& args, int& i, const QStringList& avec_valeur, QString& erreur);
+
+// A command's arguments split in one pass, in their order.
+struct ArgumentsCommande
+{
+    bool aide = false; // -h, --help or --aide: what follows it is not looked at
+    QStringList drapeaux; // the options without value met
+    QVector<std::pair<QString, QString>> options; // each option with its value
+    QStringList positionnels; // the bare words
+};
+// nullopt and the reason (French) for an unknown option, a missing value, or a bare word given to a command
+// that takes none (`avec_positionnels` false).
+std::optional<ArgumentsCommande> decoupe_arguments(const QStringList& args, const QStringList& drapeaux,
+    const QStringList& avec_valeur, bool avec_positionnels, QString& erreur);
 
 // --dernier-au or --premier-a-partir-du: one date only, JJ/MM/AAAA, giving the test chosen. False and the
 // reason (French) when refused; `donnee` says a date was already given.

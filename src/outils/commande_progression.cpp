@@ -25,41 +25,35 @@ std::optional<OptionsProgression> lit_options(
     o.p.annee = annee_scolaire_de(aujourdhui);
     const QStringList avec_valeur {QStringLiteral("--annee"), QStringLiteral("--classes"),
         QStringLiteral("--temps-acceptable"), QStringLiteral("--png")};
-    QStringList positionnels;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
-            o.aide = true;
-            return o;
-        }
-        if (a == QLatin1String("--csv")) {
-            o.csv = true;
-            continue;
-        }
-        if (!a.startsWith(QLatin1String("--"))) {
-            positionnels << a;
-            continue;
-        }
-        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
-        if (!valeur)
-            return std::nullopt;
+    const std::optional<ArgumentsCommande> lus
+        = decoupe_arguments(args, {QStringLiteral("--csv")}, avec_valeur, true, erreur);
+    if (!lus)
+        return std::nullopt;
+    if (lus->drapeaux.contains(QStringLiteral("--csv")))
+        o.csv = true;
+    for (const auto& [a, valeur] : lus->options) {
         if (a == QLatin1String("--annee")) {
-            if (semaines_de_l_annee(*valeur) == 0) {
-                erreur = QStringLiteral("année scolaire invalide : %1 (AAAA-AAAA)").arg(*valeur);
+            if (semaines_de_l_annee(valeur) == 0) {
+                erreur = QStringLiteral("année scolaire invalide : %1 (AAAA-AAAA)").arg(valeur);
                 return std::nullopt;
             }
-            o.p.annee = *valeur;
+            o.p.annee = valeur;
         } else if (a == QLatin1String("--classes")) {
-            o.p.classes = valeur->split(QLatin1Char(','), Qt::SkipEmptyParts);
+            o.p.classes = valeur.split(QLatin1Char(','), Qt::SkipEmptyParts);
         } else if (a == QLatin1String("--temps-acceptable")) {
-            const std::optional<int> t = lit_temps_acceptable(*valeur, erreur);
+            const std::optional<int> t = lit_temps_acceptable(valeur, erreur);
             if (!t)
                 return std::nullopt;
             o.p.temps_acceptable = *t;
         } else {
-            o.png = *valeur;
+            o.png = valeur;
         }
     }
+    if (lus->aide) {
+        o.aide = true;
+        return o;
+    }
+    const QStringList& positionnels = lus->positionnels;
     if (positionnels.size() != 1) {
         erreur = positionnels.isEmpty() ? QStringLiteral("le dossier de l'établissement manque")
                                         : QStringLiteral("un seul dossier d'établissement est attendu");

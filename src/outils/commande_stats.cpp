@@ -83,25 +83,13 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
         QStringLiteral("--dernier-au"), QStringLiteral("--premier-a-partir-du"), QStringLiteral("--classes"),
         QStringLiteral("--masquer-incomplets"), QStringLiteral("--temps-acceptable"), QStringLiteral("--png"),
         QStringLiteral("--niveaux"), QStringLiteral("--ini"), QStringLiteral("--annee")};
-    QStringList positionnels;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
-            o.aide = true;
-            return o;
-        }
-        if (a == QLatin1String("--csv")) {
-            o.csv = true;
-            continue;
-        }
-        if (!a.startsWith(QLatin1String("--"))) {
-            positionnels << a;
-            continue;
-        }
-        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
-        if (!valeur)
-            return std::nullopt;
-        const QString& v = *valeur;
+    const std::optional<ArgumentsCommande> lus
+        = decoupe_arguments(args, {QStringLiteral("--csv")}, avec_valeur, true, erreur);
+    if (!lus)
+        return std::nullopt;
+    if (lus->drapeaux.contains(QStringLiteral("--csv")))
+        o.csv = true;
+    for (const auto& [a, v] : lus->options) {
         if (a == QLatin1String("--abscisse") || a == QLatin1String("--ordonnee")) {
             const QString cle = cle_axe(v);
             if (cle.isEmpty()) {
@@ -132,6 +120,11 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
             o.annee = v;
         }
     }
+    if (lus->aide) {
+        o.aide = true;
+        return o;
+    }
+    const QStringList& positionnels = lus->positionnels;
     if (positionnels.size() != 1) {
         erreur = positionnels.isEmpty()
             ? QStringLiteral("le dossier de l'établissement manque")

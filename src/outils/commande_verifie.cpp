@@ -21,27 +21,25 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
     OptionsCommande o;
     const QStringList avec_valeur {QStringLiteral("--eleves"), QStringLiteral("--etablissement"),
         QStringLiteral("--configuration"), QStringLiteral("--statistiques")};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--aide")) {
-            o.aide = true;
-            return o;
-        }
-        if (a == QLatin1String("--reparer") || a == QStringLiteral("--réparer")) {
-            o.verification.reparer = true;
-            continue;
-        }
-        const std::optional<QString> valeur = valeur_option(args, i, avec_valeur, erreur);
-        if (!valeur)
-            return std::nullopt;
+    const std::optional<ArgumentsCommande> lus = decoupe_arguments(
+        args, {QStringLiteral("--reparer"), QStringLiteral("--réparer")}, avec_valeur, false, erreur);
+    if (!lus)
+        return std::nullopt;
+    if (!lus->drapeaux.isEmpty())
+        o.verification.reparer = true;
+    for (const auto& [a, valeur] : lus->options) {
         if (a == QLatin1String("--eleves"))
-            o.verification.dossier_eleves = *valeur;
+            o.verification.dossier_eleves = valeur;
         else if (a == QLatin1String("--etablissement"))
-            o.verification.etablissement = *valeur;
+            o.verification.etablissement = valeur;
         else if (a == QLatin1String("--configuration"))
-            o.configuration = *valeur;
+            o.configuration = valeur;
         else
-            o.verification.dossier_statistiques = *valeur;
+            o.verification.dossier_statistiques = valeur;
+    }
+    if (lus->aide) {
+        o.aide = true;
+        return o;
     }
     if (o.verification.dossier_eleves.isEmpty() || o.verification.etablissement.isEmpty()) {
         erreur = QStringLiteral("le dossier des élèves et l'établissement sont nécessaires "
