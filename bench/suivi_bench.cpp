@@ -1,6 +1,8 @@
 // The class follow-up list over a generated school (1,000 pupils, 40 classes, 100 séances of a 64-product
 // test each), set against the raw read of the same files, page cache warm. Run: build/bench_suivi  (counter
 // "x_brut" = time of the build / time of the raw read)
+#include "core/horloge.h"
+#include "storage/index_historiques.h"
 #include "support/ecole_de_banc.h"
 #include "teacher/regles_liste_eleves.h"
 
@@ -8,7 +10,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <thread>
 
 namespace {
 
@@ -54,7 +55,7 @@ void BM_creation_liste_eleves(benchmark::State& etat)
     etat.counters["brut_ms"] = 1000 * brut / double(etat.iterations());
 }
 
-// The parts of the build: listing the class folders, then reading and evaluating every history.
+// The listing of the class folders alone, before any history is opened.
 void BM_inventaire(benchmark::State& etat)
 {
     ecole(); // written before the clock starts
@@ -62,38 +63,65 @@ void BM_inventaire(benchmark::State& etat)
         benchmark::DoNotOptimize(inventaire_eleves(ecole().options).classes.size());
 }
 
-void BM_evaluation_des_historiques(benchmark::State& etat)
+// The first build with an empty index in the statistics folder: every history read, the index written.
+void BM_creation_liste_eleves_index_vide(benchmark::State& etat)
 {
-    for (auto _ : etat)
-        for (const QString& c : ecole().chemins)
-            benchmark::DoNotOptimize(
-                evalue_eleve(c, ecole().options, QStringLiteral("tables_classiques")).score);
+    ecole();
+    QTemporaryDir statistiques;
+    const QString fichier = statistiques.filePath(nom_index_historiques);
+    const HorlogeSysteme horloge;
+    double brut = 0, liste = 0;
+    for (auto _ : etat) {
+        QFile::remove(fichier);
+        brut += lecture_brute(ecole().chemins);
+        IndexHistoriques index(fichier, ecole().dossier.path(), horloge);
+        const auto debut = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
+        liste += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    }
+    etat.counters["x_brut"] = liste / brut;
+    etat.counters["index_Ko"] = double(QFileInfo(fichier).size()) / 1024;
 }
 
-// The same build with the histories read and evaluated on every core, results kept in listing order.
-void BM_creation_liste_eleves_parallele(benchmark::State& etat)
+// "Rafraîchir liste" after pupils worked: 20 histories got a séance since the last build, the others were
+// last written yesterday. The index is the console's, kept in memory between builds.
+void BM_rafraichissement_apres_20_historiques(benchmark::State& etat)
 {
-    const unsigned fils = std::max(2u, std::thread::hardware_concurrency());
-    for (auto _ : etat) {
-        const Inventaire inv = inventaire_eleves(ecole().options);
-        QVector<const EleveInventorie*> eleves;
-        for (const ClasseInventoriee& c : inv.classes)
-            for (const EleveInventorie& e : c.eleves)
-                eleves << &e;
-        QVector<ResultatEleve> resultats(eleves.size());
-        std::vector<std::thread> groupe;
-        for (unsigned f = 0; f < fils; ++f)
-            groupe.emplace_back([&, f] {
-                for (qsizetype i = f; i < eleves.size(); i += fils)
-                    resultats[i] = evalue_eleve(
-                        eleves[i]->chemin, ecole().options, QStringLiteral("tables_classiques"));
-            });
-        for (std::thread& t : groupe)
-            t.join();
-        const ListeEleves l = assemble_liste(inv, resultats, ecole().options, maintenant);
-        benchmark::DoNotOptimize(l.lignes.size());
+    ecole();
+    QTemporaryDir statistiques;
+    const HorlogeSysteme horloge;
+    const QDateTime hier = QDateTime::currentDateTime().addDays(-1);
+    for (const QString& c : ecole().chemins) {
+        QFile f(c);
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(hier, QFileDevice::FileModificationTime);
     }
-    etat.SetLabel(QStringLiteral("%1 fils").arg(fils).toStdString());
+    IndexHistoriques index(statistiques.filePath(nom_index_historiques), ecole().dossier.path(), horloge);
+    creation_liste_eleves(ecole().options, maintenant, {}, &index);
+    double brut = 0, rafraichi = 0;
+    qint64 octets = 0, historiques = 0;
+    int suivant = 0;
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        for (int n = 0; n < 20; ++n) {
+            QFile f(ecole().chemins[suivant++ % ecole().chemins.size()]);
+            f.open(QIODevice::Append);
+            f.write("Lundi 14/10/2024 de 10:00:00 \xe0 10:20:00\r\n");
+        }
+        brut += lecture_brute(ecole().chemins);
+        index.remet_compteurs();
+        etat.ResumeTiming();
+        const auto debut = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
+        rafraichi += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+        octets += index.octets_lus();
+        historiques += index.historiques_lus();
+    }
+    const double n = double(etat.iterations());
+    etat.counters["x_brut"] = rafraichi / brut;
+    etat.counters["rafraichi_ms"] = 1000 * rafraichi / n;
+    etat.counters["octets_lus_pct"] = 100.0 * double(octets) / n / double(ecole().octets);
+    etat.counters["historiques_lus"] = double(historiques) / n;
 }
 
 } // namespace
@@ -101,6 +129,6 @@ void BM_creation_liste_eleves_parallele(benchmark::State& etat)
 BENCHMARK(BM_lecture_brute)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_creation_liste_eleves)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_inventaire)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_evaluation_des_historiques)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_creation_liste_eleves_parallele)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_creation_liste_eleves_index_vide)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_rafraichissement_apres_20_historiques)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -386,46 +386,146 @@ NatureChemin nature_chemin(const QString& chemin)
     return S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ? NatureChemin::flux : NatureChemin::autre;
 }
 
+namespace {
+
+EtatFichier etat_de(const struct stat& st)
+{
+    return {qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+// A regular file opened for reading, never a FIFO or a device (opening one may act on it, or wait).
+class Ouvert
+{
+public:
+    explicit Ouvert(const QString& chemin)
+    {
+        // Checked before opening too: opening a device may act on it.
+        if (nature_chemin(chemin) != NatureChemin::ordinaire)
+            return;
+        fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0 && !(etat = etat_actuel()))
+            ferme();
+    }
+    ~Ouvert() { ferme(); }
+    Ouvert(const Ouvert&) = delete;
+    Ouvert& operator=(const Ouvert&) = delete;
+
+    std::optional<EtatFichier> etat_actuel() const
+    {
+        struct stat st;
+        if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+            return std::nullopt;
+        return etat_de(st);
+    }
+
+    // The whole file, up to taille_lisible_max bytes; nullopt when larger or when a read fails.
+    std::optional<QByteArray> tout() const
+    {
+        if (etat->taille > taille_lisible_max)
+            return std::nullopt;
+        // Read straight into a buffer of the file's size, one byte more to see it grown meanwhile.
+        QByteArray octets(qsizetype(etat->taille) + 1, Qt::Uninitialized);
+        qsizetype lus = 0;
+        for (;;) {
+            if (lus == octets.size()) {
+                if (octets.size() > taille_lisible_max)
+                    break;
+                octets.resize(std::min<qsizetype>(2 * octets.size(), taille_lisible_max + 1));
+            }
+            const ssize_t n = ::read(fd, octets.data() + lus, size_t(octets.size() - lus));
+            if (n < 0 && errno == EINTR)
+                continue;
+            // A read that fails halfway must not pass for a shorter file, which would then be written back.
+            if (n < 0)
+                return std::nullopt;
+            if (n == 0)
+                break;
+            lus += n;
+        }
+        if (lus > taille_lisible_max)
+            return std::nullopt;
+        octets.truncate(lus);
+        return octets;
+    }
+
+    std::optional<QByteArray> morceau(const Morceau& m) const
+    {
+        QByteArray octets(qsizetype(m.taille), Qt::Uninitialized);
+        qsizetype lus = 0;
+        while (lus < octets.size()) {
+            const ssize_t n = ::pread(fd, octets.data() + lus, size_t(octets.size() - lus), m.debut + lus);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return std::nullopt;
+            lus += n;
+        }
+        return octets;
+    }
+
+    void ferme()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+
+    int fd = -1;
+    std::optional<EtatFichier> etat;
+};
+
+} // namespace
+
+std::optional<EtatFichier> etat_fichier(const QString& chemin)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(chemin).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return etat_de(st);
+}
+
 std::optional<QByteArray> lit_fichier(const QString& chemin)
 {
-    // Checked before opening too: opening a device may act on it.
-    if (nature_chemin(chemin) != NatureChemin::ordinaire)
-        return std::nullopt;
-    // Without waiting, so that a FIFO put there meanwhile cannot hold the reader.
-    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > taille_lisible_max) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    // Read straight into a buffer of the file's size, one byte more to see it grown meanwhile.
-    QByteArray octets(qsizetype(st.st_size) + 1, Qt::Uninitialized);
-    qsizetype lus = 0;
-    for (;;) {
-        if (lus == octets.size()) {
-            if (octets.size() > taille_lisible_max)
-                break;
-            octets.resize(std::min<qsizetype>(2 * octets.size(), taille_lisible_max + 1));
-        }
-        const ssize_t n = ::read(fd, octets.data() + lus, size_t(octets.size() - lus));
-        if (n < 0 && errno == EINTR)
-            continue;
-        // A read that fails halfway must not pass for a shorter file, which would then be written back.
-        if (n < 0) {
-            ::close(fd);
+    const Ouvert f(chemin);
+    return f.etat ? f.tout() : std::nullopt;
+}
+
+std::optional<FichierLu> lit_fichier_etat(const QString& chemin)
+{
+    for (int essai = 1;; ++essai) {
+        const Ouvert f(chemin);
+        if (!f.etat)
             return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        lus += n;
+        std::optional<QByteArray> octets = f.tout();
+        if (!octets)
+            return std::nullopt;
+        if (f.etat_actuel() == f.etat && octets->size() == f.etat->taille)
+            return FichierLu {std::move(*octets), *f.etat};
+        // Still being written: the bytes stand, with a state that matches no file.
+        if (essai == 3)
+            return FichierLu {std::move(*octets), {}};
     }
-    ::close(fd);
-    if (lus > taille_lisible_max)
+}
+
+std::optional<QVector<QByteArray>> lit_morceaux(
+    const QString& chemin, const EtatFichier& attendu, const QVector<Morceau>& morceaux)
+{
+    const Ouvert f(chemin);
+    if (f.etat != attendu)
         return std::nullopt;
-    octets.truncate(lus);
-    return octets;
+    QVector<QByteArray> lus;
+    for (const Morceau& m : morceaux) {
+        if (m.debut < 0 || m.taille < 0 || m.debut + m.taille > attendu.taille)
+            return std::nullopt;
+        std::optional<QByteArray> octets = f.morceau(m);
+        if (!octets)
+            return std::nullopt;
+        lus.append(std::move(*octets));
+    }
+    // Written meanwhile: the pieces may mix two versions.
+    if (f.etat_actuel() != attendu)
+        return std::nullopt;
+    return lus;
 }
 
 RestePanne reste_de_panne(const QFileInfo& f)

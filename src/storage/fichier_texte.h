@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
 // Every text file of the program is Windows-1252 with CR LF, and every write replaces the file atomically.
@@ -34,6 +35,36 @@ inline constexpr qint64 taille_lisible_max = 32 * 1024 * 1024;
 // The bytes of a regular file of at most taille_lisible_max bytes; nullopt when it is missing, unreadable,
 // larger, or something else (a FIFO, a device, a folder), which is never opened to wait on it.
 std::optional<QByteArray> lit_fichier(const QString& chemin);
+
+// What one stat of a regular file tells, to know it unchanged without reading it: two equal states are the
+// same bytes unless something wrote them within the file system's time granularity.
+struct EtatFichier
+{
+    qint64 taille = -1;
+    qint64 modifie_ns = 0; // modification time, nanoseconds since 1970
+    auto operator<=>(const EtatFichier&) const = default;
+};
+// The state of a regular file; nullopt for anything else or nothing.
+std::optional<EtatFichier> etat_fichier(const QString& chemin);
+
+// A file's bytes with its state before they were read. A file that changed while it was read is read again
+// (three tries, then its bytes come with an empty state), so that a state never stands for bytes the file
+// no longer holds.
+struct FichierLu
+{
+    QByteArray octets;
+    EtatFichier etat;
+};
+std::optional<FichierLu> lit_fichier_etat(const QString& chemin);
+
+// Pieces of a file known by its state: nullopt when the file is no longer in that state or cannot be read.
+struct Morceau
+{
+    qint64 debut = 0;
+    qint64 taille = 0;
+};
+std::optional<QVector<QByteArray>> lit_morceaux(
+    const QString& chemin, const EtatFichier& attendu, const QVector<Morceau>& morceaux);
 
 // The lines of a file (CR LF or LF; a UTF-8 file with its BOM is read as UTF-8). nullopt when it cannot
 // be read, as lit_fichier says.

@@ -160,52 +160,86 @@ int cle_demandee(const QString& date)
 
 } // namespace
 
-TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
+PlacesTests places_des_tests(const QByteArray& octets)
+{
+    const Reperes r = reperes(octets);
+    PlacesTests p;
+    p.utf8 = r.utf8;
+    p.tests.reserve(r.tests.size());
+    for (const Reperes::Test& t : r.tests) {
+        const Ligne entete = r.seances[t.seance].entete;
+        p.tests.append({r.seances[t.seance].cle, quint32(entete.debut), quint32(entete.fin - entete.debut),
+            quint32(t.ligne.debut), quint32(t.ligne.fin - t.ligne.debut)});
+    }
+    return p;
+}
+
+QString texte_de_ligne(QByteArrayView octets, bool utf8)
+{
+    return utf8 ? QString::fromUtf8(octets) : depuis_cp1252(octets);
+}
+
+bool ligne_complete(const QString& ligne, const QString& objectifs)
+{
+    return test_complet(ligne.mid(longueur_prefixe_test), objectifs);
+}
+
+int test_retenu(const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
 {
     const int demandee = cle_demandee(choix.date);
     if (demandee < 0)
-        return {};
-    const Reperes r = reperes(octets);
+        return -1;
     // (day, test) sorted: the days in date order, the tests of a day in file order.
-    std::vector<std::pair<int, int>> tests;
-    tests.reserve(size_t(r.tests.size()));
-    for (int i = 0; i < r.tests.size(); ++i)
-        tests.emplace_back(r.seances[r.tests[i].seance].cle, i);
+    std::vector<std::pair<int, int>> ordre;
+    ordre.reserve(size_t(tests.size()));
+    for (int i = 0; i < tests.size(); ++i)
+        ordre.emplace_back(tests[i].cle, i);
     std::stable_sort(
-        tests.begin(), tests.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        ordre.begin(), ordre.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
-    const bool dernier = choix.mode == ModeChoixTest::dernier;
+    const auto qualifie = [&](int i) { return !choix.masquer_incomplets || complet(i); };
     // The first test of the day where the search starts, then day after day away from the date.
-    auto it = dernier ? std::upper_bound(
-                  tests.begin(), tests.end(), demandee, [](int d, const auto& t) { return d < t.first; })
-                      : std::lower_bound(tests.begin(), tests.end(), demandee,
-                          [](const auto& t, int d) { return t.first < d; });
-    const auto qualifie = [&](const Reperes::Test& t, QString& ligne) {
-        ligne = r.texte(t.ligne);
-        return !choix.masquer_incomplets || test_complet(ligne.mid(longueur_prefixe_test), choix.objectifs);
-    };
-    const auto choisi = [&](const Reperes::Test& t, QString ligne) {
-        const Reperes::Seance& s = r.seances[t.seance];
-        return TestChoisi {std::move(ligne), date_de_cle(s.cle), r.texte(s.entete)};
-    };
-    QString ligne;
-    if (dernier) {
-        while (it != tests.begin()) {
+    if (choix.mode == ModeChoixTest::dernier) {
+        auto it = std::upper_bound(
+            ordre.begin(), ordre.end(), demandee, [](int d, const auto& t) { return d < t.first; });
+        while (it != ordre.begin()) {
             auto jour = it;
             const int cle = std::prev(it)->first;
-            while (jour != tests.begin() && std::prev(jour)->first == cle)
+            while (jour != ordre.begin() && std::prev(jour)->first == cle)
                 --jour;
             for (auto t = jour; t != it; ++t)
-                if (qualifie(r.tests[t->second], ligne))
-                    return choisi(r.tests[t->second], ligne);
+                if (qualifie(t->second))
+                    return t->second;
             it = jour;
         }
-        return {};
+        return -1;
     }
-    for (; it != tests.end(); ++it)
-        if (qualifie(r.tests[it->second], ligne))
-            return choisi(r.tests[it->second], ligne);
-    return {};
+    for (auto it = std::lower_bound(
+             ordre.begin(), ordre.end(), demandee, [](const auto& t, int d) { return t.first < d; });
+         it != ordre.end(); ++it)
+        if (qualifie(it->second))
+            return it->second;
+    return -1;
+}
+
+TestChoisi test_choisi_de(const PlaceTest& t, QString ligne, QString entete)
+{
+    return {std::move(ligne), date_de_cle(t.cle), std::move(entete)};
+}
+
+TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
+{
+    const PlacesTests p = places_des_tests(octets);
+    const auto ligne = [&](quint32 debut, quint32 taille) {
+        return texte_de_ligne(QByteArrayView(octets).sliced(debut, taille), p.utf8);
+    };
+    const int i = test_retenu(p.tests, choix, [&](int i) {
+        return ligne_complete(ligne(p.tests[i].ligne, p.tests[i].taille_ligne), choix.objectifs);
+    });
+    if (i < 0)
+        return {};
+    const PlaceTest& t = p.tests[i];
+    return test_choisi_de(t, ligne(t.ligne, t.taille_ligne), ligne(t.entete, t.taille_entete));
 }
 
 TestLu lit_test_choisi(const QString& chemin, const ChoixTest& choix)

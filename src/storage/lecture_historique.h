@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 #include <array>
+#include <functional>
 
 // The one reader of history files for the teacher's computations (follow-up list, pupil summary, class and
 // product statistics, reports, tabrix-outils). It works on the file's bytes (Windows-1252, or UTF-8 after its
@@ -26,6 +27,34 @@ struct ChoixTest
     bool masquer_incomplets = false;
     QString objectifs; // comma-separated table names
 };
+
+// Where a test stands in its history: what a school index keeps so that the choice needs no reading.
+struct PlaceTest
+{
+    qint32 cle = 0; // yyyymmdd of its séance
+    quint32 entete = 0; // its séance header, as a byte range of the file
+    quint32 taille_entete = 0;
+    quint32 ligne = 0; // the test line, as a byte range of the file
+    quint32 taille_ligne = 0;
+};
+struct PlacesTests
+{
+    bool utf8 = false; // UTF-8 after its mark, else Windows-1252
+    QVector<PlaceTest> tests; // file order
+};
+PlacesTests places_des_tests(const QByteArray& octets);
+// A line's bytes as text, in the file's encoding.
+QString texte_de_ligne(QByteArrayView octets, bool utf8);
+
+// The rule of a complete test: its records hold every product of the tables `objectifs`.
+bool ligne_complete(const QString& ligne, const QString& objectifs);
+
+// Which of `tests` stands for the pupil as `choix` says (see test_choisi), -1 for none. `complet(i)` is asked
+// only when incomplete tests are hidden, nearest candidate first.
+int test_retenu(const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet);
+
+// The chosen test at `t`, from the texts of its line and of its séance header.
+TestChoisi test_choisi_de(const PlaceTest& t, QString ligne, QString entete);
 
 // The test of a history chosen as `choix` says, with the header of its séance: the first qualifying test of
 // the latest tested day on or before the date ("dernier"), or of the earliest on or after it ("premier").

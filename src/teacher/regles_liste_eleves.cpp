@@ -6,6 +6,7 @@
 #include "storage/config_perso.h"
 #include "storage/dossiers.h"
 #include "storage/fichier_texte.h"
+#include "storage/index_historiques.h"
 #include "storage/lecture_historique.h"
 #include "storage/records.h"
 #include "teacher/regles_selecteurs.h"
@@ -227,23 +228,6 @@ ChoixTest OptionsListeEleves::choix(const QString& objectifs) const
     return {mode, date, masquer_incomplets, objectifs};
 }
 
-ResultatEleve evalue_octets(
-    const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs)
-{
-    return resultat_du_test(test_choisi(octets, options.choix(objectifs)), options);
-}
-
-ResultatEleve evalue_eleve(const QString& chemin, const OptionsListeEleves& options, const QString& objectifs)
-{
-    const std::optional<QByteArray> octets = lit_fichier(chemin);
-    if (!octets) {
-        ResultatEleve r;
-        r.illisible = true;
-        return r;
-    }
-    return evalue_octets(*octets, options, objectifs);
-}
-
 int moyenne_arrondie(const QVector<int>& valeurs)
 {
     if (valeurs.isEmpty())
@@ -335,37 +319,30 @@ ListeEleves assemble_liste(const Inventaire& inventaire, const QVector<ResultatE
     return liste;
 }
 
-ListeEleves creation_liste_eleves(
-    const OptionsListeEleves& options, const QDateTime& maintenant, const Progression& progression)
+ListeEleves creation_liste_eleves(const OptionsListeEleves& options, const QDateTime& maintenant,
+    const Progression& progression, IndexHistoriques* index)
 {
     const Inventaire inventaire = inventaire_eleves(options);
-    struct AEvaluer
-    {
-        const EleveInventorie* eleve;
-        QString objectifs;
-    };
-    QVector<AEvaluer> eleves;
-    eleves.reserve(inventaire.nombre_eleves());
+    QVector<DemandeTest> demandes;
+    demandes.reserve(inventaire.nombre_eleves());
     for (const ClasseInventoriee& c : inventaire.classes) {
-        const QString objectifs = options.objectifs.de_la_classe(c.nom);
+        const ChoixTest choix = options.choix(options.objectifs.de_la_classe(c.nom));
         for (const EleveInventorie& e : c.eleves)
-            eleves.append({&e, objectifs});
+            demandes.append({e.chemin, choix});
     }
-    const int total = int(eleves.size());
+    const QVector<TestLu> lus = lit_tests_choisis(demandes, index, progression);
+    const int total = int(demandes.size());
     QVector<ResultatEleve> resultats(total);
-    QHash<QString, QSet<QString>> fichiers_perso;
-    // Blocks of 64 so that the progress keeps moving.
     en_parallele(
-        total, 64,
-        [&, a_evaluer = std::as_const(eleves).data(), sortie = resultats.data()](
-            int i) { sortie[i] = evalue_eleve(a_evaluer[i].eleve->chemin, options, a_evaluer[i].objectifs); },
-        [&](int debut, int fin) {
-            for (int i = debut; i < fin; ++i) {
-                resultats[i].amenagement = amenagement_de(eleves[i].eleve->chemin, fichiers_perso);
-                if (progression)
-                    progression(i + 1, total);
-            }
-        });
+        total, 256,
+        [&, sortie = resultats.data()](int i) {
+            sortie[i] = resultat_du_test(lus[i].test, options);
+            sortie[i].illisible = lus[i].etat == TestLu::illisible;
+        },
+        [](int, int) {});
+    QHash<QString, QSet<QString>> fichiers_perso;
+    for (int i = 0; i < total; ++i)
+        resultats[i].amenagement = amenagement_de(demandes[i].chemin, fichiers_perso);
     return assemble_liste(inventaire, resultats, options, maintenant);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/amenagement.h"
 #include "core/choix_test.h"
+#include "storage/index_historiques.h"
 #include "storage/lecture_historique.h"
 #include "storage/objectifs_tests_complets.h"
 
@@ -71,12 +72,6 @@ struct ResultatEleve
     Amenagement amenagement = Amenagement::aucun; // from the pupil's own file
     bool teste() const { return test.trouve(); }
 };
-// `objectifs`: the tables a complete test of this pupil holds (options.objectifs for his class).
-ResultatEleve evalue_octets(
-    const QByteArray& octets, const OptionsListeEleves& options, const QString& objectifs);
-ResultatEleve evalue_eleve(
-    const QString& chemin, const OptionsListeEleves& options, const QString& objectifs);
-
 // One pupil as a spreadsheet row.
 struct RangeeEleve
 {
@@ -103,8 +98,9 @@ ListeEleves assemble_liste(const Inventaire& inventaire, const QVector<ResultatE
 
 // Told after each pupil read; the console keeps its window alive with it.
 using Progression = std::function<void(int faits, int total)>;
-ListeEleves creation_liste_eleves(
-    const OptionsListeEleves& options, const QDateTime& maintenant, const Progression& progression = {});
+// Through `index` when given: only the histories changed since it learnt them are read in full.
+ListeEleves creation_liste_eleves(const OptionsListeEleves& options, const QDateTime& maintenant,
+    const Progression& progression = {}, IndexHistoriques* index = nullptr);
 
 // Mean rounded to the nearest integer, halves to even; -1 for no value.
 int moyenne_arrondie(const QVector<int>& valeurs);

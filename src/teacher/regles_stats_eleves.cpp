@@ -1,8 +1,8 @@
 #include "teacher/regles_stats_eleves.h"
 
-#include "core/en_parallele.h"
 #include "core/faits.h"
 #include "storage/dossiers.h"
+#include "storage/index_historiques.h"
 
 #include <algorithm>
 #include <utility>
@@ -141,7 +141,7 @@ QVector<QPair<QString, int>> barres_des_seaux(
 
 } // namespace
 
-DonneesStats genere_donnees(const ParametresStats& p)
+DonneesStats genere_donnees(const ParametresStats& p, IndexHistoriques* index)
 {
     DonneesStats d;
     d.titre = titre_ordonnee(p.ordonnee) + QStringLiteral(" par ") + p.abscisse;
@@ -149,15 +149,14 @@ DonneesStats genere_donnees(const ParametresStats& p)
     QVector<Seau> seaux = seaux_vides(p);
     int seau_le_plus_haut = 0;
 
-    // Which histories to read, then read on every core; their values are added in the pupils' order.
+    // Which histories to read; their values are added in the pupils' order.
     struct Eleve
     {
-        QString chemin;
-        ChoixTest choix;
         int niveau;
         int rang;
     };
     QVector<Eleve> eleves;
+    QVector<DemandeTest> demandes;
     int rang_classe = 0;
     for (int i = 0; i < p.niveaux.size(); ++i) {
         const QString objectifs = p.objectifs.du_niveau(p.niveaux[i].nom);
@@ -170,39 +169,35 @@ DonneesStats genere_donnees(const ParametresStats& p)
             d.nb_eleves += int(raccourcis.size());
             if (!valides)
                 continue;
-            for (const QString& raccourci : raccourcis)
-                eleves.append({p.dossier_etablissement + QLatin1Char('/')
-                        + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt"),
-                    {p.mode, p.date, p.masquer_incomplets, objectifs}, i, rang});
+            for (const QString& raccourci : raccourcis) {
+                eleves.append({i, rang});
+                demandes.append({p.dossier_etablissement + QLatin1Char('/') + raccourci.left(raccourci.size() - 4)
+                        + QStringLiteral(".txt"),
+                    {p.mode, p.date, p.masquer_incomplets, objectifs}});
+            }
         }
     }
-    QVector<TestLu> lus(eleves.size());
-    en_parallele(
-        int(eleves.size()), 256,
-        [&, a_lire = std::as_const(eleves).data(), sortie = lus.data()](
-            int n) { sortie[n] = lit_test_choisi(a_lire[n].chemin, a_lire[n].choix); },
-        [&](int debut, int fin) {
-            for (int n = debut; n < fin; ++n) {
-                const Eleve& e = eleves[n];
-                if (lus[n].etat == TestLu::illisible)
-                    d.illisibles << e.chemin;
-                const TestChoisi& test = lus[n].test;
-                if (!test.trouve())
-                    continue;
-                const std::optional<int> valeur = valeur_eleve(p, test);
-                if (!valeur)
-                    continue;
-                if (abscisse_groupe(p.abscisse)) {
-                    Seau& s = seaux[p.abscisse == axes_stats::classe ? e.rang : e.niveau];
-                    s.somme += *valeur;
-                    ++s.nombre;
-                } else {
-                    const int b = seau_de_bande(p.abscisse, *valeur);
-                    ++seaux[b - 1].somme;
-                    seau_le_plus_haut = std::max(seau_le_plus_haut, b);
-                }
-            }
-        });
+    const QVector<TestLu> lus = lit_tests_choisis(demandes, index);
+    for (int n = 0; n < lus.size(); ++n) {
+        const Eleve& e = eleves[n];
+        if (lus[n].etat == TestLu::illisible)
+            d.illisibles << demandes[n].chemin;
+        const TestChoisi& test = lus[n].test;
+        if (!test.trouve())
+            continue;
+        const std::optional<int> valeur = valeur_eleve(p, test);
+        if (!valeur)
+            continue;
+        if (abscisse_groupe(p.abscisse)) {
+            Seau& s = seaux[p.abscisse == axes_stats::classe ? e.rang : e.niveau];
+            s.somme += *valeur;
+            ++s.nombre;
+        } else {
+            const int b = seau_de_bande(p.abscisse, *valeur);
+            ++seaux[b - 1].somme;
+            seau_le_plus_haut = std::max(seau_le_plus_haut, b);
+        }
+    }
 
     if (valides)
         d.barres = barres_des_seaux(p, seaux, seau_le_plus_haut, d.nb_eleves);

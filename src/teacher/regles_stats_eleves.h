@@ -1,5 +1,7 @@
 #pragma once
 
+class IndexHistoriques;
+
 #include "core/choix_test.h"
 #include "core/etat.h"
 #include "storage/lecture_historique.h"
@@ -65,8 +67,8 @@ bool axes_compatibles(const QString& abscisse, const QString& ordonnee);
 QString titre_ordonnee(const QString& ordonnee);
 
 // Reads the histories of the ticked classes and builds the chart's data. Unknown or mismatched keys give
-// an empty chart.
-DonneesStats genere_donnees(const ParametresStats& p);
+// an empty chart. Through `index` when given.
+DonneesStats genere_donnees(const ParametresStats& p, IndexHistoriques* index = nullptr);
 
 // The top of the scale for a largest value: the next multiple of its leading digit's power of ten.
 int haut_echelle(int plus_grande);

@@ -2,6 +2,8 @@
 
 #include "storage/lecture_historique.h"
 
+class IndexHistoriques;
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -23,5 +25,6 @@ struct Collecte
 
 // A pupil is a shortcut of a class folder; his history is dossier_etablissement + base name + ".txt". A
 // missing or unreadable history counts in N as a pupil without a test.
+// `choix`'s objectives are those of each class. Through `index` when given.
 Collecte collecte_reponses(const QVector<ClasseChoisie>& classes, const QString& dossier_etablissement,
-    const ChoixTest& choix); // its objectives are those of each class
+    const ChoixTest& choix, IndexHistoriques* index = nullptr);

@@ -7,6 +7,7 @@ tabrix_test(tests_historique
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/historique_lecture_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/lecture_historique_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/index_historiques_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/historique_enregistrement_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/historique_pannes_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/fusion_test.cpp

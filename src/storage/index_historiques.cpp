@@ -1,0 +1,476 @@
+#include "storage/index_historiques.h"
+
+#include "core/en_parallele.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <type_traits>
+#include <unistd.h>
+
+namespace {
+
+constexpr char magie[24] = {'T', 'a', 'b', 'r', 'i', 'x', ' ', 'i', 'n', 'd', 'e', 'x', ' ', 'h', 'i', 's',
+    't', 'o', 'r', 'i', 'q', 'u', 'e', 's'};
+constexpr quint32 version = 1;
+// Written as this machine lays out its numbers: read elsewhere, it is a foreign index.
+constexpr quint32 boutisme = 0x01020304;
+constexpr qint64 taille_entete = sizeof magie + 4 + 4 + 8;
+constexpr qint64 taille_tete_enregistrement = 4 + 8;
+// The clocks of a workstation and of the server holding the histories may differ by minutes.
+constexpr qint64 marge_s = 600;
+constexpr qint64 taille_fin = 4096;
+constexpr int lignes_gardees = 6; // the test line and the séance header of the last three choices
+
+static_assert(std::is_trivially_copyable_v<PlaceTest> && sizeof(PlaceTest) == 20);
+
+// A check of bytes against damage, eight bytes at a time; not against a foe.
+quint64 empreinte(QByteArrayView o)
+{
+    quint64 h = 0xcbf29ce484222325ULL ^ quint64(o.size());
+    const char* p = o.data();
+    qsizetype n = o.size();
+    const auto melange = [&](quint64 w) {
+        h = (h ^ w) * 0x100000001b3ULL;
+        h ^= h >> 29;
+    };
+    for (; n >= 8; p += 8, n -= 8) {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        melange(w);
+    }
+    quint64 reste = 0;
+    std::memcpy(&reste, p, size_t(n));
+    melange(reste);
+    return h;
+}
+
+quint64 empreinte_fin(QByteArrayView octets)
+{
+    return empreinte(octets.last(std::min<qsizetype>(octets.size(), taille_fin)));
+}
+
+Morceau morceau_fin(const EtatFichier& etat)
+{
+    const qint64 taille = std::min(etat.taille, taille_fin);
+    return {etat.taille - taille, taille};
+}
+
+class Ecrivain
+{
+public:
+    template <class T>
+    void nombre(T v)
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        octets.append(reinterpret_cast<const char*>(&v), sizeof v);
+    }
+    void bloc(QByteArrayView b)
+    {
+        nombre(quint32(b.size()));
+        octets.append(b);
+    }
+    QByteArray octets;
+};
+
+class Lecteur
+{
+public:
+    explicit Lecteur(QByteArrayView o)
+        : reste(o)
+    {
+    }
+    template <class T>
+    T nombre()
+    {
+        T v {};
+        if (reste.size() < qsizetype(sizeof v)) {
+            ok = false;
+            return v;
+        }
+        std::memcpy(&v, reste.data(), sizeof v);
+        reste = reste.sliced(sizeof v);
+        return v;
+    }
+    QByteArrayView octets(qint64 n)
+    {
+        if (n < 0 || n > reste.size()) {
+            ok = false;
+            return {};
+        }
+        const QByteArrayView b = reste.first(n);
+        reste = reste.sliced(n);
+        return b;
+    }
+    QByteArrayView bloc() { return octets(nombre<quint32>()); }
+
+    QByteArrayView reste;
+    bool ok = true;
+};
+
+QByteArray enregistrement(const QString& cle, const IndexHistoriques::Entree& e)
+{
+    Ecrivain c;
+    c.bloc(cle.toUtf8());
+    c.nombre(e.etat.taille);
+    c.nombre(e.etat.modifie_ns);
+    c.nombre(e.empreinte_fin);
+    c.nombre(e.verifie_a);
+    c.nombre(quint8(e.utf8));
+    c.bloc(QByteArrayView(reinterpret_cast<const char*>(e.tests.constData()), e.tests.size() * 20));
+    c.nombre(quint32(e.lignes.size()));
+    for (const IndexHistoriques::LigneGardee& l : e.lignes) {
+        c.nombre(l.debut);
+        c.bloc(l.octets);
+    }
+    Ecrivain tete;
+    tete.nombre(quint32(c.octets.size()));
+    tete.nombre(empreinte(c.octets));
+    return tete.octets + c.octets;
+}
+
+std::optional<std::pair<QString, IndexHistoriques::Entree>> entree_lue(QByteArrayView o)
+{
+    Lecteur l(o);
+    const QString cle = QString::fromUtf8(l.bloc());
+    IndexHistoriques::Entree e;
+    e.etat.taille = l.nombre<qint64>();
+    e.etat.modifie_ns = l.nombre<qint64>();
+    e.empreinte_fin = l.nombre<quint64>();
+    e.verifie_a = l.nombre<qint64>();
+    e.utf8 = l.nombre<quint8>() != 0;
+    const QByteArrayView tests = l.bloc();
+    if (!l.ok || tests.size() % 20 != 0)
+        return std::nullopt;
+    e.tests.resize(tests.size() / 20);
+    std::memcpy(static_cast<void*>(e.tests.data()), tests.data(), size_t(tests.size()));
+    const quint32 lignes = l.nombre<quint32>();
+    for (quint32 i = 0; l.ok && i < lignes && i < lignes_gardees; ++i) {
+        const quint32 debut = l.nombre<quint32>();
+        e.lignes.append({debut, l.bloc().toByteArray()});
+    }
+    // Whatever is out of the file's bounds is no record of ours.
+    const auto dedans = [&](quint32 debut, quint32 taille) { return qint64(debut) + taille <= e.etat.taille; };
+    for (const PlaceTest& t : std::as_const(e.tests))
+        if (!dedans(t.ligne, t.taille_ligne) || !dedans(t.entete, t.taille_entete))
+            return std::nullopt;
+    for (const IndexHistoriques::LigneGardee& g : std::as_const(e.lignes))
+        if (!dedans(g.debut, quint32(g.octets.size())))
+            return std::nullopt;
+    if (!l.ok || !l.reste.isEmpty() || cle.isEmpty() || e.etat.taille < 0)
+        return std::nullopt;
+    return std::pair {cle, std::move(e)};
+}
+
+// The chosen test of a read history, and the lines it used kept for the next build.
+TestChoisi choisit(const PlacesTests& p, const ChoixTest& choix,
+    const std::function<std::optional<QByteArray>(quint32, quint32)>& morceau, bool& manque)
+{
+    const auto ligne = [&](quint32 debut, quint32 taille) {
+        const std::optional<QByteArray> o = morceau(debut, taille);
+        if (!o)
+            manque = true;
+        return o ? texte_de_ligne(*o, p.utf8) : QString();
+    };
+    const int i = test_retenu(p.tests, choix, [&](int i) {
+        return ligne_complete(ligne(p.tests[i].ligne, p.tests[i].taille_ligne), choix.objectifs);
+    });
+    if (i < 0 || manque)
+        return {};
+    const PlaceTest& t = p.tests[i];
+    return test_choisi_de(t, ligne(t.ligne, t.taille_ligne), ligne(t.entete, t.taille_entete));
+}
+
+void garde(QVector<IndexHistoriques::LigneGardee>& lignes, quint32 debut, const QByteArray& octets)
+{
+    lignes.prepend({debut, octets});
+    if (lignes.size() > lignes_gardees)
+        lignes.resize(lignes_gardees);
+}
+
+} // namespace
+
+IndexHistoriques::IndexHistoriques(QString fichier, QString racine, const Horloge& horloge)
+    : m_fichier(std::move(fichier))
+    , m_racine(std::move(racine))
+    , m_horloge(&horloge)
+{
+    while (m_racine.endsWith(QLatin1Char('/')))
+        m_racine.chop(1);
+}
+
+QString IndexHistoriques::cle(const QString& chemin) const
+{
+    if (!m_racine.isEmpty() && chemin.size() > m_racine.size() + 1 && chemin.startsWith(m_racine)
+        && chemin.at(m_racine.size()) == QLatin1Char('/'))
+        return chemin.mid(m_racine.size() + 1);
+    return chemin;
+}
+
+void IndexHistoriques::remet_compteurs()
+{
+    m_octets_lus = 0;
+    m_historiques_lus = 0;
+}
+
+TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& appris) const
+{
+    const auto maintenant_s = [this] { return m_horloge->date_heure().toSecsSinceEpoch(); };
+    const auto connue = m_entrees.constFind(cle(demande.chemin));
+    if (connue != m_entrees.cend() && etat_fichier(demande.chemin) == connue->etat) {
+        Entree e = *connue;
+        bool change = false;
+        bool manque = false;
+        // A rewrite within the modification time's tick keeps the state: the last bytes tell it.
+        if (e.verifie_a - e.etat.modifie_ns / 1'000'000'000 <= marge_s) {
+            const auto fin = lit_morceaux(demande.chemin, e.etat, {morceau_fin(e.etat)});
+            m_octets_lus += fin ? fin->first().size() : 0;
+            manque = !fin || empreinte(fin->first()) != e.empreinte_fin;
+            const qint64 instant = maintenant_s();
+            change = !manque && instant - e.etat.modifie_ns / 1'000'000'000 > marge_s;
+            if (change)
+                e.verifie_a = instant;
+        }
+        if (!manque) {
+            const auto morceau = [&](quint32 debut, quint32 taille) -> std::optional<QByteArray> {
+                for (const LigneGardee& l : std::as_const(e.lignes))
+                    if (l.debut == debut && l.octets.size() == qsizetype(taille))
+                        return l.octets;
+                auto lu = lit_morceaux(demande.chemin, e.etat, {{debut, taille}});
+                if (!lu)
+                    return std::nullopt;
+                m_octets_lus += taille;
+                garde(e.lignes, debut, lu->first());
+                change = true;
+                return lu->first();
+            };
+            const TestChoisi test = choisit({e.utf8, e.tests}, demande.choix, morceau, manque);
+            if (!manque) {
+                if (change)
+                    appris = std::move(e);
+                return {TestLu::lu, test};
+            }
+        }
+    }
+
+    TestLu lu;
+    if (!fichier_present(demande.chemin))
+        return lu;
+    const std::optional<FichierLu> f = lit_fichier_etat(demande.chemin);
+    ++m_historiques_lus;
+    if (!f) {
+        lu.etat = TestLu::illisible;
+        return lu;
+    }
+    m_octets_lus += f->octets.size();
+    const PlacesTests p = places_des_tests(f->octets);
+    Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, p.tests, {}};
+    bool manque = false;
+    lu.etat = TestLu::lu;
+    lu.test = choisit(
+        p, demande.choix,
+        [&](quint32 debut, quint32 taille) {
+            const QByteArray o = f->octets.sliced(debut, taille);
+            if (std::none_of(e.lignes.cbegin(), e.lignes.cend(), [&](const LigneGardee& l) { return l.debut == debut; }))
+                garde(e.lignes, debut, o);
+            return o;
+        },
+        manque);
+    // A history still being written has no state to be known by.
+    if (f->etat.taille >= 0)
+        appris = std::move(e);
+    return lu;
+}
+
+void IndexHistoriques::retiens(const QString& chemin, Entree&& entree)
+{
+    const QString c = cle(chemin);
+    // Several choices of one history in a build each learnt their own lines: all are kept.
+    if (const auto avant = m_entrees.constFind(c); avant != m_entrees.cend() && avant->etat == entree.etat) {
+        entree.verifie_a = std::max(entree.verifie_a, avant->verifie_a);
+        for (const LigneGardee& l : avant->lignes)
+            if (entree.lignes.size() < lignes_gardees
+                && std::none_of(entree.lignes.cbegin(), entree.lignes.cend(),
+                    [&](const LigneGardee& n) { return n.debut == l.debut; }))
+                entree.lignes.append(l);
+    }
+    m_entrees.insert(c, std::move(entree));
+    m_a_ecrire.insert(c);
+}
+
+bool IndexHistoriques::applique(QByteArrayView enregistrements, qint64 debut)
+{
+    Lecteur l(enregistrements.sliced(debut));
+    while (!l.reste.isEmpty()) {
+        const quint32 taille = l.nombre<quint32>();
+        const quint64 attendue = l.nombre<quint64>();
+        const QByteArrayView corps = l.octets(taille);
+        if (!l.ok || empreinte(corps) != attendue)
+            return false;
+        auto entree = entree_lue(corps);
+        if (!entree)
+            return false;
+        ++m_enregistrements;
+        // What this build learnt and has not written yet is newer than the file.
+        if (!m_a_ecrire.contains(entree->first))
+            m_entrees.insert(entree->first, std::move(entree->second));
+    }
+    return true;
+}
+
+bool IndexHistoriques::lit_fichier_index(bool depuis_la_fin)
+{
+    const std::optional<EtatFichier> etat = etat_fichier(m_fichier);
+    if (!etat)
+        return false;
+    const qint64 debut = depuis_la_fin ? m_etat_connu->taille : taille_entete;
+    if (etat->taille < debut)
+        return false;
+    const auto morceaux = lit_morceaux(m_fichier, *etat, {{0, taille_entete}, {debut, etat->taille - debut}});
+    if (!morceaux)
+        return false;
+    Lecteur tete(morceaux->first());
+    const bool notre = tete.octets(sizeof magie) == QByteArrayView(magie, sizeof magie)
+        && tete.nombre<quint32>() == version && tete.nombre<quint32>() == boutisme;
+    const quint64 generation = tete.nombre<quint64>();
+    if (!tete.ok || !notre || (depuis_la_fin && generation != m_generation))
+        return false;
+    if (!depuis_la_fin) {
+        QHash<QString, Entree> a_garder;
+        for (const QString& c : std::as_const(m_a_ecrire))
+            a_garder.insert(c, m_entrees.value(c));
+        m_entrees = std::move(a_garder);
+        m_enregistrements = 0;
+    }
+    m_generation = generation;
+    m_etat_connu = etat;
+    m_a_refaire = !applique(morceaux->last(), 0);
+    return true;
+}
+
+void IndexHistoriques::charge()
+{
+    if (m_fichier.isEmpty())
+        return;
+    const std::optional<EtatFichier> etat = etat_fichier(m_fichier);
+    if (!etat) {
+        m_etat_connu.reset();
+        m_a_refaire = true;
+        return;
+    }
+    if (etat == m_etat_connu)
+        return;
+    if (m_etat_connu && etat->taille > m_etat_connu->taille && lit_fichier_index(true))
+        return;
+    if (!lit_fichier_index(false)) {
+        m_etat_connu.reset();
+        m_a_refaire = true;
+    }
+}
+
+bool IndexHistoriques::enregistre()
+{
+    if (m_fichier.isEmpty() || (m_a_ecrire.isEmpty() && !m_a_refaire))
+        return true;
+    const NatureChemin nature = nature_chemin(m_fichier);
+    if (nature != NatureChemin::absent && nature != NatureChemin::ordinaire)
+        return false;
+    charge();
+    if (m_a_refaire || m_enregistrements + m_a_ecrire.size() > 2 * m_entrees.size() + 64)
+        return reecrit();
+
+    QByteArray ajout;
+    for (const QString& c : std::as_const(m_a_ecrire))
+        ajout += enregistrement(c, m_entrees.value(c));
+    const int fd = ::open(QFile::encodeName(m_fichier).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    qsizetype ecrits = 0;
+    while (ecrits < ajout.size()) {
+        const ssize_t n = ::write(fd, ajout.constData() + ecrits, size_t(ajout.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        ecrits += n;
+    }
+    ::close(fd);
+    if (ecrits < ajout.size()) {
+        // A torn record ends what readers take from the file: it is written anew next time.
+        m_a_refaire = true;
+        return false;
+    }
+    m_enregistrements += int(m_a_ecrire.size());
+    m_a_ecrire.clear();
+    // Only when nobody else wrote meanwhile is the file known whole.
+    const std::optional<EtatFichier> apres = etat_fichier(m_fichier);
+    if (apres && m_etat_connu && apres->taille == m_etat_connu->taille + ajout.size())
+        m_etat_connu = apres;
+    else
+        m_etat_connu.reset();
+    return true;
+}
+
+bool IndexHistoriques::reecrit()
+{
+    // Histories gone or changed since they were read have nothing left to give.
+    for (auto it = m_entrees.begin(); it != m_entrees.end();) {
+        const QString chemin
+            = m_racine.isEmpty() || it.key().startsWith(QLatin1Char('/')) ? it.key() : m_racine + QLatin1Char('/') + it.key();
+        if (etat_fichier(chemin) == it->etat)
+            ++it;
+        else
+            it = m_entrees.erase(it);
+    }
+    Ecrivain c;
+    c.octets.append(magie, sizeof magie);
+    c.nombre(version);
+    c.nombre(boutisme);
+    const quint64 generation = QRandomGenerator::system()->generate64();
+    c.nombre(generation);
+    for (auto it = m_entrees.cbegin(); it != m_entrees.cend(); ++it)
+        c.octets += enregistrement(it.key(), *it);
+    // A cache: a power cut may leave it empty or torn, which reads as no index; no sync is worth its time.
+    QSaveFile f(m_fichier);
+    f.setDirectWriteFallback(false);
+    if (!f.open(QIODevice::WriteOnly) || f.write(c.octets) != c.octets.size() || !f.commit())
+        return false;
+    m_generation = generation;
+    m_enregistrements = int(m_entrees.size());
+    m_a_ecrire.clear();
+    m_a_refaire = false;
+    m_etat_connu = etat_fichier(m_fichier);
+    return true;
+}
+
+QVector<TestLu> lit_tests_choisis(
+    const QVector<DemandeTest>& demandes, IndexHistoriques* index, const ProgressionLecture& progression)
+{
+    const int total = int(demandes.size());
+    QVector<TestLu> lus(total);
+    std::vector<std::optional<IndexHistoriques::Entree>> appris(size_t(index ? total : 0));
+    if (index)
+        index->charge();
+    // Blocks of 64 so that the progress keeps moving; the index learns between blocks, on this thread.
+    en_parallele(
+        total, 64,
+        [&, sortie = lus.data()](int i) {
+            const DemandeTest& d = demandes[i];
+            sortie[i] = index ? index->lit(d, appris[size_t(i)]) : lit_test_choisi(d.chemin, d.choix);
+        },
+        [&](int debut, int fin) {
+            if (index)
+                for (int i = debut; i < fin; ++i)
+                    if (appris[size_t(i)])
+                        index->retiens(demandes[i].chemin, std::move(*appris[size_t(i)]));
+            if (progression)
+                progression(fin, total);
+        });
+    if (index)
+        index->enregistre();
+    return lus;
+}

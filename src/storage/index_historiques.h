@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/horloge.h"
+#include "storage/fichier_texte.h"
+#include "storage/lecture_historique.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QVector>
+#include <atomic>
+#include <functional>
+#include <optional>
+
+// The school's index of histories: for each history already read, its state on disk, where its tests stand
+// and the lines last used, so that a build reads in full only the histories that changed since. It is a cache
+// kept in the statistics folder: a missing, damaged or foreign index is ignored and rebuilt, and what comes
+// out of it is always what reading the histories gives.
+//
+// The file is a header and a run of records, one per history, each with its own check: a build appends the
+// records of the histories it read, a later record of a path stands over an earlier one, and the file is
+// written anew (atomically) when it holds more outworn records than live ones. Two machines appending at once
+// cost at worst a damaged tail, which the next reader ignores and the next write replaces.
+inline const QString nom_index_historiques = QStringLiteral("index_historiques.bin");
+
+// A history, and the test chosen in it.
+struct DemandeTest
+{
+    QString chemin;
+    ChoixTest choix;
+};
+
+// Told after each block of histories read.
+using ProgressionLecture = std::function<void(int faits, int total)>;
+
+class IndexHistoriques
+{
+public:
+    // An empty index kept in `fichier` ("": kept nowhere). Its keys are the histories' paths below `racine`
+    // (the pupils' folder), so that machines that mount the share at different places share it. The clock
+    // tells when a history was found unchanged.
+    IndexHistoriques(QString fichier, QString racine, const Horloge& horloge);
+
+    struct LigneGardee
+    {
+        quint32 debut = 0;
+        QByteArray octets;
+    };
+    struct Entree
+    {
+        EtatFichier etat;
+        quint64 empreinte_fin = 0; // of the file's last bytes
+        // When the history was read or last found unchanged (seconds, this machine's clock): until its
+        // modification time is well before that, a rewrite within the same time tick could go unseen, and its
+        // last bytes are compared too.
+        qint64 verifie_a = 0;
+        bool utf8 = false;
+        QVector<PlaceTest> tests;
+        QVector<LigneGardee> lignes; // most recently used first
+    };
+
+    // Brings in what other builds wrote to the file since this one last read or wrote it.
+    void charge();
+    // Writes what the builds changed; a cache that cannot be written costs only time: false, nothing said.
+    bool enregistre();
+
+    // A history's chosen test, through the index: one stat when the history is unchanged, and at most its
+    // chosen lines read; the whole history read otherwise. Safe from several threads between two calls to
+    // retiens(); what the index should learn is left in `appris`.
+    TestLu lit(const DemandeTest& demande, std::optional<Entree>& appris) const;
+    void retiens(const QString& chemin, Entree&& entree);
+
+    // What the last reads cost, for the benchmarks.
+    qint64 octets_lus() const { return m_octets_lus; }
+    int historiques_lus() const { return m_historiques_lus; }
+    void remet_compteurs();
+    int taille() const { return int(m_entrees.size()); }
+
+private:
+    QString cle(const QString& chemin) const;
+    bool lit_fichier_index(bool depuis_la_fin);
+    bool applique(QByteArrayView enregistrements, qint64 debut);
+    bool reecrit();
+
+    QString m_fichier;
+    QString m_racine;
+    const Horloge* m_horloge;
+    QHash<QString, Entree> m_entrees;
+    QSet<QString> m_a_ecrire; // keys changed since the last write
+    // The file as this index last read or wrote it: same generation and state mean nothing new in it.
+    std::optional<EtatFichier> m_etat_connu;
+    quint64 m_generation = 0;
+    int m_enregistrements = 0; // records in the file, outworn ones included
+    bool m_a_refaire = true; // missing, damaged or foreign: written anew, not appended to
+    mutable std::atomic<qint64> m_octets_lus = 0;
+    mutable std::atomic<int> m_historiques_lus = 0;
+};
+
+// Each history's chosen test, in the order asked, read on every core; through `index` when there is one (it is
+// then brought up to date and written). Whatever the index holds, the result is what the histories give.
+QVector<TestLu> lit_tests_choisis(const QVector<DemandeTest>& demandes, IndexHistoriques* index,
+    const ProgressionLecture& progression = {});
