@@ -74,9 +74,10 @@ void BM_creation_liste_eleves_index_vide(benchmark::State& etat)
     for (auto _ : etat) {
         QFile::remove(fichier);
         brut += lecture_brute(ecole().chemins);
-        IndexHistoriques index(fichier, ecole().dossier.path(), horloge);
+        IndexHistoriques index(fichier, horloge);
         const auto debut = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
+        benchmark::DoNotOptimize(
+            creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
         liste += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     }
     etat.counters["x_brut"] = liste / brut;
@@ -96,7 +97,7 @@ void BM_rafraichissement_apres_20_historiques(benchmark::State& etat)
         f.open(QIODevice::ReadWrite);
         f.setFileTime(hier, QFileDevice::FileModificationTime);
     }
-    IndexHistoriques index(statistiques.filePath(nom_index_historiques), ecole().dossier.path(), horloge);
+    IndexHistoriques index(statistiques.filePath(nom_index_historiques), horloge);
     creation_liste_eleves(ecole().options, maintenant, {}, &index);
     double brut = 0, rafraichi = 0;
     qint64 octets = 0, historiques = 0;
@@ -112,7 +113,8 @@ void BM_rafraichissement_apres_20_historiques(benchmark::State& etat)
         index.remet_compteurs();
         etat.ResumeTiming();
         const auto debut = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
+        benchmark::DoNotOptimize(
+            creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
         rafraichi += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
         octets += index.octets_lus();
         historiques += index.historiques_lus();

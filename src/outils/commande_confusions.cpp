@@ -27,6 +27,7 @@ struct OptionsConfusions
     int temps_acceptable = 4;
     bool csv = false;
     QString sortie;
+    OptionsIndex index;
     bool aide = false;
 };
 
@@ -94,6 +95,8 @@ bool verifie_dossiers(OptionsConfusions& o, QString& erreur)
         o.classes = existantes;
     if (o.historiques.isEmpty())
         o.historiques = QFileInfo(QDir::cleanPath(o.annee)).path();
+    if (!o.index.verifie(erreur))
+        return false;
     if (o.sortie.isEmpty())
         return true;
     erreur = sortie_refusee(o.sortie, GenreSortie::texte, {{}, {o.historiques}});
@@ -118,11 +121,15 @@ std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& e
             o.choix.masquer_incomplets = true;
             continue;
         }
+        if (a == OptionsIndex::option_sans) {
+            o.index.sans_index = true;
+            continue;
+        }
         const QStringList avec_valeur {QStringLiteral("--annee"), QStringLiteral("--historiques"),
             QStringLiteral("--classe"), QStringLiteral("--dernier-au"),
             QStringLiteral("--premier-a-partir-du"), QStringLiteral("--objectifs"), QStringLiteral("--mode"),
             QStringLiteral("--categories"), QStringLiteral("--tri"), QStringLiteral("--temps-acceptable"),
-            QStringLiteral("-o"), QStringLiteral("--sortie")};
+            QStringLiteral("-o"), QStringLiteral("--sortie"), OptionsIndex::option_dossier};
         if (!avec_valeur.contains(a)) {
             erreur = QStringLiteral("option ou argument inconnu : %1").arg(a);
             return std::nullopt;
@@ -141,6 +148,8 @@ std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& e
                 cible = std::remove_reference_t<decltype(cible)>(n);
             return n >= 0;
         };
+        if (o.index.prend(a, v))
+            continue;
         if (a == QLatin1String("--annee")) {
             o.annee = v;
         } else if (a == QLatin1String("--historiques")) {
@@ -182,37 +191,44 @@ std::optional<OptionsConfusions> lit_options(const QStringList& args, QString& e
 QString aide_confusions()
 {
     return QStringLiteral(
-        "Usage : tabrix-outils confusions --annee DOSSIER [--classe NOM]… [OPTIONS]\n"
-        "\n"
-        "Statistiques par produits des tables de 2 à 9 pour les élèves des classes choisies : une case\n"
-        "par produit (une colonne par premier facteur, une ligne par second facteur), puis les résultats\n"
-        "faux donnés le plus souvent (« confusions »), comme la page « Statistiques produits » de la "
-        "console.\n"
-        "\n"
-        "Options :\n"
-        "  --annee DOSSIER                dossier de l'année scolaire (un sous-dossier par classe)\n"
-        "  --historiques DOSSIER          dossier des historiques (par défaut : le dossier parent de "
-        "l'année)\n"
-        "  --classe NOM                   une classe à compter (répétable ; par défaut : toutes)\n"
-        "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
-        "                                 (par défaut : jusqu'à aujourd'hui)\n"
-        "  --premier-a-partir-du JJ/MM/AAAA\n"
-        "                                 le premier test du premier jour testé à partir de cette date\n"
-        "  --masquer-incomplets           ignore les tests qui n'ont pas tous les produits des objectifs\n"
-        "  --objectifs TABLES             objectifs de ce contrôle (par défaut : tables_classiques)\n"
-        "  --mode M                       pourcentage (par défaut), nombre, temps ou vitesse\n"
-        "  --categories C,…               rapides, lentes, fausses, sans-reponse (par défaut : celles que\n"
-        "                                 la fenêtre coche pour le mode)\n"
-        "  --tri T                        frequence (par défaut), produit ou resultat\n"
-        "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
-        "  --csv                          écrit un tableau CSV (séparateur « ; ») au lieu du texte\n"
-        "  -o, --sortie FICHIER           fichier à écrire (par défaut : la sortie standard)\n"
-        "  -h, --help                     affiche cette aide\n"
-        "\n"
-        "Un élève est un raccourci .lnk du dossier de sa classe ; un élève sans historique lisible ou\n"
-        "sans test compte dans le total comme non testé.\n"
-        "\n"
-        "Code de retour : 0 écrit ; 1 aucun élève ou écriture impossible ; 2 arguments incorrects.\n");
+               "Usage : tabrix-outils confusions --annee DOSSIER [--classe NOM]… [OPTIONS]\n"
+               "\n"
+               "Statistiques par produits des tables de 2 à 9 pour les élèves des classes choisies : une "
+               "case\n"
+               "par produit (une colonne par premier facteur, une ligne par second facteur), puis les "
+               "résultats\n"
+               "faux donnés le plus souvent (« confusions »), comme la page « Statistiques produits » de la "
+               "console.\n"
+               "\n"
+               "Options :\n"
+               "  --annee DOSSIER                dossier de l'année scolaire (un sous-dossier par classe)\n"
+               "  --historiques DOSSIER          dossier des historiques (par défaut : le dossier parent de "
+               "l'année)\n"
+               "  --classe NOM                   une classe à compter (répétable ; par défaut : toutes)\n"
+               "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
+               "                                 (par défaut : jusqu'à aujourd'hui)\n"
+               "  --premier-a-partir-du JJ/MM/AAAA\n"
+               "                                 le premier test du premier jour testé à partir de cette "
+               "date\n"
+               "  --masquer-incomplets           ignore les tests qui n'ont pas tous les produits des "
+               "objectifs\n"
+               "  --objectifs TABLES             objectifs de ce contrôle (par défaut : tables_classiques)\n"
+               "  --mode M                       pourcentage (par défaut), nombre, temps ou vitesse\n"
+               "  --categories C,…               rapides, lentes, fausses, sans-reponse (par défaut : celles "
+               "que\n"
+               "                                 la fenêtre coche pour le mode)\n"
+               "  --tri T                        frequence (par défaut), produit ou resultat\n"
+               "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
+               "  --csv                          écrit un tableau CSV (séparateur « ; ») au lieu du texte\n"
+               "  -o, --sortie FICHIER           fichier à écrire (par défaut : la sortie standard)\n")
+        + OptionsIndex::aide(33)
+        + QStringLiteral(
+            "  -h, --help                     affiche cette aide\n"
+            "\n"
+            "Un élève est un raccourci .lnk du dossier de sa classe ; un élève sans historique lisible ou\n"
+            "sans test compte dans le total comme non testé.\n"
+            "\n"
+            "Code de retour : 0 écrit ; 1 aucun élève ou écriture impossible ; 2 arguments incorrects.\n");
 }
 
 int commande_confusions(
@@ -230,7 +246,8 @@ int commande_confusions(
     QVector<ClasseChoisie> classes;
     for (const QString& c : std::as_const(o.classes))
         classes.append({QDir(o.annee).filePath(c), o.objectifs});
-    const Collecte collecte = collecte_reponses(classes, o.historiques, o.choix);
+    const std::unique_ptr<IndexHistoriques> index = o.index.index(horloge);
+    const Collecte collecte = collecte_reponses(classes, o.historiques, o.choix, index.get());
     for (const QString& chemin : collecte.illisibles)
         erreurs << phrase_historique_illisible(chemin) << ", l'élève est compté sans test.\n";
     if (collecte.nombre_eleves == 0) {

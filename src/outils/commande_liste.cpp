@@ -19,6 +19,7 @@ struct OptionsCommande
     bool csv = false;
     bool date_donnee = false;
     QString fichier;
+    OptionsIndex index;
     bool aide = false;
 };
 
@@ -35,6 +36,8 @@ bool verifie_options(const OptionsCommande& o, QString& erreur)
         erreur = QStringLiteral("l'établissement manque (--etablissement NOM, ou aucun)");
         return false;
     }
+    if (!o.index.verifie(erreur))
+        return false;
     if (o.fichier.isEmpty())
         return true;
     const QString historiques = o.liste.ecole() ? o.liste.dossier_etablissement() : o.liste.dossier_eleves;
@@ -50,13 +53,14 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
     const QStringList avec_valeur {QStringLiteral("--eleves"), QStringLiteral("--etablissement"),
         QStringLiteral("--annee"), QStringLiteral("--dernier-au"), QStringLiteral("--premier-a-partir-du"),
         QStringLiteral("--tri"), QStringLiteral("--objectifs"), QStringLiteral("--temps-acceptable"),
-        QStringLiteral("-o"), QStringLiteral("--sortie")};
-    const QStringList drapeaux {
-        QStringLiteral("--csv"), QStringLiteral("--rapidite"), QStringLiteral("--masquer-incomplets")};
+        QStringLiteral("-o"), QStringLiteral("--sortie"), OptionsIndex::option_dossier};
+    const QStringList drapeaux {QStringLiteral("--csv"), QStringLiteral("--rapidite"),
+        QStringLiteral("--masquer-incomplets"), OptionsIndex::option_sans};
     const std::optional<ArgumentsCommande> lus
         = decoupe_arguments(args, drapeaux, avec_valeur, false, erreur);
     if (!lus)
         return std::nullopt;
+    o.index.sans_index = lus->drapeaux.contains(OptionsIndex::option_sans);
     if (lus->drapeaux.contains(QStringLiteral("--csv")))
         o.csv = true;
     if (lus->drapeaux.contains(QStringLiteral("--rapidite")))
@@ -64,6 +68,8 @@ std::optional<OptionsCommande> lit_options(const QStringList& args, QString& err
     if (lus->drapeaux.contains(QStringLiteral("--masquer-incomplets")))
         o.liste.masquer_incomplets = true;
     for (const auto& [a, v] : lus->options) {
+        if (o.index.prend(a, v))
+            continue;
         if (a == QLatin1String("--eleves")) {
             o.liste.dossier_eleves = v;
         } else if (a == QLatin1String("--etablissement")) {
@@ -132,38 +138,45 @@ QStringList lignes_csv(const ListeEleves& liste)
 QString aide_liste()
 {
     return QStringLiteral(
-        "Usage : tabrix-outils liste --eleves DOSSIER --etablissement NOM|aucun [--annee AAAA-AAAA]\n"
-        "                            [--dernier-au JJ/MM/AAAA | --premier-a-partir-du JJ/MM/AAAA]\n"
-        "                            [--rapidite] [--tri nom|resultat|date] [--csv] [-o FICHIER]\n"
-        "\n"
-        "Construit la liste des élèves du suivi de classes, comme la console de l'enseignant : une ligne\n"
-        "par classe avec sa moyenne, une ligne par élève avec le résultat du test retenu.\n"
-        "\n"
-        "Options :\n"
-        "  --eleves DOSSIER               dossier des élèves (celui qui contient les établissements)\n"
-        "  --etablissement NOM            établissement ; « aucun » : les historiques rangés directement\n"
-        "                                 dans le dossier des élèves\n"
-        "  --annee AAAA-AAAA              année scolaire (par défaut : la plus récente)\n"
-        "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
-        "                                 (par défaut : jusqu'à aujourd'hui)\n"
-        "  --premier-a-partir-du JJ/MM/AAAA\n"
-        "                                 le premier test du premier jour testé à partir de cette date\n"
-        "  --rapidite                     affiche la rapidité (bonnes réponses par minute), pas le score\n"
-        "  --tri nom|resultat|date        ordre des élèves dans chaque classe (resultat par défaut)\n"
-        "  --masquer-incomplets           ne retient que les tests complets des --objectifs\n"
-        "  --objectifs TABLES             tables d'un test complet (tables_classiques par défaut)\n"
-        "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
-        "  --csv                          une ligne par élève pour un tableur : classe, nom, prénom,\n"
-        "                                 date du test, score, rapidité, temps aménagé (+1/3, +1/2,\n"
-        "                                 x2, sans limite ; vide sans aménagement), séparateur « ; »\n"
-        "  -o, --sortie FICHIER           écrit dans ce fichier (Windows-1252, fins de ligne CR LF,\n"
-        "                                 comme liste_eleves.txt) au lieu de la sortie standard\n"
-        "  -h, --help                     affiche cette aide\n"
-        "\n"
-        "Rien d'autre n'est écrit : ni liste_eleves.txt ni la liste des records.\n"
-        "Un historique illisible est compté sans test et nommé sur la sortie d'erreur.\n"
-        "\n"
-        "Code de retour : 0 liste produite ; 1 fichier impossible à écrire ; 2 arguments incorrects.\n");
+               "Usage : tabrix-outils liste --eleves DOSSIER --etablissement NOM|aucun [--annee AAAA-AAAA]\n"
+               "                            [--dernier-au JJ/MM/AAAA | --premier-a-partir-du JJ/MM/AAAA]\n"
+               "                            [--rapidite] [--tri nom|resultat|date] [--csv] [-o FICHIER]\n"
+               "\n"
+               "Construit la liste des élèves du suivi de classes, comme la console de l'enseignant : une "
+               "ligne\n"
+               "par classe avec sa moyenne, une ligne par élève avec le résultat du test retenu.\n"
+               "\n"
+               "Options :\n"
+               "  --eleves DOSSIER               dossier des élèves (celui qui contient les établissements)\n"
+               "  --etablissement NOM            établissement ; « aucun » : les historiques rangés "
+               "directement\n"
+               "                                 dans le dossier des élèves\n"
+               "  --annee AAAA-AAAA              année scolaire (par défaut : la plus récente)\n"
+               "  --dernier-au JJ/MM/AAAA        le premier test du dernier jour testé jusqu'à cette date\n"
+               "                                 (par défaut : jusqu'à aujourd'hui)\n"
+               "  --premier-a-partir-du JJ/MM/AAAA\n"
+               "                                 le premier test du premier jour testé à partir de cette "
+               "date\n"
+               "  --rapidite                     affiche la rapidité (bonnes réponses par minute), pas le "
+               "score\n"
+               "  --tri nom|resultat|date        ordre des élèves dans chaque classe (resultat par défaut)\n"
+               "  --masquer-incomplets           ne retient que les tests complets des --objectifs\n"
+               "  --objectifs TABLES             tables d'un test complet (tables_classiques par défaut)\n"
+               "  --temps-acceptable S           temps de réponse acceptable en secondes (4 par défaut)\n"
+               "  --csv                          une ligne par élève pour un tableur : classe, nom, prénom,\n"
+               "                                 date du test, score, rapidité, temps aménagé (+1/3, +1/2,\n"
+               "                                 x2, sans limite ; vide sans aménagement), séparateur « ; »\n"
+               "  -o, --sortie FICHIER           écrit dans ce fichier (Windows-1252, fins de ligne CR LF,\n"
+               "                                 comme liste_eleves.txt) au lieu de la sortie standard\n")
+        + OptionsIndex::aide(33)
+        + QStringLiteral(
+            "  -h, --help                     affiche cette aide\n"
+            "\n"
+            "Rien d'autre n'est écrit : ni liste_eleves.txt ni la liste des records ; avec\n"
+            "--statistiques, l'index des historiques y est tenu à jour.\n"
+            "Un historique illisible est compté sans test et nommé sur la sortie d'erreur.\n"
+            "\n"
+            "Code de retour : 0 liste produite ; 1 fichier impossible à écrire ; 2 arguments incorrects.\n");
 }
 
 int commande_liste(
@@ -183,7 +196,8 @@ int commande_liste(
         const QStringList annees = annees_proposees(o.liste.dossier_eleves, o.liste.etablissement);
         o.liste.annee = annees.isEmpty() ? QString() : annees.last();
     }
-    const ListeEleves liste = creation_liste_eleves(o.liste, maintenant);
+    const std::unique_ptr<IndexHistoriques> index = o.index.index(horloge);
+    const ListeEleves liste = creation_liste_eleves(o.liste, maintenant, {}, index.get());
     for (const QString& nom : liste.illisibles)
         erreurs << "tabrix-outils liste : " << phrase_historique_illisible(nom) << ", compté sans test.\n";
     erreurs.flush();

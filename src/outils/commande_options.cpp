@@ -1,6 +1,8 @@
 #include "outils/commande_options.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 
 std::optional<QString> valeur_option(
     const QStringList& args, int& i, const QStringList& avec_valeur, QString& erreur)
@@ -85,4 +87,46 @@ std::optional<int> lit_temps_acceptable(const QString& valeur, QString& erreur)
         return std::nullopt;
     }
     return secondes;
+}
+
+const QString OptionsIndex::option_dossier = QStringLiteral("--statistiques");
+const QString OptionsIndex::option_sans = QStringLiteral("--sans-index");
+QString OptionsIndex::aide(int colonne)
+{
+    const auto ligne = [&](const QString& option, const QString& texte) {
+        return (option.isEmpty() ? QString() : QStringLiteral("  ") + option)
+                   .leftJustified(colonne - 1, QLatin1Char(' '))
+            + texte + QLatin1Char('\n');
+    };
+    return ligne(option_dossier + QStringLiteral(" DOSSIER"),
+               QStringLiteral("dossier statistiques de l'école : son index évite de relire"))
+        + ligne({}, QStringLiteral("les historiques inchangés depuis le calcul précédent"))
+        + ligne(option_sans, QStringLiteral("relit tous les historiques, sans lire ni écrire l'index"));
+}
+
+bool OptionsIndex::prend(const QString& option, const QString& valeur)
+{
+    if (option == option_dossier)
+        dossier_statistiques = valeur;
+    else if (option == option_sans)
+        sans_index = true;
+    else
+        return false;
+    return true;
+}
+
+bool OptionsIndex::verifie(QString& erreur) const
+{
+    if (dossier_statistiques.isEmpty() || sans_index || QFileInfo(dossier_statistiques).isDir())
+        return true;
+    erreur = QStringLiteral("le dossier statistiques n'existe pas : %1").arg(dossier_statistiques);
+    return false;
+}
+
+std::unique_ptr<IndexHistoriques> OptionsIndex::index(const Horloge& horloge) const
+{
+    if (dossier_statistiques.isEmpty() || sans_index)
+        return nullptr;
+    return std::make_unique<IndexHistoriques>(
+        QDir(dossier_statistiques).filePath(nom_index_historiques), horloge);
 }

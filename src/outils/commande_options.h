@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/choix_test.h"
+#include "core/horloge.h"
+#include "storage/index_historiques.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <QVector>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -38,3 +41,22 @@ std::optional<int> lit_temps_acceptable(const QString& valeur, QString& erreur);
 int arguments_refuses(QTextStream& erreurs, const QString& commande, const QString& erreur);
 // Writes a command's help; returns the exit code 0.
 int aide_ecrite(QTextStream& sortie, const QString& aide);
+
+// --statistiques DOSSIER and --sans-index, for the commands that read every history of classes: the school
+// index kept in that folder (the console's) spares reading the histories unchanged since the last build.
+struct OptionsIndex
+{
+    QString dossier_statistiques;
+    bool sans_index = false;
+
+    static const QString option_dossier; // "--statistiques"
+    static const QString option_sans; // "--sans-index"
+    // The lines of the commands' help, descriptions from `colonne`.
+    static QString aide(int colonne);
+    // Takes the option if it is one of the two.
+    bool prend(const QString& option, const QString& valeur);
+    // False and the reason (French) for a statistics folder that is not there.
+    bool verifie(QString& erreur) const;
+    // nullptr without a folder, or with --sans-index.
+    std::unique_ptr<IndexHistoriques> index(const Horloge& horloge) const;
+};

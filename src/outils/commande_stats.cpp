@@ -26,6 +26,7 @@ struct OptionsStats
     QString etablissement;
     bool csv = false;
     QString png;
+    OptionsIndex index;
     bool aide = false;
 };
 
@@ -69,6 +70,8 @@ bool complete_options(OptionsStats& o, const QDate& aujourdhui, QString& erreur)
         erreur = QStringLiteral("les niveaux et classes viennent de --niveaux ou de --ini (un des deux)");
         return false;
     }
+    if (!o.index.verifie(erreur))
+        return false;
     if (o.png.isEmpty())
         return true;
     const QStringList lus = o.ini.isEmpty() ? QStringList() : QStringList {o.ini};
@@ -82,14 +85,18 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
     const QStringList avec_valeur {QStringLiteral("--abscisse"), QStringLiteral("--ordonnee"),
         QStringLiteral("--dernier-au"), QStringLiteral("--premier-a-partir-du"), QStringLiteral("--classes"),
         QStringLiteral("--masquer-incomplets"), QStringLiteral("--temps-acceptable"), QStringLiteral("--png"),
-        QStringLiteral("--niveaux"), QStringLiteral("--ini"), QStringLiteral("--annee")};
-    const std::optional<ArgumentsCommande> lus
-        = decoupe_arguments(args, {QStringLiteral("--csv")}, avec_valeur, true, erreur);
+        QStringLiteral("--niveaux"), QStringLiteral("--ini"), QStringLiteral("--annee"),
+        OptionsIndex::option_dossier};
+    const std::optional<ArgumentsCommande> lus = decoupe_arguments(
+        args, {QStringLiteral("--csv"), OptionsIndex::option_sans}, avec_valeur, true, erreur);
     if (!lus)
         return std::nullopt;
+    o.index.sans_index = lus->drapeaux.contains(OptionsIndex::option_sans);
     if (lus->drapeaux.contains(QStringLiteral("--csv")))
         o.csv = true;
     for (const auto& [a, v] : lus->options) {
+        if (o.index.prend(a, v))
+            continue;
         if (a == QLatin1String("--abscisse") || a == QLatin1String("--ordonnee")) {
             const QString cle = cle_axe(v);
             if (cle.isEmpty()) {
@@ -142,39 +149,49 @@ std::optional<OptionsStats> lit_options(const QStringList& args, const QDate& au
 QString aide_stats()
 {
     return QStringLiteral(
-        "Usage : tabrix-outils stats [OPTIONS] (--niveaux VALEUR | --ini Tabrix.ini) DOSSIER_ETABLISSEMENT\n"
-        "\n"
-        "Compare les classes ou les niveaux sur un test, comme la page « Statistiques élèves » de la console "
-        ":\n"
-        "écrit la ligne de données du graphique (champs séparés par des tabulations).\n"
-        "\n"
-        "DOSSIER_ETABLISSEMENT contient les historiques des élèves et un dossier par année scolaire, qui\n"
-        "contient un dossier par classe avec un raccourci (.lnk) par élève.\n"
-        "\n"
-        "Options :\n"
-        "  --abscisse classe|niveau|score|rapidite\n"
-        "                         comparer par classe, par niveau (par défaut), par tranche de score ou de\n"
-        "                         rapidité\n"
-        "  --ordonnee score|rapidite|nombre|pourcentage\n"
-        "                         par classe ou niveau : score ou rapidité moyens (rapidité par défaut) ;\n"
-        "                         par tranche : nombre (par défaut) ou pourcentage d'élèves\n"
-        "  --dernier-au JJ/MM/AAAA          le premier test du dernier jour testé jusqu'à cette date\n"
-        "                                   (par défaut : jusqu'à aujourd'hui)\n"
-        "  --premier-a-partir-du JJ/MM/AAAA le premier test du premier jour testé à partir de cette date\n"
-        "  --classes C1,C2        seulement ces classes (par défaut : toutes)\n"
-        "  --niveaux VALEUR       niveaux et classes, par exemple \"sixième<61,62>cinquième<51>\"\n"
-        "  --ini Tabrix.ini       niveaux et classes lus dans le fichier de configuration pour l'année\n"
-        "  --annee AAAA-AAAA      année scolaire (par défaut : celle de la date du test)\n"
-        "  --masquer-incomplets TABLES\n"
-        "                         ignore les tests qui ne contiennent pas toutes ces tables\n"
-        "                         (par exemple tables_classiques)\n"
-        "  --temps-acceptable S   temps de réponse acceptable en secondes, pour le score (4 par défaut)\n"
-        "  --csv                  écrit les données en CSV (séparateur « ; ») au lieu de la ligne\n"
-        "  --png FICHIER.png      dessine aussi le graphique dans ce fichier\n"
-        "  -h, --help             affiche cette aide\n"
-        "\n"
-        "Un historique illisible compte comme un élève non testé et est signalé.\n"
-        "Code de retour : 0 fait ; 1 l'image n'a pas pu être écrite ; 2 arguments incorrects.\n");
+               "Usage : tabrix-outils stats [OPTIONS] (--niveaux VALEUR | --ini Tabrix.ini) "
+               "DOSSIER_ETABLISSEMENT\n"
+               "\n"
+               "Compare les classes ou les niveaux sur un test, comme la page « Statistiques élèves » de la "
+               "console "
+               ":\n"
+               "écrit la ligne de données du graphique (champs séparés par des tabulations).\n"
+               "\n"
+               "DOSSIER_ETABLISSEMENT contient les historiques des élèves et un dossier par année scolaire, "
+               "qui\n"
+               "contient un dossier par classe avec un raccourci (.lnk) par élève.\n"
+               "\n"
+               "Options :\n"
+               "  --abscisse classe|niveau|score|rapidite\n"
+               "                         comparer par classe, par niveau (par défaut), par tranche de score "
+               "ou de\n"
+               "                         rapidité\n"
+               "  --ordonnee score|rapidite|nombre|pourcentage\n"
+               "                         par classe ou niveau : score ou rapidité moyens (rapidité par "
+               "défaut) ;\n"
+               "                         par tranche : nombre (par défaut) ou pourcentage d'élèves\n"
+               "  --dernier-au JJ/MM/AAAA          le premier test du dernier jour testé jusqu'à cette date\n"
+               "                                   (par défaut : jusqu'à aujourd'hui)\n"
+               "  --premier-a-partir-du JJ/MM/AAAA le premier test du premier jour testé à partir de cette "
+               "date\n"
+               "  --classes C1,C2        seulement ces classes (par défaut : toutes)\n"
+               "  --niveaux VALEUR       niveaux et classes, par exemple \"sixième<61,62>cinquième<51>\"\n"
+               "  --ini Tabrix.ini       niveaux et classes lus dans le fichier de configuration pour "
+               "l'année\n"
+               "  --annee AAAA-AAAA      année scolaire (par défaut : celle de la date du test)\n"
+               "  --masquer-incomplets TABLES\n"
+               "                         ignore les tests qui ne contiennent pas toutes ces tables\n"
+               "                         (par exemple tables_classiques)\n"
+               "  --temps-acceptable S   temps de réponse acceptable en secondes, pour le score (4 par "
+               "défaut)\n"
+               "  --csv                  écrit les données en CSV (séparateur « ; ») au lieu de la ligne\n"
+               "  --png FICHIER.png      dessine aussi le graphique dans ce fichier\n")
+        + OptionsIndex::aide(26)
+        + QStringLiteral(
+            "  -h, --help             affiche cette aide\n"
+            "\n"
+            "Un historique illisible compte comme un élève non testé et est signalé.\n"
+            "Code de retour : 0 fait ; 1 l'image n'a pas pu être écrite ; 2 arguments incorrects.\n");
 }
 
 int commande_stats(const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs,
@@ -217,7 +234,8 @@ int commande_stats(const QStringList& arguments, QTextStream& sortie, QTextStrea
         erreurs << "tabrix-outils stats : le dossier " << o.p.dossier_annee
                 << " n'existe pas : aucun élève.\n";
 
-    const DonneesStats d = genere_donnees(o.p);
+    const std::unique_ptr<IndexHistoriques> index = o.index.index(horloge);
+    const DonneesStats d = genere_donnees(o.p, index.get());
     if (const QString message = message_illisibles(d.illisibles); !message.isEmpty())
         erreurs << message << "\n";
     if (o.csv)

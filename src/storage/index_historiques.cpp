@@ -63,8 +63,7 @@ Morceau morceau_fin(const EtatFichier& etat)
 class Ecrivain
 {
 public:
-    template <class T>
-    void nombre(T v)
+    template <class T> void nombre(T v)
     {
         static_assert(std::is_trivially_copyable_v<T>);
         octets.append(reinterpret_cast<const char*>(&v), sizeof v);
@@ -84,8 +83,7 @@ public:
         : reste(o)
     {
     }
-    template <class T>
-    T nombre()
+    template <class T> T nombre()
     {
         T v {};
         if (reste.size() < qsizetype(sizeof v)) {
@@ -154,7 +152,8 @@ std::optional<std::pair<QString, IndexHistoriques::Entree>> entree_lue(QByteArra
         e.lignes.append({debut, l.bloc().toByteArray()});
     }
     // Whatever is out of the file's bounds is no record of ours.
-    const auto dedans = [&](quint32 debut, quint32 taille) { return qint64(debut) + taille <= e.etat.taille; };
+    const auto dedans
+        = [&](quint32 debut, quint32 taille) { return qint64(debut) + taille <= e.etat.taille; };
     for (const PlaceTest& t : std::as_const(e.tests))
         if (!dedans(t.ligne, t.taille_ligne) || !dedans(t.entete, t.taille_entete))
             return std::nullopt;
@@ -194,21 +193,16 @@ void garde(QVector<IndexHistoriques::LigneGardee>& lignes, quint32 debut, const 
 
 } // namespace
 
-IndexHistoriques::IndexHistoriques(QString fichier, QString racine, const Horloge& horloge)
+IndexHistoriques::IndexHistoriques(QString fichier, const Horloge& horloge)
     : m_fichier(std::move(fichier))
-    , m_racine(std::move(racine))
     , m_horloge(&horloge)
 {
-    while (m_racine.endsWith(QLatin1Char('/')))
-        m_racine.chop(1);
 }
 
 QString IndexHistoriques::cle(const QString& chemin) const
 {
-    if (!m_racine.isEmpty() && chemin.size() > m_racine.size() + 1 && chemin.startsWith(m_racine)
-        && chemin.at(m_racine.size()) == QLatin1Char('/'))
-        return chemin.mid(m_racine.size() + 1);
-    return chemin;
+    const qsizetype nom = chemin.lastIndexOf(QLatin1Char('/'));
+    return nom <= 0 ? chemin : chemin.mid(chemin.lastIndexOf(QLatin1Char('/'), nom - 1) + 1);
 }
 
 void IndexHistoriques::remet_compteurs()
@@ -275,7 +269,8 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& 
         p, demande.choix,
         [&](quint32 debut, quint32 taille) {
             const QByteArray o = f->octets.sliced(debut, taille);
-            if (std::none_of(e.lignes.cbegin(), e.lignes.cend(), [&](const LigneGardee& l) { return l.debut == debut; }))
+            if (std::none_of(e.lignes.cbegin(), e.lignes.cend(),
+                    [&](const LigneGardee& l) { return l.debut == debut; }))
                 garde(e.lignes, debut, o);
             return o;
         },
@@ -300,6 +295,7 @@ void IndexHistoriques::retiens(const QString& chemin, Entree&& entree)
     }
     m_entrees.insert(c, std::move(entree));
     m_a_ecrire.insert(c);
+    m_chemins.insert(c, chemin);
 }
 
 bool IndexHistoriques::applique(QByteArrayView enregistrements, qint64 debut)
@@ -417,11 +413,10 @@ bool IndexHistoriques::enregistre()
 
 bool IndexHistoriques::reecrit()
 {
-    // Histories gone or changed since they were read have nothing left to give.
+    // Histories this machine saw gone or changed have nothing left to give.
     for (auto it = m_entrees.begin(); it != m_entrees.end();) {
-        const QString chemin
-            = m_racine.isEmpty() || it.key().startsWith(QLatin1Char('/')) ? it.key() : m_racine + QLatin1Char('/') + it.key();
-        if (etat_fichier(chemin) == it->etat)
+        const auto chemin = m_chemins.constFind(it.key());
+        if (chemin == m_chemins.cend() || etat_fichier(*chemin) == it->etat)
             ++it;
         else
             it = m_entrees.erase(it);
@@ -468,7 +463,8 @@ QVector<TestLu> lit_tests_choisis(
                     if (appris[size_t(i)])
                         index->retiens(demandes[i].chemin, std::move(*appris[size_t(i)]));
             if (progression)
-                progression(fin, total);
+                for (int i = debut; i < fin; ++i)
+                    progression(i + 1, total);
         });
     if (index)
         index->enregistre();

@@ -30,16 +30,16 @@ struct DemandeTest
     ChoixTest choix;
 };
 
-// Told after each block of histories read.
+// Told after each history read, on the calling thread.
 using ProgressionLecture = std::function<void(int faits, int total)>;
 
 class IndexHistoriques
 {
 public:
-    // An empty index kept in `fichier` ("": kept nowhere). Its keys are the histories' paths below `racine`
-    // (the pupils' folder), so that machines that mount the share at different places share it. The clock
-    // tells when a history was found unchanged.
-    IndexHistoriques(QString fichier, QString racine, const Horloge& horloge);
+    // An empty index kept in `fichier` ("": kept nowhere). A history is known by its folder's name and its
+    // own, so that machines that mount the share at different places, the console and tabrix-outils share
+    // it. The clock tells when a history was found unchanged.
+    IndexHistoriques(QString fichier, const Horloge& horloge);
 
     struct LigneGardee
     {
@@ -83,7 +83,7 @@ private:
     bool reecrit();
 
     QString m_fichier;
-    QString m_racine;
+    QHash<QString, QString> m_chemins; // key → the path this machine read it at
     const Horloge* m_horloge;
     QHash<QString, Entree> m_entrees;
     QSet<QString> m_a_ecrire; // keys changed since the last write
@@ -96,7 +96,7 @@ private:
     mutable std::atomic<int> m_historiques_lus = 0;
 };
 
-// Each history's chosen test, in the order asked, read on every core; through `index` when there is one (it is
-// then brought up to date and written). Whatever the index holds, the result is what the histories give.
+// Each history's chosen test, in the order asked, read on every core; through `index` when there is one (it
+// is then brought up to date and written). Whatever the index holds, the result is what the histories give.
 QVector<TestLu> lit_tests_choisis(const QVector<DemandeTest>& demandes, IndexHistoriques* index,
     const ProgressionLecture& progression = {});

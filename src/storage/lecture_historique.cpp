@@ -184,7 +184,8 @@ bool ligne_complete(const QString& ligne, const QString& objectifs)
     return test_complet(ligne.mid(longueur_prefixe_test), objectifs);
 }
 
-int test_retenu(const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
+int test_retenu(
+    const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
 {
     const int demandee = cle_demandee(choix.date);
     if (demandee < 0)
@@ -215,7 +216,7 @@ int test_retenu(const QVector<PlaceTest>& tests, const ChoixTest& choix, const s
         return -1;
     }
     for (auto it = std::lower_bound(
-             ordre.begin(), ordre.end(), demandee, [](const auto& t, int d) { return t.first < d; });
+             ordre.begin(), ordre.end(), demandee, [](const auto&t, int d) { return t.first < d; });
          it != ordre.end(); ++it)
         if (qualifie(it->second))
             return it->second;

@@ -51,7 +51,8 @@ bool ligne_complete(const QString& ligne, const QString& objectifs);
 
 // Which of `tests` stands for the pupil as `choix` says (see test_choisi), -1 for none. `complet(i)` is asked
 // only when incomplete tests are hidden, nearest candidate first.
-int test_retenu(const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet);
+int test_retenu(
+    const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet);
 
 // The chosen test at `t`, from the texts of its line and of its séance header.
 TestChoisi test_choisi_de(const PlaceTest& t, QString ligne, QString entete);

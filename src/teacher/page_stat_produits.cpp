@@ -69,7 +69,8 @@ Collecte PageStatProduits::collecte() const
                 {QDir(r.dossier_annee).filePath(niveau.classes.at(j - 1)), complets.du_niveau(niveau.nom)});
         }
     }
-    return collecte_reponses(choisies, r.dossier_etablissement, choix());
+    return collecte_reponses(choisies, r.dossier_etablissement, choix(),
+        m_index.pour(r.dossier_statistiques_local, m_session.horloge()));
 }
 
 void PageStatProduits::Button_statsClick()

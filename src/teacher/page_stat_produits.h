@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teacher/regles_index_ecole.h"
+
 #include "teacher/statistiques_collecte.h"
 
 #include <QWidget>
@@ -30,6 +32,7 @@ private:
     ChoixTest choix() const;
 
     Session& m_session;
+    mutable IndexEcole m_index; // a cache of the histories, filled by const reads
     CasesClasses* m_classes = nullptr;
     SelecteurEtablissement* m_selecteurs = nullptr;
     ChoixTestAffiche* m_quel_test = nullptr;

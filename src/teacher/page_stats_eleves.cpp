@@ -166,7 +166,8 @@ ParametresStats PageStatsEleves::parametres() const
 void PageStatsEleves::Button1Click()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DonneesStats d = genere_donnees(parametres());
+    const DonneesStats d = genere_donnees(
+        parametres(), m_index.pour(m_session.reglages().dossier_statistiques_local, m_session.horloge()));
     m_stats_el->montre_donnees(d.texte());
     QApplication::restoreOverrideCursor();
     if (const QString message = message_illisibles(d.illisibles); !message.isEmpty())

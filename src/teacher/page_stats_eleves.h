@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teacher/regles_index_ecole.h"
+
 #include "teacher/regles_progression.h"
 #include "teacher/regles_stats_eleves.h"
 
@@ -39,6 +41,7 @@ private:
     void desactive_nb_el();
 
     Session& m_session;
+    IndexEcole m_index;
     QRadioButton* m_classe = nullptr;
     QRadioButton* m_niveau = nullptr;
     QRadioButton* m_score_x = nullptr;

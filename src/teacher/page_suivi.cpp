@@ -156,14 +156,17 @@ void PageSuivi::creation_liste_eleves()
     progression.setMinimumDuration(500);
     QElapsedTimer depuis;
     depuis.start();
-    m_liste = ::creation_liste_eleves(o, m_session.horloge().date_heure(), [&](int faits, int total) {
-        if (depuis.elapsed() < 50)
-            return;
-        depuis.restart();
-        progression.setMaximum(total);
-        progression.setValue(faits);
-        QCoreApplication::processEvents();
-    });
+    m_liste = ::creation_liste_eleves(
+        o, m_session.horloge().date_heure(),
+        [&](int faits, int total) {
+            if (depuis.elapsed() < 50)
+                return;
+            depuis.restart();
+            progression.setMaximum(total);
+            progression.setValue(faits);
+            QCoreApplication::processEvents();
+        },
+        m_index.pour(m_session.reglages().dossier_statistiques_local, m_session.horloge()));
     progression.reset();
     const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
         m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teacher/regles_index_ecole.h"
+
 #include "teacher/regles_liste_eleves.h"
 
 #include <QWidget>
@@ -53,6 +55,7 @@ private:
     void TreeView1Changing(int index);
 
     Session& m_session;
+    IndexEcole m_index;
     ListeEleves m_liste;
     SelecteurEtablissement* m_selecteur = nullptr;
     ChoixTestAffiche* m_test = nullptr;

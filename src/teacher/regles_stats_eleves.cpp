@@ -171,8 +171,8 @@ DonneesStats genere_donnees(const ParametresStats& p, IndexHistoriques* index)
                 continue;
             for (const QString& raccourci : raccourcis) {
                 eleves.append({i, rang});
-                demandes.append({p.dossier_etablissement + QLatin1Char('/') + raccourci.left(raccourci.size() - 4)
-                        + QStringLiteral(".txt"),
+                demandes.append({p.dossier_etablissement + QLatin1Char('/')
+                        + raccourci.left(raccourci.size() - 4) + QStringLiteral(".txt"),
                     {p.mode, p.date, p.masquer_incomplets, objectifs}});
             }
         }

@@ -18,7 +18,8 @@ Collecte collecte_reponses(const QVector<ClasseChoisie>& classes, const QString&
         ChoixTest choix_classe = choix;
         choix_classe.objectifs = classe.objectifs;
         for (const QString& raccourci : raccourcis)
-            demandes.append({etablissement.filePath(raccourci.chopped(4) + QStringLiteral(".txt")), choix_classe});
+            demandes.append(
+                {etablissement.filePath(raccourci.chopped(4) + QStringLiteral(".txt")), choix_classe});
     }
     const QVector<TestLu> lus = lit_tests_choisis(demandes, index);
     for (int i = 0; i < lus.size(); ++i) {

@@ -13,8 +13,8 @@
 
 namespace {
 
-// A small school, the histories asked with several choices: the dernier test before a date, the premier from a
-// date, and the complete tests of table 7 only.
+// A small school, the histories asked with several choices: the dernier test before a date, the premier from
+// a date, and the complete tests of table 7 only.
 struct Ecole
 {
     QTemporaryDir eleves;
@@ -55,8 +55,8 @@ struct Ecole
     {
         QString enregistrements;
         for (int b = complet ? 1 : 2; b <= 10; ++b)
-            enregistrements += enregistrement_reponse(
-                QStringLiteral("07%1").arg(b, 2, 10, QLatin1Char('0')), 20, 7 * b);
+            enregistrements
+                += enregistrement_reponse(QStringLiteral("07%1").arg(b, 2, 10, QLatin1Char('0')), 20, 7 * b);
         const QStringList lignes {
             ligne_entete_seance(QStringLiteral("Lundi"), date, QStringLiteral("09:00:00"),
                 QStringLiteral("09:20:00"), QStringLiteral("SALLE-2")),
@@ -84,7 +84,9 @@ void remet_date(const QString& chemin, const struct stat& avant)
 
 struct stat etat_de(const QString& chemin)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     ::stat(QFile::encodeName(chemin).constData(), &st);
     return st;
 }
@@ -97,7 +99,7 @@ TEST(IndexHistoriques, memes_resultats_que_sans_index_apres_chaque_changement)
 {
     Ecole ecole;
     ecole.horloge.fixe_date(QDateTime::currentDateTime());
-    IndexHistoriques index(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+    IndexHistoriques index(ecole.fichier_index(), ecole.horloge);
     const auto compare = [&](const char* etape, int relus) {
         index.remet_compteurs();
         const QVector<TestLu> avec = lit_tests_choisis(ecole.demandes(), &index);
@@ -153,7 +155,7 @@ TEST(IndexHistoriques, memes_resultats_que_sans_index_apres_chaque_changement)
     compare("historiques abîmés", -1);
 
     // Another build, as on the next morning or another machine: the file alone brings what was learnt.
-    IndexHistoriques relu(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+    IndexHistoriques relu(ecole.fichier_index(), ecole.horloge);
     const QVector<TestLu> avec = lit_tests_choisis(ecole.demandes(), &relu);
     EXPECT_EQ(resultats(avec), resultats(lit_tests_choisis(ecole.demandes(), nullptr)));
     EXPECT_EQ(relu.historiques_lus(), 2 * 3) << "the folder and the FIFO are looked at again each time";
@@ -166,7 +168,7 @@ TEST(IndexHistoriques, un_index_abime_ou_etranger_est_ignore_puis_refait)
     Ecole ecole;
     const QStringList attendus = resultats(lit_tests_choisis(ecole.demandes(), nullptr));
     {
-        IndexHistoriques index(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+        IndexHistoriques index(ecole.fichier_index(), ecole.horloge);
         lit_tests_choisis(ecole.demandes(), &index);
     }
     QFile f(ecole.fichier_index());
@@ -195,13 +197,13 @@ TEST(IndexHistoriques, un_index_abime_ou_etranger_est_ignore_puis_refait)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(c.octets);
         f.close();
-        IndexHistoriques index(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+        IndexHistoriques index(ecole.fichier_index(), ecole.horloge);
         EXPECT_EQ(resultats(lit_tests_choisis(ecole.demandes(), &index)), attendus) << c.cas;
         if (c.relit_tout) {
             EXPECT_EQ(index.historiques_lus(), 3 * ecole.generee.eleves) << c.cas;
         }
         // Written anew: the next build reads nothing.
-        IndexHistoriques suivant(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+        IndexHistoriques suivant(ecole.fichier_index(), ecole.horloge);
         EXPECT_EQ(resultats(lit_tests_choisis(ecole.demandes(), &suivant)), attendus) << c.cas;
         EXPECT_EQ(suivant.historiques_lus(), 0) << c.cas;
     }
@@ -213,7 +215,7 @@ TEST(IndexHistoriques, un_index_abime_ou_etranger_est_ignore_puis_refait)
             ASSERT_EQ(::mkfifo(QFile::encodeName(ecole.fichier_index()).constData(), 0666), 0);
         else
             ASSERT_TRUE(QDir().mkdir(ecole.fichier_index()));
-        IndexHistoriques index(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+        IndexHistoriques index(ecole.fichier_index(), ecole.horloge);
         EXPECT_EQ(resultats(lit_tests_choisis(ecole.demandes(), &index)), attendus);
         EXPECT_FALSE(index.enregistre());
         EXPECT_EQ(nature_chemin(ecole.fichier_index()), fifo ? NatureChemin::flux : NatureChemin::dossier);
@@ -236,8 +238,8 @@ TEST(IndexHistoriques, deux_postes_a_la_fois)
             x.chemin.replace(ecole.eleves.path(), autre_montage);
         return d;
     };
-    IndexHistoriques a(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
-    IndexHistoriques b(ecole.fichier_index(), autre_montage, ecole.horloge);
+    IndexHistoriques a(ecole.fichier_index(), ecole.horloge);
+    IndexHistoriques b(ecole.fichier_index(), ecole.horloge);
     lit_tests_choisis(ecole.demandes(), &a);
     lit_tests_choisis(vu_par_b(ecole.demandes()), &b);
     EXPECT_EQ(b.historiques_lus(), 0) << "B finds what A learnt, under its own mount";
@@ -250,7 +252,8 @@ TEST(IndexHistoriques, deux_postes_a_la_fois)
         if (est_b)
             d = vu_par_b(d);
         for (int tour = 0; tour < 25; ++tour) {
-            ecole.ajoute_seance(ecole.chemins[eleve], QStringLiteral("0%1/10/2024").arg(1 + tour % 9), tour % 2);
+            ecole.ajoute_seance(
+                ecole.chemins[eleve], QStringLiteral("0%1/10/2024").arg(1 + tour % 9), tour % 2);
             if (resultats(lit_tests_choisis(d, &index)) != resultats(lit_tests_choisis(d, nullptr)))
                 faux = true;
         }
@@ -260,7 +263,7 @@ TEST(IndexHistoriques, deux_postes_a_la_fois)
     ta.join();
     tb.join();
     EXPECT_FALSE(faux);
-    IndexHistoriques c(ecole.fichier_index(), ecole.eleves.path(), ecole.horloge);
+    IndexHistoriques c(ecole.fichier_index(), ecole.horloge);
     EXPECT_EQ(resultats(lit_tests_choisis(ecole.demandes(), &c)),
         resultats(lit_tests_choisis(ecole.demandes(), nullptr)));
     EXPECT_LE(c.historiques_lus(), 3 * 2) << "at most the two last changed";
