@@ -211,23 +211,32 @@ void IndexHistoriques::remet_compteurs()
     m_historiques_lus = 0;
 }
 
-TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& appris) const
+TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& appris) const
 {
     const auto maintenant_s = [this] { return m_horloge->date_heure().toSecsSinceEpoch(); };
     const auto connue = m_entrees.constFind(cle(demande.chemin));
     if (connue != m_entrees.cend() && etat_fichier(demande.chemin) == connue->etat) {
-        Entree e = *connue;
-        bool change = false;
-        bool manque = false;
         // A rewrite within the modification time's tick keeps the state: the last bytes tell it.
-        if (e.verifie_a - e.etat.modifie_ns / 1'000'000'000 <= marge_s) {
+        const bool sure = connue->verifie_a - connue->etat.modifie_ns / 1'000'000'000 > marge_s;
+        if (sure && connue->dernier_choix && connue->dernier_choix->first == demande.choix)
+            return {TestLu::lu, connue->dernier_choix->second};
+        Entree e = *connue;
+        bool a_ecrire = false;
+        bool manque = false;
+        if (!sure) {
             const auto fin = lit_morceaux(demande.chemin, e.etat, {morceau_fin(e.etat)});
             m_octets_lus += fin ? fin->first().size() : 0;
             manque = !fin || empreinte(fin->first()) != e.empreinte_fin;
             const qint64 instant = maintenant_s();
-            change = !manque && instant - e.etat.modifie_ns / 1'000'000'000 > marge_s;
-            if (change)
+            a_ecrire = !manque && instant - e.etat.modifie_ns / 1'000'000'000 > marge_s;
+            if (a_ecrire)
                 e.verifie_a = instant;
+        }
+        if (!manque && e.dernier_choix && e.dernier_choix->first == demande.choix) {
+            const TestChoisi test = e.dernier_choix->second;
+            if (a_ecrire)
+                appris = Appris {std::move(e), true};
+            return {TestLu::lu, test};
         }
         if (!manque) {
             const auto morceau = [&](quint32 debut, quint32 taille) -> std::optional<QByteArray> {
@@ -239,13 +248,13 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& 
                     return std::nullopt;
                 m_octets_lus += taille;
                 garde(e.lignes, debut, lu->first());
-                change = true;
+                a_ecrire = true;
                 return lu->first();
             };
             const TestChoisi test = choisit({e.utf8, e.tests}, demande.choix, morceau, manque);
             if (!manque) {
-                if (change)
-                    appris = std::move(e);
+                e.dernier_choix = {demande.choix, test};
+                appris = Appris {std::move(e), a_ecrire};
                 return {TestLu::lu, test};
             }
         }
@@ -262,7 +271,7 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& 
     }
     m_octets_lus += f->octets.size();
     const PlacesTests p = places_des_tests(f->octets);
-    Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, p.tests, {}};
+    Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, p.tests, {}, {}};
     bool manque = false;
     lu.etat = TestLu::lu;
     lu.test = choisit(
@@ -276,13 +285,16 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Entree>& 
         },
         manque);
     // A history still being written has no state to be known by.
-    if (f->etat.taille >= 0)
-        appris = std::move(e);
+    if (f->etat.taille >= 0) {
+        e.dernier_choix = {demande.choix, lu.test};
+        appris = Appris {std::move(e), true};
+    }
     return lu;
 }
 
-void IndexHistoriques::retiens(const QString& chemin, Entree&& entree)
+void IndexHistoriques::retiens(const QString& chemin, Appris&& appris)
 {
+    Entree& entree = appris.entree;
     const QString c = cle(chemin);
     // Several choices of one history in a build each learnt their own lines: all are kept.
     if (const auto avant = m_entrees.constFind(c); avant != m_entrees.cend() && avant->etat == entree.etat) {
@@ -294,7 +306,8 @@ void IndexHistoriques::retiens(const QString& chemin, Entree&& entree)
                 entree.lignes.append(l);
     }
     m_entrees.insert(c, std::move(entree));
-    m_a_ecrire.insert(c);
+    if (appris.a_ecrire)
+        m_a_ecrire.insert(c);
     m_chemins.insert(c, chemin);
 }
 
@@ -447,10 +460,10 @@ QVector<TestLu> lit_tests_choisis(
 {
     const int total = int(demandes.size());
     QVector<TestLu> lus(total);
-    std::vector<std::optional<IndexHistoriques::Entree>> appris(size_t(index ? total : 0));
+    std::vector<std::optional<IndexHistoriques::Appris>> appris(size_t(index ? total : 0));
     if (index)
         index->charge();
-    // Blocks of 64 so that the progress keeps moving; the index learns between blocks, on this thread.
+    // Blocks of 64 so that the progress keeps moving; the index learns once every history is read.
     en_parallele(
         total, 64,
         [&, sortie = lus.data()](int i) {
@@ -458,14 +471,14 @@ QVector<TestLu> lit_tests_choisis(
             sortie[i] = index ? index->lit(d, appris[size_t(i)]) : lit_test_choisi(d.chemin, d.choix);
         },
         [&](int debut, int fin) {
-            if (index)
-                for (int i = debut; i < fin; ++i)
-                    if (appris[size_t(i)])
-                        index->retiens(demandes[i].chemin, std::move(*appris[size_t(i)]));
             if (progression)
                 for (int i = debut; i < fin; ++i)
                     progression(i + 1, total);
         });
+    if (index)
+        for (int i = 0; i < total; ++i)
+            if (appris[size_t(i)])
+                index->retiens(demandes[i].chemin, std::move(*appris[size_t(i)]));
     if (index)
         index->enregistre();
     return lus;

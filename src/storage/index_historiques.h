@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // The school's index of histories: for each history already read, its state on disk, where its tests stand
 // and the lines last used, so that a build reads in full only the histories that changed since. It is a cache
@@ -57,6 +58,14 @@ public:
         bool utf8 = false;
         QVector<PlaceTest> tests;
         QVector<LigneGardee> lignes; // most recently used first
+        // The last choice made in it and its test, in memory only: a build that asks it again reads nothing.
+        std::optional<std::pair<ChoixTest, TestChoisi>> dernier_choix;
+    };
+    // What a read taught, and whether the file should keep it (the last choice alone is not written).
+    struct Appris
+    {
+        Entree entree;
+        bool a_ecrire = true;
     };
 
     // Brings in what other builds wrote to the file since this one last read or wrote it.
@@ -65,10 +74,10 @@ public:
     bool enregistre();
 
     // A history's chosen test, through the index: one stat when the history is unchanged, and at most its
-    // chosen lines read; the whole history read otherwise. Safe from several threads between two calls to
-    // retiens(); what the index should learn is left in `appris`.
-    TestLu lit(const DemandeTest& demande, std::optional<Entree>& appris) const;
-    void retiens(const QString& chemin, Entree&& entree);
+    // chosen lines read; the whole history read otherwise. Safe from several threads as long as retiens()
+    // is not called meanwhile; what the index should learn is left in `appris`.
+    TestLu lit(const DemandeTest& demande, std::optional<Appris>& appris) const;
+    void retiens(const QString& chemin, Appris&& appris);
 
     // What the last reads cost, for the benchmarks.
     qint64 octets_lus() const { return m_octets_lus; }

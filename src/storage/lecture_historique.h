@@ -26,6 +26,8 @@ struct ChoixTest
     // class level (ObjectifsTestsComplets::de_la_classe / du_niveau).
     bool masquer_incomplets = false;
     QString objectifs; // comma-separated table names
+
+    bool operator==(const ChoixTest&) const = default;
 };
 
 // Where a test stands in its history: what a school index keeps so that the choice needs no reading.
