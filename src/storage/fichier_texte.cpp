@@ -507,6 +507,15 @@ std::optional<FichierLu> lit_fichier_etat(const QString& chemin)
     }
 }
 
+std::optional<FichierLu> lit_fichier_ecrit(const QString& chemin, bool& present)
+{
+    std::optional<FichierLu> lu = lit_fichier_etat(chemin);
+    present = true;
+    if (!lu && (present = fichier_present(chemin)))
+        lu = lit_fichier_etat(chemin);
+    return lu;
+}
+
 std::optional<QVector<QByteArray>> lit_morceaux(
     const QString& chemin, const EtatFichier& attendu, const QVector<Morceau>& morceaux)
 {

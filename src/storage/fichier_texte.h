@@ -57,6 +57,10 @@ struct FichierLu
 };
 std::optional<FichierLu> lit_fichier_etat(const QString& chemin);
 
+// The same for a file the program writes, read at once: only when that fails is a copy set aside by a killed
+// write looked for (and put back, then read). `present`: whether anything stands at the path.
+std::optional<FichierLu> lit_fichier_ecrit(const QString& chemin, bool& present);
+
 // Pieces of a file known by its state: nullopt when the file is no longer in that state or cannot be read.
 struct Morceau
 {

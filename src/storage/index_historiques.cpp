@@ -261,9 +261,10 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& 
     }
 
     TestLu lu;
-    if (!fichier_present(demande.chemin))
+    bool present = false;
+    const std::optional<FichierLu> f = lit_fichier_ecrit(demande.chemin, present);
+    if (!present)
         return lu;
-    const std::optional<FichierLu> f = lit_fichier_etat(demande.chemin);
     ++m_historiques_lus;
     if (!f) {
         lu.etat = TestLu::illisible;

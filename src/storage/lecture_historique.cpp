@@ -246,12 +246,11 @@ TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
 TestLu lit_test_choisi(const QString& chemin, const ChoixTest& choix)
 {
     TestLu t;
-    if (!fichier_present(chemin))
-        return t;
-    const std::optional<QByteArray> octets = lit_fichier(chemin);
-    t.etat = octets ? TestLu::lu : TestLu::illisible;
-    if (octets)
-        t.test = test_choisi(*octets, choix);
+    bool present = false;
+    const std::optional<FichierLu> lu = lit_fichier_ecrit(chemin, present);
+    t.etat = lu ? TestLu::lu : present ? TestLu::illisible : TestLu::absent;
+    if (lu)
+        t.test = test_choisi(lu->octets, choix);
     return t;
 }
 
