@@ -1,8 +1,10 @@
 #include "reports/pdf_document.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -30,12 +32,41 @@ private:
     int m_taille = 0;
 };
 
-// Whole numbers as integers, others with one decimal.
-QByteArray nombre(double v)
+// Whole numbers as integers, others with one decimal, written on the stack.
+class Nombre
 {
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return QByteArray::number(static_cast<qint64>(v));
-    return QByteArray::number(v, 'f', 1);
+public:
+    explicit Nombre(double v)
+    {
+        char* fin = v == std::floor(v) && std::fabs(v) < 1e15
+            ? std::to_chars(m_texte, m_texte + sizeof m_texte, static_cast<qint64>(v)).ptr
+            : std::to_chars(m_texte, m_texte + sizeof m_texte, v, std::chars_format::fixed, 1).ptr;
+        m_taille = int(fin - m_texte);
+    }
+    operator QByteArrayView() const { return {m_texte, m_taille}; }
+
+private:
+    char m_texte[32];
+    int m_taille = 0;
+};
+
+// The colour components 0 to 255 as written, made once: every page sets colours hundreds of times.
+const std::array<QByteArray, 256>& composantes()
+{
+    static const std::array<QByteArray, 256> table = [] {
+        std::array<QByteArray, 256> t;
+        for (int c = 0; c < 256; ++c) {
+            const int millimes = c * 1000 / 255;
+            if (millimes == 0)
+                t[c] = "0";
+            else if (millimes == 1000)
+                t[c] = "1";
+            else
+                t[c] = "0." + QByteArray::number(millimes).rightJustified(3, '0');
+        }
+        return t;
+    }();
+    return table;
 }
 
 } // namespace
@@ -74,43 +105,52 @@ void DocumentPdf::fixe_epaisseur(int epaisseur)
 
 QByteArray DocumentPdf::composante(int c)
 {
-    c = std::clamp(c, 0, 255);
-    const int t = c * 1000 / 255;
-    if (t == 0)
-        return "0";
-    if (t == 1000)
-        return "1";
-    if (t < 10)
-        return "0.00" + entier(t);
-    if (t < 100)
-        return "0.0" + entier(t);
-    return "0." + entier(t);
+    return composantes()[std::clamp(c, 0, 255)];
 }
 
 QByteArray DocumentPdf::chaine_pdf(const QString& texte)
 {
-    // Escaped so that no text can end the string early or break the line structure of the file.
-    const QByteArray brut = vers_cp1252(texte);
     QByteArray sortie;
-    sortie.reserve(brut.size() + 8);
-    for (const char c : brut) {
+    ajoute_chaine_pdf(sortie, texte);
+    return sortie;
+}
+
+void DocumentPdf::ajoute_chaine_pdf(QByteArray& sortie, const QString& texte)
+{
+    // Escaped so that no text can end the string early or break the line structure of the file. Written in
+    // place, two bytes at most per character, then cut to what was written.
+    const qsizetype debut = sortie.size();
+    sortie.resize(debut + 2 * texte.size());
+    char* p = sortie.data() + debut;
+    for (const QChar q : texte) {
+        const char c = static_cast<char>(octet_cp1252(q));
         if (c == '(' || c == ')' || c == '\\') {
-            sortie += '\\';
-            sortie += c;
+            *p++ = '\\';
+            *p++ = c;
         } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            sortie += ' ';
+            *p++ = ' ';
         } else {
-            sortie += c;
+            *p++ = c;
         }
     }
-    return sortie;
+    sortie.truncate(p - sortie.constData());
 }
 
 void DocumentPdf::ligne_objet(std::initializer_list<QByteArrayView> morceaux)
 {
+    // One growth of the object per line, then the pieces copied in place.
+    qsizetype taille = 2;
     for (const QByteArrayView m : morceaux)
-        m_objet.append(m);
-    m_objet.append("\r\n");
+        taille += m.size();
+    const qsizetype debut = m_objet.size();
+    m_objet.resize(debut + taille);
+    char* p = m_objet.data() + debut;
+    for (const QByteArrayView m : morceaux) {
+        std::memcpy(p, m.data(), size_t(m.size()));
+        p += m.size();
+    }
+    p[0] = '\r';
+    p[1] = '\n';
 }
 
 void DocumentPdf::debut_objet(int numero)
@@ -301,20 +341,22 @@ void DocumentPdf::rectangle_plein(double gauche, double haut, double droite, dou
 {
     if (!m_page_ouverte)
         return;
-    ligne_objet({nombre(gauche), " ", nombre(m_hauteur - bas), " ", nombre(droite - gauche), " ",
-        nombre(bas - haut), " re f"});
+    ligne_objet({Nombre(gauche), " ", Nombre(m_hauteur - bas), " ", Nombre(droite - gauche), " ",
+        Nombre(bas - haut), " re f"});
 }
 
 void DocumentPdf::couleur_remplissage(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " rg"});
+        ligne_objet({composantes()[std::clamp(r, 0, 255)], " ", composantes()[std::clamp(g, 0, 255)], " ",
+            composantes()[std::clamp(b, 0, 255)], " rg"});
 }
 
 void DocumentPdf::couleur_trait(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " RG"});
+        ligne_objet({composantes()[std::clamp(r, 0, 255)], " ", composantes()[std::clamp(g, 0, 255)], " ",
+            composantes()[std::clamp(b, 0, 255)], " RG"});
 }
 
 void DocumentPdf::texte(int x, int y, const QString& texte)
@@ -324,6 +366,8 @@ void DocumentPdf::texte(int x, int y, const QString& texte)
     ligne_objet({"BT"});
     ligne_objet({"/F", Chiffres(m_police + 1), " ", Chiffres(m_taille), " Tf"});
     ligne_objet({Chiffres(x), " ", Chiffres(static_cast<qint64>(m_hauteur) - y), " Td"});
-    ligne_objet({"(", chaine_pdf(texte), ") Tj"});
+    m_texte.resize(0);
+    ajoute_chaine_pdf(m_texte, texte);
+    ligne_objet({"(", m_texte, ") Tj"});
     ligne_objet({"ET"});
 }

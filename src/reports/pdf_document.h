@@ -70,6 +70,7 @@ public:
 private:
     // One line of the current object from its pieces, appended in place.
     void ligne_objet(std::initializer_list<QByteArrayView> morceaux);
+    static void ajoute_chaine_pdf(QByteArray& sortie, const QString& texte);
     void debut_objet(int numero);
     void fin_objet();
     void ouvre_page();
@@ -86,6 +87,7 @@ private:
 
     QByteArray m_sortie;
     QByteArray m_objet;
+    QByteArray m_texte; // the string of the text being written, kept between calls
     int m_numero_objet = 0;
     int m_nombre_pages = 0;
     QStringList m_decalages;
