@@ -1,9 +1,9 @@
 // The 1,000-page report of tabrix-outils bilan in process, stage by stage, over the generated school (1,000
 // pupils, 100 séances each), each set against the raw read of the same files in the same run, page cache
 // warm. Run: build/bench/bench_bilan  (counter "x_brut" = time of the stage / time of the raw read)
-#include "support/ecole_de_banc.h"
 #include "core/horloge.h"
 #include "reports/pdf_bilan.h"
+#include "support/ecole_de_banc.h"
 #include "teacher/regles_exports.h"
 
 #include <QTemporaryDir>
@@ -22,11 +22,15 @@ struct Ecole : EcoleDeBanc
         contexte.date = QStringLiteral("15/10/2024");
         bilans = lit();
     }
+    // As the command reads them: on every core, in the order given.
     QVector<DonneesBilan> lit() const
     {
-        QVector<DonneesBilan> b;
+        QVector<EleveExporte> eleves;
         for (const QString& c : chemins)
-            if (BilanEleve e = bilan_eleve(c, c, QStringLiteral("6A"), contexte); e.bilan)
+            eleves.append({c, c, QStringLiteral("6A")});
+        QVector<DonneesBilan> b;
+        for (BilanEleve& e : bilans_eleves(eleves, contexte))
+            if (e.bilan)
                 b << std::move(*e.bilan);
         return b;
     }
@@ -73,8 +77,8 @@ void BM_bilan_mise_en_page(benchmark::State& etat)
     });
 }
 
-// Layout and the PDF bytes of every page, in memory (no file name: EndDoc stops before writing).
-void BM_bilan_pdf_en_memoire(benchmark::State& etat)
+// Layout and the PDF bytes of every page on one core, in memory (no file name: EndDoc stops before writing).
+void BM_bilan_pdf_un_coeur(benchmark::State& etat)
 {
     mesure(etat, [] {
         const QVector<DonneesBilan>& b = ecole().bilans;
@@ -88,6 +92,12 @@ void BM_bilan_pdf_en_memoire(benchmark::State& etat)
         doc.EndDoc();
         benchmark::DoNotOptimize(doc.octets().size());
     });
+}
+
+// The same on every core, as the command draws them (no file name: nothing is written).
+void BM_bilan_pdf_tous_les_coeurs(benchmark::State& etat)
+{
+    mesure(etat, [] { benchmark::DoNotOptimize(ecrit_bilans_pdf(ecole().bilans, {}, horloge).ok); });
 }
 
 // Everything after the reading: layout, bytes, and the file replaced with its sync to disk.
@@ -116,7 +126,8 @@ void BM_bilan_complet(benchmark::State& etat)
 
 BENCHMARK(BM_bilan_lecture)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_bilan_mise_en_page)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_bilan_pdf_en_memoire)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_bilan_pdf_un_coeur)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_bilan_pdf_tous_les_coeurs)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_bilan_ecrit)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_bilan_complet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK_MAIN();

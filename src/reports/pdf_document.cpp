@@ -318,6 +318,17 @@ Ecriture DocumentPdf::EndDoc()
     return ecrit_octets(m_nom_fichier, m_sortie);
 }
 
+QByteArrayView DocumentPdf::flux_page() const
+{
+    return m_page_ouverte ? QByteArrayView(m_objet).sliced(m_debut_flux) : QByteArrayView();
+}
+
+void DocumentPdf::ajoute_au_flux(QByteArrayView flux)
+{
+    if (m_page_ouverte)
+        m_objet.append(flux);
+}
+
 void DocumentPdf::ligne(int x1, int y1, int x2, int y2)
 {
     if (!m_page_ouverte)

@@ -58,6 +58,12 @@ public:
     // (x, y) starts the baseline.
     void texte(int x, int y, const QString& texte);
 
+    // The content drawn on the current page so far, and content drawn elsewhere added to it: the pages of a
+    // long document can be drawn apart on every core (each on a document of the same page size), then added
+    // in order.
+    QByteArrayView flux_page() const;
+    void ajoute_au_flux(QByteArrayView flux);
+
     // --- Results ---
     const QByteArray& octets() const { return m_sortie; } // the whole file once EndDoc has run
     int nombre_pages() const { return m_nombre_pages; }
