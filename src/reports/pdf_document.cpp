@@ -138,13 +138,10 @@ void DocumentPdf::ajoute_chaine_pdf(QByteArray& sortie, const QString& texte)
 
 void DocumentPdf::ligne_objet(std::initializer_list<QByteArrayView> morceaux)
 {
-    // One growth of the object per line, then the pieces copied in place.
     qsizetype taille = 2;
     for (const QByteArrayView m : morceaux)
         taille += m.size();
-    const qsizetype debut = m_objet.size();
-    m_objet.resize(debut + taille);
-    char* p = m_objet.data() + debut;
+    char* p = place_objet(taille);
     for (const QByteArrayView m : morceaux) {
         std::memcpy(p, m.data(), size_t(m.size()));
         p += m.size();
@@ -153,19 +150,29 @@ void DocumentPdf::ligne_objet(std::initializer_list<QByteArrayView> morceaux)
     p[1] = '\n';
 }
 
+char* DocumentPdf::place_objet(qsizetype n)
+{
+    // The buffer only grows, by doubling: a page's content would otherwise grow again from nothing, copy
+    // after copy, and each line would resize it.
+    if (m_taille_objet + n > m_objet.size())
+        m_objet.resize(std::max(2 * m_objet.size(), m_taille_objet + n + 4096));
+    char* p = m_objet.data() + m_taille_objet;
+    m_taille_objet += n;
+    return p;
+}
+
 void DocumentPdf::debut_objet(int numero)
 {
     m_numero_objet = numero;
-    // Emptied, not freed: a page's content would otherwise grow again from nothing, copy after copy.
-    m_objet.resize(0);
+    m_taille_objet = 0;
     ligne_objet({entier(numero) + " 0 obj"});
 }
 
 void DocumentPdf::fin_objet()
 {
     ligne_objet({"endobj"});
-    m_sortie += m_objet;
-    m_objet.resize(0);
+    m_sortie.append(m_objet.constData(), m_taille_objet);
+    m_taille_objet = 0;
     m_decalages << QString::number(m_sortie.size());
 }
 
@@ -177,13 +184,13 @@ void DocumentPdf::ouvre_page()
     debut_objet(numero);
     ligne_objet({"<< /Length " + entier(numero + 1) + " 0 R >>"});
     ligne_objet({"stream"});
-    m_debut_flux = m_objet.size();
+    m_debut_flux = m_taille_objet;
     m_page_ouverte = true;
 }
 
 void DocumentPdf::ferme_page()
 {
-    const int longueur = m_objet.size() - m_debut_flux;
+    const int longueur = int(m_taille_objet - m_debut_flux);
     ligne_objet({"endstream"});
     fin_objet();
     debut_objet(m_numero_objet + 1);
@@ -195,7 +202,7 @@ void DocumentPdf::ferme_page()
 void DocumentPdf::BeginDoc()
 {
     m_sortie.clear();
-    m_objet.clear();
+    m_taille_objet = 0;
     m_numero_objet = 0;
     m_nombre_pages = 0;
     m_decalages.clear();
@@ -318,15 +325,23 @@ Ecriture DocumentPdf::EndDoc()
     return ecrit_octets(m_nom_fichier, m_sortie);
 }
 
+void DocumentPdf::ouvre_page_a_part()
+{
+    m_taille_objet = 0;
+    m_debut_flux = 0;
+    m_page_ouverte = true;
+}
+
 QByteArrayView DocumentPdf::flux_page() const
 {
-    return m_page_ouverte ? QByteArrayView(m_objet).sliced(m_debut_flux) : QByteArrayView();
+    return m_page_ouverte ? QByteArrayView(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux)
+                          : QByteArrayView();
 }
 
 void DocumentPdf::ajoute_au_flux(QByteArrayView flux)
 {
     if (m_page_ouverte)
-        m_objet.append(flux);
+        std::memcpy(place_objet(flux.size()), flux.data(), size_t(flux.size()));
 }
 
 void DocumentPdf::ligne(int x1, int y1, int x2, int y2)

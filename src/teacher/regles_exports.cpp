@@ -119,7 +119,7 @@ Ecriture ecrit_bilans_pdf(const QVector<DonneesBilan>& bilans, const QString& ch
         [&](int i) {
             DocumentPdf feuille(horloge);
             prepare_document_bilans(feuille, {});
-            feuille.NewPage();
+            feuille.ouvre_page_a_part();
             bilan_pdf(feuille, bilans[i]);
             pages[i % bloc] = feuille.flux_page().toByteArray();
         },
