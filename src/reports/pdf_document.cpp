@@ -32,22 +32,27 @@ private:
     int m_taille = 0;
 };
 
-// Whole numbers as integers, others with one decimal, written on the stack.
+// Whole numbers as integers, written on the stack; others with one decimal, rounded as Qt rounds them.
 class Nombre
 {
 public:
     explicit Nombre(double v)
     {
-        char* fin = v == std::floor(v) && std::fabs(v) < 1e15
-            ? std::to_chars(m_texte, m_texte + sizeof m_texte, static_cast<qint64>(v)).ptr
-            : std::to_chars(m_texte, m_texte + sizeof m_texte, v, std::chars_format::fixed, 1).ptr;
-        m_taille = int(fin - m_texte);
+        if (v == std::floor(v) && std::fabs(v) < 1e15)
+            m_taille
+                = int(std::to_chars(m_texte, m_texte + sizeof m_texte, static_cast<qint64>(v)).ptr - m_texte);
+        else
+            m_decimal = QByteArray::number(v, 'f', 1);
     }
-    operator QByteArrayView() const { return {m_texte, m_taille}; }
+    operator QByteArrayView() const
+    {
+        return m_decimal.isNull() ? QByteArrayView(m_texte, m_taille) : QByteArrayView(m_decimal);
+    }
 
 private:
-    char m_texte[32];
+    char m_texte[24];
     int m_taille = 0;
+    QByteArray m_decimal;
 };
 
 // The colour components 0 to 255 as written, made once: every page sets colours hundreds of times.
