@@ -1,6 +1,6 @@
-# What `make install` lays out and what `make paquet` (CPack) puts in the Debian package: the two programs,
-# the menu entry, the icon at the usual sizes, the AppStream metainfo, the French man pages.
-include(GNUInstallDirs)
+# What `make install` lays out and what `make paquet` (CPack) puts in the Debian package: the two programs
+# and the drawing module of tabrix-outils, the menu entry, the icon at the usual sizes, the AppStream
+# metainfo, the French man pages.
 
 set(TABRIX_SITE "https://tabrix.fr" CACHE STRING "Site du projet, où sont publiées les captures de docs/images")
 set(identifiant fr.tabrix.Tabrix)
@@ -42,6 +42,7 @@ add_custom_target(tabrix_paquetage ALL DEPENDS ${compresses} ${pngs_icone})
 configure_file(${paquetage}/${identifiant}.metainfo.xml.in ${genere}/${identifiant}.metainfo.xml @ONLY)
 
 install(TARGETS tabrix tabrix-outils RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tabrix-outils-dessins LIBRARY DESTINATION ${TABRIX_DOSSIER_MODULES})
 install(FILES ${paquetage}/${identifiant}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${genere}/${identifiant}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${genere}/tabrix.1.gz ${genere}/tabrix-outils.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -30,6 +30,9 @@ QStringList produits_des_objectifs(const QString& texte);
 
 // --- Answers and scores ---
 QStringList dernieres_reponses(const QString& enregistrements); // 11-character entries sorted by code
+// The four fields of an entry (factors, tenths, answer), which fill its eleven characters, all digits; false
+// when the entry is malformed.
+bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse);
 int score_produit(const QString& entree, int T);
 int vitesse_reponse(const QString& entree);
 int vitesse_test(const QString& texte); // a test line of the history, or a bare run of records

@@ -19,8 +19,8 @@ QString valeur_3(int v)
     return zeros_devant(qMax(v, 0), 3);
 }
 
-// Answer typed and time field of an entry; false when the entry is malformed.
-// The four fields (factors, tenths, answer) fill the eleven characters, all digits.
+} // namespace
+
 bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse)
 {
     if (entree.size() < 11)
@@ -38,6 +38,8 @@ bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse)
     reponse = d[7] * 1000 + d[8] * 100 + d[9] * 10 + d[10];
     return true;
 }
+
+namespace {
 
 // Score of a right answer given in t tenths of a second.
 int bareme(int t, int T)

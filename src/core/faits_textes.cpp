@@ -1,5 +1,8 @@
 #include "faits.h"
 
+#include <charconv>
+#include <cstdlib>
+
 Bande bande_score(int p)
 {
     if (p < 50)
@@ -50,10 +53,22 @@ QString mot_table(int p)
 
 QString texte_dixiemes(int dixiemes, QChar virgule)
 {
-    QString texte = QString::number(dixiemes / 10);
-    if (dixiemes % 10 != 0)
-        texte += virgule + QString::number(dixiemes % 10);
-    return texte + QLatin1Char('s');
+    // Written in one allocation: a report writes 64 of them a page.
+    char chiffres[16];
+    const int n = int(std::to_chars(chiffres, chiffres + sizeof chiffres, dixiemes / 10).ptr - chiffres);
+    const int reste = dixiemes % 10;
+    QString texte(n + (reste != 0 ? 2 : 0) + (reste < 0 ? 1 : 0) + 1, Qt::Uninitialized);
+    QChar* p = texte.data();
+    for (int i = 0; i < n; ++i)
+        *p++ = QLatin1Char(chiffres[i]);
+    if (reste != 0) {
+        *p++ = virgule;
+        if (reste < 0)
+            *p++ = QLatin1Char('-');
+        *p++ = QLatin1Char(char('0' + std::abs(reste)));
+    }
+    *p = QLatin1Char('s');
+    return texte;
 }
 
 unsigned int couleur_bande(Bande b)

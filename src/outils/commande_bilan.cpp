@@ -147,9 +147,11 @@ int commande_bilan(
     contexte.date = date;
     contexte.temps_acceptable = o.temps_acceptable;
     contexte.etablissement = o.etablissement;
+    QVector<EleveExporte> eleves;
+    for (const QString& chemin : o.historiques)
+        eleves.append({chemin, chemin, o.classe});
     QVector<DonneesBilan> bilans;
-    for (const QString& chemin : o.historiques) {
-        BilanEleve b = bilan_eleve(chemin, chemin, o.classe, contexte);
+    for (BilanEleve& b : bilans_eleves(eleves, contexte)) {
         if (b.bilan)
             bilans.append(std::move(*b.bilan));
         else

@@ -4,11 +4,11 @@
 #include "outils/commande_progression.h"
 #include "outils/commande_stats.h"
 #include "outils/commande_verifie.h"
+#include "outils/dessins.h"
 #include "platform/traduction_qt.h"
-#include "teacher/graphique_progression.h"
-#include "teacher/graphique_stats_eleves.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
@@ -16,15 +16,19 @@
 
 int main(int argc, char** argv)
 {
-    // Drawing a chart needs fonts, hence a GUI application, which never opens a window.
+    // Drawing a chart needs fonts, hence a GUI application from the drawing module; without it the
+    // command still computes and says why its picture is not written.
     bool dessine = false;
     for (int i = 1; i < argc; ++i)
         dessine |= std::strcmp(argv[i], "--png") == 0;
-    if (dessine && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const std::unique_ptr<QCoreApplication> application = dessine
-        ? std::make_unique<QGuiApplication>(argc, argv)
-        : std::make_unique<QCoreApplication>(argc, argv);
+    QString erreur_dessins;
+    const Dessins* dessins = dessine
+        ? charge_dessins(chemins_module_dessins(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(),
+                             QStringLiteral(TABRIX_MODULES_RELATIF)),
+            erreur_dessins)
+        : nullptr;
+    const std::unique_ptr<QCoreApplication> application(
+        dessins ? dessins->application(argc, argv) : new QCoreApplication(argc, argv));
     // Qt's messages that reach the user (a file that cannot be written) in French too.
     installe_traduction_qt(*application);
     QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -55,15 +59,15 @@ int main(int argc, char** argv)
     if (commande == QLatin1String("progression")) {
         const HorlogeSysteme horloge;
         return commande_progression(
-            arguments, sortie, erreurs, horloge, [](const DonneesProgression& d, const QString& chemin) {
-                return enregistre_png(graphique_progression_classes(d), chemin);
+            arguments, sortie, erreurs, horloge, [&](const DonneesProgression& d, const QString& chemin) {
+                return dessins ? dessins->png_progression(d, chemin) : erreur_dessins;
             });
     }
     if (commande == QLatin1String("stats")) {
         const HorlogeSysteme horloge;
         return commande_stats(
-            arguments, sortie, erreurs, horloge, [](const DonneesStats& d, const QString& chemin) {
-                return enregistre_png(graphique_stats_eleves(d), chemin);
+            arguments, sortie, erreurs, horloge, [&](const DonneesStats& d, const QString& chemin) {
+                return dessins ? dessins->png_stats(d, chemin) : erreur_dessins;
             });
     }
     if (commande == QLatin1String("verifie") || commande == QStringLiteral("vérifie")) {

@@ -24,11 +24,15 @@ QString phrase_fausses(int n)
 
 namespace {
 
-bool facteur_classique(const QString& code, int debut)
+bool facteur_classique(QStringView code, int debut)
 {
+    const QStringView f = code.mid(debut, 2);
+    // Two digits, as records write them, are read at once; anything else as a number would be.
+    if (f.size() == 2 && f[0].isDigit() && f[1].isDigit() && f[0].unicode() < 128 && f[1].unicode() < 128)
+        return f[0] == u'0' && f[1] >= u'2' && f[1] <= u'9';
     bool ok = false;
-    const int f = QStringView(code).mid(debut, 2).toInt(&ok);
-    return ok && f >= 2 && f <= 9;
+    const int n = f.toInt(&ok);
+    return ok && n >= 2 && n <= 9;
 }
 
 QString numero_de_ligne(const QString& ligne)
@@ -44,7 +48,7 @@ bool test_classique(const QString& enregistrements)
     if (n == 0)
         return false;
     for (int i = 0; i < n; ++i) {
-        const QString code = enregistrements.mid(12 * i + 1, 4);
+        const QStringView code = QStringView(enregistrements).mid(12 * i + 1, 4);
         if (!facteur_classique(code, 0) || !facteur_classique(code, 2))
             return false;
     }
@@ -65,13 +69,14 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
     if (d.amenagement != Amenagement::aucun)
         c.ligne_amenagement = ligne_amenagement(d.amenagement);
 
-    for (const QString& entree : dernieres_reponses(d.enregistrements)) {
+    const QStringList reponses = dernieres_reponses(d.enregistrements);
+    for (const QString& entree : reponses) {
         // Only the classic products have a cell; anything else in the records is left out of the page.
         if (!facteur_classique(entree, 0) || !facteur_classique(entree, 2))
             continue;
         CaseBilan cas;
-        cas.a = entree.mid(0, 2).toInt();
-        cas.b = entree.mid(2, 2).toInt();
+        cas.a = QStringView(entree).mid(0, 2).toInt();
+        cas.b = QStringView(entree).mid(2, 2).toInt();
         const QString reponse = entree.mid(7, 4);
         const int score = score_produit(entree, T);
         if (reponse == QLatin1String("0000")) {
@@ -82,7 +87,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
             cas.genre = score == 100 ? GenreCase::rapide : score > 0 ? GenreCase::lente : GenreCase::fausse;
             const QString sans_zeros = sans_zeros_devant(reponse);
             cas.reponse = sans_zeros.isEmpty() ? QStringLiteral("0") : sans_zeros;
-            cas.temps = texte_dixiemes(entree.mid(4, 3).toInt(), QLatin1Char(','));
+            cas.temps = texte_dixiemes(QStringView(entree).mid(4, 3).toInt(), QLatin1Char(','));
         }
         switch (cas.genre) {
         case GenreCase::rapide:
@@ -132,7 +137,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
             c.texte_bien_sues += QStringLiteral(", et ") + numero_de_ligne(bien.first()) + QLatin1Char('.');
     }
 
-    const bool vide = dernieres_reponses(d.enregistrements).isEmpty();
+    const bool vide = reponses.isEmpty();
     c.score = vide ? 0 : score_test(d.enregistrements, T);
     c.pourcentage
         = std::max(0, pourcentage_tables(d.enregistrements, QStringLiteral("tables_classiques"), T));

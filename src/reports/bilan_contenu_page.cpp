@@ -36,7 +36,7 @@ public:
         e.famille = famille;
         e.morceaux = std::move(morceaux);
         e.alignement = alignement;
-        m_elements << e;
+        m_elements << std::move(e);
         return m_elements.last();
     }
     void ligne(int x1, int y1, int x2, int y2)
@@ -47,7 +47,7 @@ public:
         e.y1 = y1;
         e.x2 = x2;
         e.y2 = y2;
-        m_elements << e;
+        m_elements << std::move(e);
     }
     void rectangle(int x1, int y1, int x2, int y2, Sorte sorte, TeinteBilan teinte = TeinteBilan::noir)
     {
@@ -58,7 +58,7 @@ public:
         e.x2 = x2;
         e.y2 = y2;
         e.teinte = teinte;
-        m_elements << e;
+        m_elements << std::move(e);
     }
     QVector<ElementBilan> elements() const { return m_elements; }
 

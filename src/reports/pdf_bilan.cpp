@@ -99,9 +99,12 @@ private:
     {
         int hauteur = 0;
         double total = 0;
-        for (const MorceauBilan& m : e.morceaux) {
-            hauteur = std::max(hauteur, taille_pdf(m.taille));
-            total += largeur(m, e.famille);
+        // Measured once: measuring a text walks its characters.
+        m_largeurs.resize(e.morceaux.size());
+        for (qsizetype i = 0; i < e.morceaux.size(); ++i) {
+            hauteur = std::max(hauteur, taille_pdf(e.morceaux[i].taille));
+            m_largeurs[i] = largeur(e.morceaux[i], e.famille);
+            total += m_largeurs[i];
         }
         const int haut = m_my + e.y1;
         const int base = e.ligne_de_base_pdf >= 0 ? m_my + e.ligne_de_base_pdf
@@ -112,9 +115,10 @@ private:
         else if (e.alignement == AlignementBilan::droite)
             x -= total;
 
-        for (const MorceauBilan& m : e.morceaux) {
+        for (qsizetype i = 0; i < e.morceaux.size(); ++i) {
+            const MorceauBilan& m = e.morceaux[i];
             const int taille = taille_pdf(m.taille);
-            const double l = largeur(m, e.famille);
+            const double l = m_largeurs[i];
             const int xi = static_cast<int>(std::lround(x));
             switch (m.sorte) {
             case MorceauBilan::Sorte::texte: {
@@ -162,6 +166,7 @@ private:
     int m_mx;
     int m_my;
     int m_remplissage = 0;
+    QVector<double> m_largeurs; // of the pieces of the text being drawn
 };
 
 } // namespace

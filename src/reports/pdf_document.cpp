@@ -1,8 +1,10 @@
 #include "reports/pdf_document.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -30,12 +32,46 @@ private:
     int m_taille = 0;
 };
 
-// Whole numbers as integers, others with one decimal.
-QByteArray nombre(double v)
+// Whole numbers as integers, written on the stack; others with one decimal, rounded as Qt rounds them.
+class Nombre
 {
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return QByteArray::number(static_cast<qint64>(v));
-    return QByteArray::number(v, 'f', 1);
+public:
+    explicit Nombre(double v)
+    {
+        if (v == std::floor(v) && std::fabs(v) < 1e15)
+            m_taille
+                = int(std::to_chars(m_texte, m_texte + sizeof m_texte, static_cast<qint64>(v)).ptr - m_texte);
+        else
+            m_decimal = QByteArray::number(v, 'f', 1);
+    }
+    operator QByteArrayView() const
+    {
+        return m_decimal.isNull() ? QByteArrayView(m_texte, m_taille) : QByteArrayView(m_decimal);
+    }
+
+private:
+    char m_texte[24];
+    int m_taille = 0;
+    QByteArray m_decimal;
+};
+
+// The colour components 0 to 255 as written, made once: every page sets colours hundreds of times.
+const std::array<QByteArray, 256>& composantes()
+{
+    static const std::array<QByteArray, 256> table = [] {
+        std::array<QByteArray, 256> t;
+        for (int c = 0; c < 256; ++c) {
+            const int millimes = c * 1000 / 255;
+            if (millimes == 0)
+                t[c] = "0";
+            else if (millimes == 1000)
+                t[c] = "1";
+            else
+                t[c] = "0." + QByteArray::number(millimes).rightJustified(3, '0');
+        }
+        return t;
+    }();
+    return table;
 }
 
 } // namespace
@@ -74,58 +110,74 @@ void DocumentPdf::fixe_epaisseur(int epaisseur)
 
 QByteArray DocumentPdf::composante(int c)
 {
-    c = std::clamp(c, 0, 255);
-    const int t = c * 1000 / 255;
-    if (t == 0)
-        return "0";
-    if (t == 1000)
-        return "1";
-    if (t < 10)
-        return "0.00" + entier(t);
-    if (t < 100)
-        return "0.0" + entier(t);
-    return "0." + entier(t);
+    return composantes()[std::clamp(c, 0, 255)];
 }
 
 QByteArray DocumentPdf::chaine_pdf(const QString& texte)
 {
-    // Escaped so that no text can end the string early or break the line structure of the file.
-    const QByteArray brut = vers_cp1252(texte);
     QByteArray sortie;
-    sortie.reserve(brut.size() + 8);
-    for (const char c : brut) {
+    ajoute_chaine_pdf(sortie, texte);
+    return sortie;
+}
+
+void DocumentPdf::ajoute_chaine_pdf(QByteArray& sortie, const QString& texte)
+{
+    // Escaped so that no text can end the string early or break the line structure of the file. Written in
+    // place, two bytes at most per character, then cut to what was written.
+    const qsizetype debut = sortie.size();
+    sortie.resize(debut + 2 * texte.size());
+    char* p = sortie.data() + debut;
+    for (const QChar q : texte) {
+        const char c = static_cast<char>(octet_cp1252(q));
         if (c == '(' || c == ')' || c == '\\') {
-            sortie += '\\';
-            sortie += c;
+            *p++ = '\\';
+            *p++ = c;
         } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            sortie += ' ';
+            *p++ = ' ';
         } else {
-            sortie += c;
+            *p++ = c;
         }
     }
-    return sortie;
+    sortie.truncate(p - sortie.constData());
 }
 
 void DocumentPdf::ligne_objet(std::initializer_list<QByteArrayView> morceaux)
 {
+    qsizetype taille = 2;
     for (const QByteArrayView m : morceaux)
-        m_objet.append(m);
-    m_objet.append("\r\n");
+        taille += m.size();
+    char* p = place_objet(taille);
+    for (const QByteArrayView m : morceaux) {
+        std::memcpy(p, m.data(), size_t(m.size()));
+        p += m.size();
+    }
+    p[0] = '\r';
+    p[1] = '\n';
+}
+
+char* DocumentPdf::place_objet(qsizetype n)
+{
+    // The buffer only grows, by doubling: a page's content would otherwise grow again from nothing, copy
+    // after copy, and each line would resize it.
+    if (m_taille_objet + n > m_objet.size())
+        m_objet.resize(std::max(2 * m_objet.size(), m_taille_objet + n + 4096));
+    char* p = m_objet.data() + m_taille_objet;
+    m_taille_objet += n;
+    return p;
 }
 
 void DocumentPdf::debut_objet(int numero)
 {
     m_numero_objet = numero;
-    // Emptied, not freed: a page's content would otherwise grow again from nothing, copy after copy.
-    m_objet.resize(0);
+    m_taille_objet = 0;
     ligne_objet({entier(numero) + " 0 obj"});
 }
 
 void DocumentPdf::fin_objet()
 {
     ligne_objet({"endobj"});
-    m_sortie += m_objet;
-    m_objet.resize(0);
+    m_sortie.append(m_objet.constData(), m_taille_objet);
+    m_taille_objet = 0;
     m_decalages << QString::number(m_sortie.size());
 }
 
@@ -137,13 +189,13 @@ void DocumentPdf::ouvre_page()
     debut_objet(numero);
     ligne_objet({"<< /Length " + entier(numero + 1) + " 0 R >>"});
     ligne_objet({"stream"});
-    m_debut_flux = m_objet.size();
+    m_debut_flux = m_taille_objet;
     m_page_ouverte = true;
 }
 
 void DocumentPdf::ferme_page()
 {
-    const int longueur = m_objet.size() - m_debut_flux;
+    const int longueur = int(m_taille_objet - m_debut_flux);
     ligne_objet({"endstream"});
     fin_objet();
     debut_objet(m_numero_objet + 1);
@@ -155,7 +207,7 @@ void DocumentPdf::ferme_page()
 void DocumentPdf::BeginDoc()
 {
     m_sortie.clear();
-    m_objet.clear();
+    m_taille_objet = 0;
     m_numero_objet = 0;
     m_nombre_pages = 0;
     m_decalages.clear();
@@ -278,6 +330,25 @@ Ecriture DocumentPdf::EndDoc()
     return ecrit_octets(m_nom_fichier, m_sortie);
 }
 
+void DocumentPdf::ouvre_page_a_part()
+{
+    m_taille_objet = 0;
+    m_debut_flux = 0;
+    m_page_ouverte = true;
+}
+
+QByteArrayView DocumentPdf::flux_page() const
+{
+    return m_page_ouverte ? QByteArrayView(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux)
+                          : QByteArrayView();
+}
+
+void DocumentPdf::ajoute_au_flux(QByteArrayView flux)
+{
+    if (m_page_ouverte)
+        std::memcpy(place_objet(flux.size()), flux.data(), size_t(flux.size()));
+}
+
 void DocumentPdf::ligne(int x1, int y1, int x2, int y2)
 {
     if (!m_page_ouverte)
@@ -301,20 +372,22 @@ void DocumentPdf::rectangle_plein(double gauche, double haut, double droite, dou
 {
     if (!m_page_ouverte)
         return;
-    ligne_objet({nombre(gauche), " ", nombre(m_hauteur - bas), " ", nombre(droite - gauche), " ",
-        nombre(bas - haut), " re f"});
+    ligne_objet({Nombre(gauche), " ", Nombre(m_hauteur - bas), " ", Nombre(droite - gauche), " ",
+        Nombre(bas - haut), " re f"});
 }
 
 void DocumentPdf::couleur_remplissage(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " rg"});
+        ligne_objet({composantes()[std::clamp(r, 0, 255)], " ", composantes()[std::clamp(g, 0, 255)], " ",
+            composantes()[std::clamp(b, 0, 255)], " rg"});
 }
 
 void DocumentPdf::couleur_trait(int r, int g, int b)
 {
     if (m_page_ouverte)
-        ligne_objet({composante(r), " ", composante(g), " ", composante(b), " RG"});
+        ligne_objet({composantes()[std::clamp(r, 0, 255)], " ", composantes()[std::clamp(g, 0, 255)], " ",
+            composantes()[std::clamp(b, 0, 255)], " RG"});
 }
 
 void DocumentPdf::texte(int x, int y, const QString& texte)
@@ -324,6 +397,8 @@ void DocumentPdf::texte(int x, int y, const QString& texte)
     ligne_objet({"BT"});
     ligne_objet({"/F", Chiffres(m_police + 1), " ", Chiffres(m_taille), " Tf"});
     ligne_objet({Chiffres(x), " ", Chiffres(static_cast<qint64>(m_hauteur) - y), " Td"});
-    ligne_objet({"(", chaine_pdf(texte), ") Tj"});
+    m_texte.resize(0);
+    ajoute_chaine_pdf(m_texte, texte);
+    ligne_objet({"(", m_texte, ") Tj"});
     ligne_objet({"ET"});
 }

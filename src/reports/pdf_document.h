@@ -58,6 +58,13 @@ public:
     // (x, y) starts the baseline.
     void texte(int x, int y, const QString& texte);
 
+    // The content drawn on the current page so far, and content drawn elsewhere added to it: the pages of a
+    // long document can be drawn apart on every core, each on a document of the same page size whose page is
+    // opened apart (no document is begun, only flux_page() is read from it), then added in order.
+    void ouvre_page_a_part();
+    QByteArrayView flux_page() const;
+    void ajoute_au_flux(QByteArrayView flux);
+
     // --- Results ---
     const QByteArray& octets() const { return m_sortie; } // the whole file once EndDoc has run
     int nombre_pages() const { return m_nombre_pages; }
@@ -70,6 +77,8 @@ public:
 private:
     // One line of the current object from its pieces, appended in place.
     void ligne_objet(std::initializer_list<QByteArrayView> morceaux);
+    static void ajoute_chaine_pdf(QByteArray& sortie, const QString& texte);
+    char* place_objet(qsizetype n); // n more bytes at the end of the current object, to be written
     void debut_objet(int numero);
     void fin_objet();
     void ouvre_page();
@@ -85,7 +94,9 @@ private:
     int m_epaisseur = 1;
 
     QByteArray m_sortie;
-    QByteArray m_objet;
+    QByteArray m_objet; // its first m_taille_objet bytes are the object being composed
+    qsizetype m_taille_objet = 0;
+    QByteArray m_texte; // the string of the text being written, kept between calls
     int m_numero_objet = 0;
     int m_nombre_pages = 0;
     QStringList m_decalages;

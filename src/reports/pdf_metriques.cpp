@@ -116,14 +116,14 @@ bool courier(int police)
 
 double largeur_texte_pdf(int police, double taille, const QString& texte)
 {
-    const QByteArray octets = vers_cp1252(texte);
+    if (courier(police))
+        return 600.0 * texte.size() * taille / 1000.0;
+    const auto& table = largeurs[rangee(police)];
     long total = 0;
-    for (const char c : octets) {
-        const int o = static_cast<unsigned char>(c);
-        if (courier(police))
-            total += 600;
-        else if (o >= 32)
-            total += largeurs[rangee(police)][o - 32];
+    for (const QChar c : texte) {
+        const int o = octet_cp1252(c);
+        if (o >= 32)
+            total += table[o - 32];
     }
     return total * taille / 1000.0;
 }

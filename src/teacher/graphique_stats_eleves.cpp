@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrinter>
 
 QFont police_graphique(int points, bool gras, bool italique)
 {
@@ -72,19 +71,6 @@ QImage graphique_stats_eleves(const DonneesStats& d)
     p.setFont(titre);
     p.drawText(QRect(0, 12, g.largeur, mtitre.height()), Qt::AlignHCenter | Qt::AlignTop, d.titre);
     return image;
-}
-
-bool imprime_graphique(QPrinter& imprimante, const QImage& image)
-{
-    QPainter p;
-    if (!p.begin(&imprimante))
-        return false;
-    const QRect page = p.viewport();
-    const double echelle = std::min({double(page.width()) / image.width(),
-        double(page.height()) / image.height(), 2.0 * imprimante.resolution() / 96});
-    const QSize taille(int(image.width() * echelle), int(image.height() * echelle));
-    p.drawImage(QRect(QPoint((page.width() - taille.width()) / 2, 0), taille), image);
-    return p.end();
 }
 
 QString enregistre_png(const QImage& image, const QString& chemin)

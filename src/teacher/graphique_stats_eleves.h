@@ -5,8 +5,6 @@
 #include <QFont>
 #include <QImage>
 
-class QPrinter;
-
 // The teacher charts' font: Arial or what stands for it.
 QFont police_graphique(int points, bool gras = false, bool italique = false);
 // A white picture of the screen's resolution, so that the fonts measure as they will be drawn on it.
@@ -18,6 +16,3 @@ QImage graphique_stats_eleves(const DonneesStats& d);
 
 // Replaces the file with the picture as PNG; "" when written, else why not (French).
 QString enregistre_png(const QImage& image, const QString& chemin);
-
-// The picture across the page's width (never enlarged past twice its size), at the top of the page.
-bool imprime_graphique(QPrinter& imprimante, const QImage& image);

@@ -56,11 +56,21 @@ struct BilanEleve
 BilanEleve bilan_eleve(
     const QString& chemin, const QString& nom, const QString& classe, const ContexteExport& contexte);
 
+// A pupil whose report is asked for: his history, the name that begins his messages, his class.
+struct EleveExporte
+{
+    QString chemin;
+    QString nom;
+    QString classe;
+};
+// Their reports, or why none, in the order given; the histories are read on every core.
+QVector<BilanEleve> bilans_eleves(const QVector<EleveExporte>& eleves, const ContexteExport& contexte);
+
 // A pupil's report, or every pupil's of the class in alphabetical order without regard to case. Pupils
 // without a qualifying classic test, or whose history is missing or unreadable, are left out.
 BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& contexte);
 
-// The reports in one PDF, one page each; the file is replaced whole or left as it was.
+// The reports in one PDF, one page each, drawn on every core; the file is replaced whole or left as it was.
 Ecriture ecrit_bilans_pdf(const QVector<DonneesBilan>& bilans, const QString& chemin, const Horloge& horloge);
 
 // The message telling which pupils were left out, or "" when none was.

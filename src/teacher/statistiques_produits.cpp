@@ -201,14 +201,18 @@ Calcul calcule(const QStringList& reponses, int N, ModeAffichage mode, const Cat
     QHash<QString, int> compte;
     for (const QString& enregistrements : reponses) {
         for (const QString& entree : dernieres_reponses(enregistrements)) {
-            const QStringView e(entree);
-            bool ok_a, ok_b, ok_t, ok_r;
-            const int a = e.left(2).toInt(&ok_a);
-            const int b = e.mid(2, 2).toInt(&ok_b);
-            const int t = e.mid(4, 3).toInt(&ok_t);
-            const int reponse = e.mid(7, 4).toInt(&ok_r);
-            if (!ok_a || !ok_b || !ok_t || !ok_r)
-                continue;
+            int a, b, t, reponse;
+            // Entries are digits as the test writes them; anything else is read field by field as numbers.
+            if (!lit_entree(entree, a, b, t, reponse)) {
+                const QStringView e(entree);
+                bool ok_a, ok_b, ok_t, ok_r;
+                a = e.left(2).toInt(&ok_a);
+                b = e.mid(2, 2).toInt(&ok_b);
+                t = e.mid(4, 3).toInt(&ok_t);
+                reponse = e.mid(7, 4).toInt(&ok_r);
+                if (!ok_a || !ok_b || !ok_t || !ok_r)
+                    continue;
+            }
             const Categorie cat = categorie_reponse(score_produit(entree, T), reponse);
             if (a >= 2 && a <= 9 && b >= 2 && b <= 9) {
                 CelluleProduit& c = calcul.cellules[(a - 2) * 8 + (b - 2)];

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +25,20 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte)
     b->setObjectName(QLatin1String(nom));
     b->setAccessibleName(texte);
     return b;
+}
+
+// The picture across the page's width (never enlarged past twice its size), at the top of the page.
+bool imprime_graphique(QPrinter& imprimante, const QImage& image)
+{
+    QPainter p;
+    if (!p.begin(&imprimante))
+        return false;
+    const QRect page = p.viewport();
+    const double echelle = std::min({double(page.width()) / image.width(),
+        double(page.height()) / image.height(), 2.0 * imprimante.resolution() / 96});
+    const QSize taille(int(image.width() * echelle), int(image.height() * echelle));
+    p.drawImage(QRect(QPoint((page.width() - taille.width()) / 2, 0), taille), image);
+    return p.end();
 }
 
 } // namespace

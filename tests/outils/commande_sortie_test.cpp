@@ -108,12 +108,19 @@ protected:
 TEST_F(
     SortiesOutils, aucune_commande_n_ecrit_sur_ce_qu_elle_lit_ni_sur_un_fichier_de_l_ecole_d_une_autre_sorte)
 {
+    // Other names of the history: a symbolic link and a hard link, out of the histories' folder.
+    ASSERT_TRUE(QFile::link(historique(), chemin(QStringLiteral("lien.pdf"))));
+    ASSERT_EQ(::link(QFile::encodeName(historique()).constData(),
+                  QFile::encodeName(chemin(QStringLiteral("dur.png"))).constData()),
+        0);
     const struct
     {
         QString fichier;
         QStringList permis; // the commands whose own output kind this is
     } cibles[] = {
         {historique(), {}},
+        {chemin(QStringLiteral("lien.pdf")), {}},
+        {chemin(QStringLiteral("dur.png")), {}},
         {etablissement() + QStringLiteral("/Nouveau_Rapport.txt"), {}},
         {chemin(QStringLiteral("autre/Durand_Paul.txt")), {}},
         {chemin(QStringLiteral("Tabrix.ini")), {}},

@@ -1,10 +1,14 @@
 #include "outils/commande_stats.h"
+#include "outils/dessins.h"
 #include "storage/fichier_ini.h"
 #include "storage/historique_exemples.h"
 #include "teacher/ecole_stats.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,6 +98,65 @@ TEST_F(CommandeStats, programme_dessine_le_graphique_en_png)
     QFile f(png);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.read(4), QByteArray("\x89PNG"));
+}
+
+// The drawing module missing, unreadable or foreign: the figures are still given, the picture is refused
+// with why, and no file is left.
+TEST_F(CommandeStats, programme_sans_module_de_dessin_donne_le_texte_et_dit_pourquoi_pas_d_image)
+{
+    const QString seul = ecole.m_dossier.chemin(QStringLiteral("seul"));
+    ASSERT_TRUE(QDir().mkpath(seul));
+    const QString programme = seul + QStringLiteral("/tabrix-outils");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PROGRAMME_OUTILS), programme));
+    const QString module = seul + QLatin1Char('/') + QLatin1String(fichier_module_dessins);
+    const auto texte = [&] {
+        QFile f(module);
+        return f.open(QIODevice::WriteOnly) && f.write("ELF?") == 4;
+    };
+    const struct
+    {
+        const char* cas;
+        std::function<bool()> prepare;
+        const char* attendu;
+    } cas[] = {
+        {"absent", [] { return true; }, "module de dessin est introuvable"},
+        {"texte", texte, "n'a pas pu être chargé"},
+        {"dossier", [&] { return QFile::remove(module) && QDir().mkpath(module); }, "n'a pas pu être chargé"},
+        {"sans entrée",
+            [&] {
+                return QDir(module).removeRecursively()
+                    && QFile::copy(QStringLiteral(PROGRAMME_OUTILS), module);
+            },
+            "n'a pas pu être chargé"},
+    };
+    const QString png = ecole.m_dossier.chemin(QStringLiteral("sans_module.png"));
+    for (const auto& c : cas) {
+        ASSERT_TRUE(c.prepare()) << c.cas;
+        QProcess p;
+        p.start(programme,
+            {QStringLiteral("stats"), QStringLiteral("--niveaux"), QStringLiteral("sixième<61>"),
+                QStringLiteral("--png"), png, ecole.dossier_etablissement()});
+        ASSERT_TRUE(p.waitForFinished(30000)) << c.cas;
+        EXPECT_EQ(p.exitCode(), 1) << c.cas;
+        EXPECT_TRUE(p.readAllStandardOutput().startsWith("Rapidité (nb br/mn) par niveau\t")) << c.cas;
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QString::fromUtf8(c.attendu)))
+            << c.cas;
+        EXPECT_FALSE(QFileInfo::exists(png)) << c.cas;
+    }
+}
+
+TEST(ModuleDessins, cherche_a_cote_du_programme_puis_dans_le_dossier_installe)
+{
+    EXPECT_EQ(chemins_module_dessins(QStringLiteral("/usr/bin"), QStringLiteral("../lib/tabrix")),
+        (QStringList {QStringLiteral("/usr/bin/tabrix-outils-dessins.so"),
+            QStringLiteral("/usr/lib/tabrix/tabrix-outils-dessins.so")}));
+    QString erreur;
+    const Dessins* dessins = charge_dessins(
+        chemins_module_dessins(QFileInfo(QStringLiteral(PROGRAMME_OUTILS)).path(), QStringLiteral("absent")),
+        erreur);
+    ASSERT_NE(dessins, nullptr) << erreur.toStdString();
+    EXPECT_NE(dessins->png_stats, nullptr);
+    EXPECT_NE(dessins->png_progression, nullptr);
 }
 
 } // namespace

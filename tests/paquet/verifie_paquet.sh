@@ -43,6 +43,15 @@ commande=$(sed -n 's/^Exec=//p' "$entree")
 # No display at all: a program that started its application before answering would abort here.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$racine/dest/usr/bin/tabrix" --version | grep -qx "Tabrix [0-9.]*" \
     || { echo "tabrix --version ne répond pas"; exit 1; }
+# tabrix-outils starts with QtCore alone and draws through its module, found from where it is installed.
+outils="$racine/dest/usr/bin/tabrix-outils"
+if readelf -d "$outils" | grep -q 'NEEDED.*libQt6\(Gui\|Widgets\)'; then
+    echo "tabrix-outils charge une bibliothèque graphique dès son démarrage"; exit 1
+fi
+mkdir "$racine/ecole"
+env -u DISPLAY -u WAYLAND_DISPLAY "$outils" progression --png "$racine/ecole/progression.png" "$racine/ecole" \
+    > /dev/null 2>&1 || { echo "tabrix-outils installé ne dessine pas"; exit 1; }
+file "$racine/ecole/progression.png" | grep -q 'PNG image' || { echo "tabrix-outils n'a pas écrit de PNG"; exit 1; }
 appstreamcli validate --no-net --explain "$racine/dest/usr/share/metainfo/fr.tabrix.Tabrix.metainfo.xml"
 
 (cd "$build" && cpack -G DEB -B "$racine/paquet" > "$racine/cpack.log" 2>&1) || { cat "$racine/cpack.log"; exit 1; }

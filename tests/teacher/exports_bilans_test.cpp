@@ -1,10 +1,14 @@
 #include "core/horloge.h"
 #include "reports/outils_pdf.h"
+#include "reports/pdf_bilan.h"
 #include "storage/config_perso.h"
 #include "storage/historique_exemples.h"
+#include "storage/lecture_historique.h"
 #include "teacher/ecole_stats.h"
 #include "teacher/regles_exports.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -101,6 +105,50 @@ TEST_F(ExportsBilans, document_impossible_a_ecrire_ne_laisse_rien)
     EXPECT_FALSE(e.erreur.isEmpty());
     EXPECT_TRUE(QDir(impossible).isEmpty());
     EXPECT_TRUE(QDir(ecole.m_dossier.chemin()).entryList({QStringLiteral("*.pdf*")}, QDir::Files).isEmpty());
+}
+
+// More pupils than two blocks of pages drawn together, some without a report: reports, reasons and
+// pages keep the class's order, and the document is the one drawn page after page on one core.
+TEST_F(ExportsBilans, grande_classe_lue_et_dessinee_sur_tous_les_coeurs_dans_l_ordre)
+{
+    QStringList attendus, ignores_attendus;
+    for (int i = 0; i < 150; ++i) {
+        const QString base = QStringLiteral("Eleve%1_X").arg(i, 3, 10, QLatin1Char('0'));
+        if (i % 7 == 3) {
+            ecole.ajoute(QStringLiteral("61"), base, {});
+            ignores_attendus << base + QStringLiteral(" : pas d'historique");
+        } else if (i % 11 == 5) {
+            ecole.ajoute(QStringLiteral("61"), base, historique_test(10));
+            // A folder where the history should be: there, but unreadable.
+            const QString historique
+                = ecole.dossier_etablissement() + QLatin1Char('/') + base + QStringLiteral(".txt");
+            ASSERT_TRUE(QFile::remove(historique) && QDir().mkpath(historique));
+            ignores_attendus << phrase_historique_illisible(base);
+        } else {
+            ecole.ajoute(QStringLiteral("61"), base, historique_test(1 + i % 64));
+            attendus << base.left(8).toUpper();
+        }
+    }
+    const BilansExportes b
+        = bilans(classe(QStringLiteral("61")), QStringLiteral("\t61"), QStringLiteral("Total"));
+    QStringList noms;
+    for (const DonneesBilan& d : b.bilans)
+        noms << d.nom.toUpper();
+    EXPECT_EQ(noms, attendus);
+    EXPECT_EQ(b.ignores, ignores_attendus);
+
+    DocumentPdf un_coeur(horloge);
+    prepare_document_bilans(un_coeur, {});
+    for (const DonneesBilan& d : b.bilans) {
+        un_coeur.NewPage();
+        bilan_pdf(un_coeur, d);
+    }
+    un_coeur.EndDoc();
+    const QString pdf = ecole.m_dossier.chemin(QStringLiteral("Classe de 61.pdf"));
+    ASSERT_TRUE(ecrit_bilans_pdf(b.bilans, pdf, horloge));
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll() == un_coeur.octets());
 }
 
 } // namespace
