@@ -2,49 +2,48 @@
 
 #include <algorithm>
 #include <atomic>
-#include <memory>
+#include <barrier>
 #include <thread>
 #include <vector>
 
-// Runs travail(i) for every i in [0, n) on every core, and apres(debut, fin) on the calling thread for each
-// block of `bloc` indices once all of them are done, blocks in order: the place for progress and for what
-// only the calling thread may touch. The other threads go on with later indices meanwhile, so apres reads
-// only what the done block's travail wrote. travail(i) must touch only what belongs to its i. The threads are
-// started once for all blocks: on a loaded machine each start costs more than a block of light work.
+// Runs travail(i) for every i in [0, n) on every core, `bloc` indices at a time, then apres(debut, fin) on
+// the calling thread once each block is done, blocks in order, while no travail runs: the place for progress
+// and for whatever is not thread-safe. travail(i) must touch only what belongs to its i. The threads are
+// started once and meet between blocks: on a loaded machine a thread start costs more than a light block.
 template <class Travail, class Apres>
 void en_parallele(int n, int bloc, const Travail& travail, const Apres& apres)
 {
     if (n <= 0)
         return;
     bloc = std::max(1, bloc);
-    const int blocs = (n + bloc - 1) / bloc;
-    const auto restants = std::make_unique<std::atomic<int>[]>(size_t(blocs));
-    for (int b = 0; b < blocs; ++b)
-        restants[b].store(std::min(bloc, n - b * bloc), std::memory_order_relaxed);
+    const int fils = int(std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()), unsigned(n)));
     std::atomic<int> suivant = 0;
-    const auto un_de_plus = [&] {
-        const int i = suivant.fetch_add(1, std::memory_order_relaxed);
-        if (i >= n)
-            return false;
-        travail(i);
-        restants[i / bloc].fetch_sub(1, std::memory_order_release);
-        return true;
+    int fin = 0;
+    bool termine = false;
+    std::barrier rendez_vous(fils);
+    const auto travaille = [&] {
+        for (int i = suivant++; i < fin; i = suivant++)
+            travail(i);
     };
-    int rendus = 0;
-    const auto rend_les_blocs_finis = [&] {
-        for (; rendus < blocs && restants[rendus].load(std::memory_order_acquire) == 0; ++rendus)
-            apres(rendus * bloc, std::min(n, (rendus + 1) * bloc));
-    };
-    {
-        const int fils
-            = int(std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()), unsigned(n)));
-        std::vector<std::jthread> aides;
-        for (int f = 1; f < fils; ++f)
-            aides.emplace_back([&] {
-                while (un_de_plus()) { }
-            });
-        while (un_de_plus())
-            rend_les_blocs_finis();
+    std::vector<std::jthread> aides;
+    for (int f = 1; f < fils; ++f)
+        aides.emplace_back([&] {
+            for (;;) {
+                rendez_vous.arrive_and_wait(); // a block is ready, or the end
+                if (termine)
+                    return;
+                travaille();
+                rendez_vous.arrive_and_wait(); // the block is done
+            }
+        });
+    for (int debut = 0; debut < n; debut += bloc) {
+        suivant = debut;
+        fin = std::min(n, debut + bloc);
+        rendez_vous.arrive_and_wait();
+        travaille();
+        rendez_vous.arrive_and_wait();
+        apres(debut, fin);
     }
-    rend_les_blocs_finis();
+    termine = true;
+    rendez_vous.arrive_and_wait();
 }

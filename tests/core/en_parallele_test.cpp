@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-// Each index done exactly once, before the block that holds it is handed back; blocks handed back in order,
-// whole, on the calling thread; nothing at all for no work.
+// Each index done exactly once, before the block that holds it is handed back and none of a later block;
+// blocks handed back in order, whole, on the calling thread; nothing at all for no work.
 TEST(EnParallele, chaque_indice_une_fois_et_les_blocs_dans_l_ordre)
 {
     for (const auto& [n, bloc] : {std::pair {0, 64}, std::pair {1, 64}, std::pair {64, 64},
@@ -20,6 +20,9 @@ TEST(EnParallele, chaque_indice_une_fois_et_les_blocs_dans_l_ordre)
                 EXPECT_EQ(std::this_thread::get_id(), appelant);
                 for (int i = debut; i < fin; ++i)
                     EXPECT_EQ(faits[size_t(i)].load(), 1) << i;
+                // Nothing of a later block has begun: apres may reuse what a block wrote.
+                for (int i = fin; i < n; ++i)
+                    EXPECT_EQ(faits[size_t(i)].load(), 0) << i;
                 blocs.emplace_back(debut, fin);
             });
         int attendu = 0;
