@@ -1,0 +1,157 @@
+// "Créer liste élèves" of the console's follow-up page on the school of the benchmarks (1,000 pupils,
+// 40 classes, 85 MB), offscreen: from the click to the list painted, then each part of it on its own (the
+// build of the list, its two files, the records reloaded, the tree filled, the tree painted).
+// Run: build/bench/bench_console_suivi   ("clic_ms" = click to list shown; "x_liste" = that / the build
+// alone)
+#include "seance/session.h"
+#include "storage/configuration.h"
+#include "storage/fichier_ini.h"
+#include "storage/records.h"
+#include "support/ecole_generee.h"
+#include "support/environnement_test.h"
+#include "support/gui/repondeur.h"
+#include "support/messagerie_enregistreuse.h"
+#include "support/plateforme_factice.h"
+#include "teacher/arbre_eleves.h"
+#include "teacher/enregistrement_liste_eleves.h"
+#include "teacher/page_suivi.h"
+#include "teacher/tprofesseur.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+template <typename F> double secondes(F&& f)
+{
+    const auto debut = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+}
+
+// A home installation whose pupils' folder holds the school of the benchmarks, its console open on the
+// follow-up page (which has built the list once on opening).
+struct Poste
+{
+    QTemporaryDir dossier;
+    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
+    PlateformeFactice plateforme;
+    MessagerieEnregistreuse messagerie;
+    RepondeurBoites boites;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TProfesseur> console;
+    PageSuivi* suivi = nullptr;
+
+    Poste()
+    {
+        FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
+        ini.change_chemin(QDir(dossier.path()).filePath(QStringLiteral("Tabrix.ini")));
+        if (!ini.enregistre() || !EcoleGeneree::de_banc().ecrit(dossier.filePath(QStringLiteral("Eleves"))))
+            std::abort();
+        session = std::make_unique<Session>(dossier.path(), horloge, messagerie, plateforme);
+        session->initialise_session();
+        console = std::make_unique<TProfesseur>(*session);
+        console->resize(1024, 700);
+        console->show();
+        QCoreApplication::processEvents();
+        suivi = console->suivi();
+    }
+};
+
+// Made once, and gone before the application.
+std::unique_ptr<Poste> le_poste;
+
+Poste& poste()
+{
+    if (!le_poste)
+        le_poste = std::make_unique<Poste>();
+    return *le_poste;
+}
+
+// The list painted: the events the click left (layout, update requests) handled.
+void montre()
+{
+    QCoreApplication::processEvents();
+    poste().suivi->arbre()->viewport()->repaint();
+}
+
+void BM_clic_creer_liste(benchmark::State& etat)
+{
+    auto* bouton = poste().suivi->findChild<QPushButton*>(QStringLiteral("Button3"));
+    double clic = 0, liste = 0;
+    for (auto _ : etat) {
+        clic += secondes([&] {
+            bouton->click();
+            montre();
+        });
+        liste += secondes([&] {
+            benchmark::DoNotOptimize(
+                creation_liste_eleves(poste().suivi->options(), poste().horloge.date_heure()).lignes.size());
+        });
+    }
+    const double n = double(etat.iterations());
+    etat.counters["clic_ms"] = 1000 * clic / n;
+    etat.counters["liste_ms"] = 1000 * liste / n;
+    etat.counters["x_liste"] = clic / liste;
+    etat.SetLabel(QStringLiteral("%1 lignes").arg(poste().suivi->liste().lignes.size()).toStdString());
+}
+
+void BM_enregistre_liste_eleves(benchmark::State& etat)
+{
+    const Reglages& r = poste().session->reglages();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(enregistre_liste_eleves(
+            poste().suivi->liste(), true, r.dossier_statistiques_local, chemins_records(r))
+                                     .liste.ok);
+}
+
+void BM_recharge_records(benchmark::State& etat)
+{
+    for (auto _ : etat)
+        poste().session->recharge_records();
+}
+
+void BM_arbre_charge(benchmark::State& etat)
+{
+    const ListeEleves& l = poste().suivi->liste();
+    for (auto _ : etat) {
+        poste().suivi->arbre()->charge(l.lignes, l.chemins);
+        benchmark::DoNotOptimize(poste().suivi->arbre()->largeur_ligne_du_haut());
+    }
+}
+
+void BM_arbre_montre(benchmark::State& etat)
+{
+    const ListeEleves& l = poste().suivi->liste();
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        poste().suivi->arbre()->charge(l.lignes, l.chemins);
+        etat.ResumeTiming();
+        montre();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_clic_creer_liste)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_enregistre_liste_eleves)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_recharge_records)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_arbre_charge)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_arbre_montre)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnvironnementTest environnement;
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    le_poste.reset();
+    return 0;
+}
