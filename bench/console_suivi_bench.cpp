@@ -3,26 +3,20 @@
 // build of the list, its two files, the records reloaded, the tree filled, the tree painted).
 // Run: build/bench/bench_console_suivi   ("clic_ms" = click to list shown; "x_liste" = that / the build
 // alone)
-#include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
 #include "storage/records.h"
 #include "support/ecole_generee.h"
 #include "support/environnement_test.h"
-#include "support/gui/repondeur.h"
-#include "support/messagerie_enregistreuse.h"
-#include "support/plateforme_factice.h"
+#include "support/gui/poste_console.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/enregistrement_liste_eleves.h"
 #include "teacher/page_suivi.h"
-#include "teacher/tprofesseur.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <memory>
 
 namespace {
 
@@ -35,29 +29,18 @@ template <typename F> double secondes(F&& f)
 
 // A home installation whose pupils' folder holds the school of the benchmarks, its console open on the
 // follow-up page (which has built the list once on opening).
-struct Poste
+struct Poste : PosteConsole
 {
-    QTemporaryDir dossier;
-    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
-    PlateformeFactice plateforme;
-    MessagerieEnregistreuse messagerie;
-    RepondeurBoites boites;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TProfesseur> console;
     PageSuivi* suivi = nullptr;
 
     Poste()
     {
         FichierIni ini = FichierIni::depuis_texte(depuis_cp1252(configuration_par_defaut()));
-        ini.change_chemin(QDir(dossier.path()).filePath(QStringLiteral("Tabrix.ini")));
-        if (!ini.enregistre() || !EcoleGeneree::de_banc().ecrit(dossier.filePath(QStringLiteral("Eleves"))))
+        ini.change_chemin(dossier.chemin(QStringLiteral("Tabrix.ini")));
+        if (!ini.enregistre() || !EcoleGeneree::de_banc().ecrit(dossier.chemin(QStringLiteral("Eleves"))))
             std::abort();
-        session = std::make_unique<Session>(dossier.path(), horloge, messagerie, plateforme);
-        session->initialise_session();
-        console = std::make_unique<TProfesseur>(*session);
-        console->resize(1024, 700);
-        console->show();
-        QCoreApplication::processEvents();
+        demarre_session();
+        ouvre_console();
         suivi = console->suivi();
     }
 };

@@ -4,8 +4,7 @@
 // Run: build/bench/bench_lecture_lointaine   (TABRIX_ATTENTE_US=1000 by default: the wait per open or read)
 // Where FUSE cannot be had (no /dev/fuse, libfuse3-dev absent at build time) only the local disk is measured.
 #include "core/en_parallele.h"
-#include "support/ecole_de_banc.h"
-#include "teacher/regles_liste_eleves.h"
+#include "ecole_suivi_banc.h"
 
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -23,18 +22,7 @@ namespace {
 
 const QDateTime maintenant(QDate(2024, 12, 7), QTime(10, 15, 0));
 
-struct Ecole : EcoleDeBanc
-{
-    OptionsListeEleves options;
-
-    Ecole()
-    {
-        options.dossier_eleves = dossier.path();
-        options.etablissement = generee.etablissement;
-        options.annee = generee.annee;
-        options.date = QStringLiteral("15/10/2024");
-    }
-};
+using Ecole = EcoleSuiviDeBanc;
 
 Ecole& ecole()
 {

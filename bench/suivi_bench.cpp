@@ -1,8 +1,7 @@
 // The class follow-up list over a generated school (1,000 pupils, 40 classes, 100 séances of a 64-product
 // test each), set against the raw read of the same files, page cache warm. Run: build/bench_suivi  (counter
 // "x_brut" = time of the build / time of the raw read)
-#include "support/ecole_de_banc.h"
-#include "teacher/regles_liste_eleves.h"
+#include "ecole_suivi_banc.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,18 +11,7 @@
 
 namespace {
 
-struct Ecole : EcoleDeBanc
-{
-    OptionsListeEleves options;
-
-    Ecole()
-    {
-        options.dossier_eleves = dossier.path();
-        options.etablissement = generee.etablissement;
-        options.annee = generee.annee;
-        options.date = QStringLiteral("15/10/2024");
-    }
-};
+using Ecole = EcoleSuiviDeBanc;
 
 Ecole& ecole()
 {
