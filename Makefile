@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PAQUETS = cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
           fonts-dejavu-core poppler-utils qpdf \
-          librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian \
+          librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian libfuse3-dev \
           qt6-translations-l10n xvfb openbox x11-utils xdotool
 
 .PHONY: run test build configure paquets paquet bench clean

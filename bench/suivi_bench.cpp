@@ -2,9 +2,8 @@
 // test each), set against the raw read of the same files, page cache warm. Run: build/bench_suivi  (counter
 // "x_brut" = time of the build / time of the raw read)
 #include "core/horloge.h"
+#include "ecole_suivi_banc.h"
 #include "storage/index_historiques.h"
-#include "support/ecole_de_banc.h"
-#include "teacher/regles_liste_eleves.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,18 +12,7 @@
 
 namespace {
 
-struct Ecole : EcoleDeBanc
-{
-    OptionsListeEleves options;
-
-    Ecole()
-    {
-        options.dossier_eleves = dossier.path();
-        options.etablissement = generee.etablissement;
-        options.annee = generee.annee;
-        options.date = QStringLiteral("15/10/2024");
-    }
-};
+using Ecole = EcoleSuiviDeBanc;
 
 Ecole& ecole()
 {
@@ -87,8 +75,7 @@ void BM_creation_liste_eleves_index_vide(benchmark::State& etat)
 // "Rafraîchir liste" every quarter of an hour while pupils work: 20 histories got a séance since the last
 // build, the others were last written yesterday. The index is the console's, kept in memory between builds.
 // `calcul` is what is timed: the whole list, or the reading of the histories alone.
-template <class Calcul>
-void mesure_rafraichissement(benchmark::State& etat, const Calcul& calcul)
+template <class Calcul> void mesure_rafraichissement(benchmark::State& etat, const Calcul& calcul)
 {
     ecole();
     QTemporaryDir statistiques;
@@ -131,7 +118,8 @@ void mesure_rafraichissement(benchmark::State& etat, const Calcul& calcul)
 void BM_rafraichissement_liste_apres_20_historiques(benchmark::State& etat)
 {
     mesure_rafraichissement(etat, [](IndexHistoriques& index) {
-        benchmark::DoNotOptimize(creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
+        benchmark::DoNotOptimize(
+            creation_liste_eleves(ecole().options, maintenant, {}, &index).lignes.size());
     });
 }
 

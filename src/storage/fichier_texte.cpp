@@ -646,7 +646,7 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     return ecrit_par_fichier_nomme(chemin, octets);
 }
 
-Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes)
+QByteArray octets_lignes(const QStringList& lignes)
 {
     qsizetype taille = 0;
     for (const QString& l : lignes)
@@ -659,5 +659,10 @@ Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes)
         *p++ = '\r';
         *p++ = '\n';
     }
-    return ecrit_octets(chemin, octets);
+    return octets;
+}
+
+Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes)
+{
+    return ecrit_octets(chemin, octets_lignes(lignes));
 }

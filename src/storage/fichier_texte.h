@@ -97,5 +97,6 @@ struct Ecriture
 // device or a FIFO (/dev/null, a pipe) is written to directly, never replaced; a FIFO that nobody reads is
 // refused; a block device or a socket is refused.
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets);
-// Lines joined and ended by CR LF, in Windows-1252.
+// Lines joined and ended by CR LF, in Windows-1252: the bytes ecrit_lignes writes.
+QByteArray octets_lignes(const QStringList& lignes);
 Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes);

@@ -32,6 +32,10 @@ void ArbreEleves::charge(const QStringList& lignes, const QStringList& chemins)
     m_lignes = lignes;
     m_chemins = chemins;
     m_noeuds.clear();
+    m_noeuds.reserve(lignes.size());
+    // The nodes are hung together away from the widget, then handed to it at once: one insertion into the
+    // model instead of one per line.
+    QList<QTreeWidgetItem*> hauts;
     // The last node of each depth: a line hangs under the last shallower one.
     QVector<QTreeWidgetItem*> derniers;
     for (int i = 0; i < lignes.size(); ++i) {
@@ -41,14 +45,19 @@ void ArbreEleves::charge(const QStringList& lignes, const QStringList& chemins)
         QTreeWidgetItem* parent = nullptr;
         for (int k = int(derniers.size()) - 1; k >= 0 && !parent; --k)
             parent = derniers[k];
-        auto* n = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        auto* n = new QTreeWidgetItem;
         n->setText(0, lignes[i].mid(p));
         n->setData(0, Qt::UserRole, i);
+        if (parent)
+            parent->addChild(n);
+        else
+            hauts << n;
         m_noeuds << n;
         while (derniers.size() < p)
             derniers << nullptr;
         derniers << n;
     }
+    addTopLevelItems(hauts);
 }
 
 int ArbreEleves::largeur_ligne_du_haut() const

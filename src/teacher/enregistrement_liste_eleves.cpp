@@ -17,9 +17,13 @@ Ecriture dossier_pret(const QString& dossier)
 
 Ecriture ecrit_records(const QString& chemin, const QStringList& records, int attente_verrou_ms)
 {
+    // A refresh that changes no record leaves the file as it is: no lock, no sync to disk.
+    const QByteArray octets = octets_lignes(records);
+    if (lit_fichier(chemin) == octets)
+        return {};
     // Other machines update this file after each test: write it under the same lock as they do.
     const VerrouFichier verrou(chemin, attente_verrou_ms);
-    return ecrit_lignes(chemin, records);
+    return ecrit_octets(chemin, octets);
 }
 
 } // namespace

@@ -168,10 +168,6 @@ void PageSuivi::creation_liste_eleves()
         },
         m_index.pour(m_session.reglages().dossier_statistiques_local, m_session.horloge()));
     progression.reset();
-    const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
-        m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));
-    // "Voir les records" shows the list this build has just written.
-    m_session.recharge_records();
     m_arbre->charge(m_liste.lignes, m_liste.chemins);
     // The top line shows whole, the tree taking at most 45 % of the width; the pupil's charts shrink to the
     // rest.
@@ -188,6 +184,12 @@ void PageSuivi::creation_liste_eleves()
         b->show();
     m_creer->setText(QStringLiteral("Rafraîchir liste"));
     m_creer->setAccessibleName(m_creer->text());
+    // The list is painted before its files are written: on a busy disk their syncs take longer than the tree.
+    m_arbre->viewport()->repaint();
+    const EnregistrementListe e = enregistre_liste_eleves(m_liste, o.ecole(),
+        m_session.reglages().dossier_statistiques_local, chemins_records(m_session.reglages()));
+    // "Voir les records" shows the list this build has just written.
+    m_session.recharge_records();
     m_creer->setEnabled(true);
     QApplication::restoreOverrideCursor();
 

@@ -111,24 +111,25 @@ Ecriture ecrit_bilans_pdf(const QVector<DonneesBilan>& bilans, const QString& ch
 {
     DocumentPdf document(horloge);
     prepare_document_bilans(document, chemin);
-    // Each page drawn apart on every core, then added in order; a block at a time bounds the memory.
-    constexpr int bloc = 64;
-    QVector<QByteArray> pages(bloc);
+    // Each page drawn apart on every core, then added in order and let go.
+    QVector<QByteArray> pages(bilans.size());
     en_parallele(
-        int(bilans.size()), bloc,
-        [&](int i) {
+        int(bilans.size()), 64,
+        [&, sortie = pages.data()](int i) {
             DocumentPdf feuille(horloge);
             prepare_document_bilans(feuille, {});
             feuille.ouvre_page_a_part();
             bilan_pdf(feuille, bilans[i]);
-            pages[i % bloc] = feuille.flux_page().toByteArray();
+            sortie[i] = feuille.flux_page().toByteArray();
         },
-        [&](int debut, int fin) {
+        [&, faites = pages.data()](int debut, int fin) {
             for (int i = debut; i < fin; ++i) {
                 document.NewPage();
-                document.ajoute_au_flux(pages[i % bloc]);
+                document.ajoute_au_flux(faites[i]);
+                faites[i] = QByteArray();
             }
-        });
+        },
+        fils_de_calcul());
     return document.EndDoc();
 }
 

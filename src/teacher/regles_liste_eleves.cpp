@@ -339,7 +339,7 @@ ListeEleves creation_liste_eleves(const OptionsListeEleves& options, const QDate
             sortie[i] = resultat_du_test(lus[i].test, options);
             sortie[i].illisible = lus[i].etat == TestLu::illisible;
         },
-        [](int, int) {});
+        [](int, int) {}, fils_de_calcul());
     QHash<QString, QSet<QString>> fichiers_perso;
     for (int i = 0; i < total; ++i)
         resultats[i].amenagement = amenagement_de(demandes[i].chemin, fichiers_perso);

@@ -12,6 +12,7 @@ tabrix_test(tests_historique
         ${CMAKE_CURRENT_LIST_DIR}/historique_pannes_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/fusion_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/records_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/verrou_fichier_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/dossiers_test.cpp
     LIENS tabrix_stockage)
 target_compile_definitions(tests_historique PRIVATE AIDE_HISTORIQUE="$<TARGET_FILE:aide_historique>")

@@ -2,10 +2,7 @@
 #include "seance/session.h"
 #include "storage/configuration.h"
 #include "storage/fichier_ini.h"
-#include "support/dossier_test.h"
-#include "support/gui/repondeur.h"
-#include "support/messagerie_enregistreuse.h"
-#include "support/plateforme_factice.h"
+#include "support/gui/poste_console.h"
 #include "teacher/aide_console.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/ecole_suivi.h"
@@ -29,23 +26,20 @@ namespace {
 
 // The console over the class follow-up's small school, its levels "sixième" (61, 62) and "cinquième" (63,
 // 64); the save and print dialogs answer into the test's folder.
-class ConsoleStats : public ::testing::Test
+class ConsoleStats : public ::testing::Test, protected PosteConsole
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(ecole_suivi::poste_avec_ecole(dossier.chemin()));
         complete_poste();
-        session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
-        session->initialise_session();
+        demarre_session();
         Reglages& r = session->reglages();
         r.niveaux = {{QStringLiteral("sixième"), {QStringLiteral("61"), QStringLiteral("62")}},
             {QStringLiteral("cinquième"), {QStringLiteral("63"), QStringLiteral("64")}}};
         r.dossier_etablissement = dossier.chemin(QStringLiteral("Eleves/") + ecole_suivi::etablissement);
         r.dossier_annee = r.dossier_etablissement + QLatin1Char('/') + ecole_suivi::annee;
-        console = std::make_unique<TProfesseur>(*session);
-        console->show();
-        QCoreApplication::processEvents();
+        ouvre_console();
         page = console->page_stats_eleves();
         boites::installe_repondeur_fichiers({[this](const boites::DemandeFichier& d) {
                                                  demandes.append(d);
@@ -69,13 +63,6 @@ protected:
         return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
     }
 
-    DossierTest dossier;
-    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
-    PlateformeFactice plateforme;
-    MessagerieEnregistreuse messagerie;
-    RepondeurBoites boites;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TProfesseur> console;
     PageStatsEleves* page = nullptr;
     QList<boites::DemandeFichier> demandes;
 };

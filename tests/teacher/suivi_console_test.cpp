@@ -1,10 +1,7 @@
 #include "seance/session.h"
 #include "storage/config_perso.h"
 #include "storage/configuration.h"
-#include "support/dossier_test.h"
-#include "support/gui/repondeur.h"
-#include "support/messagerie_enregistreuse.h"
-#include "support/plateforme_factice.h"
+#include "support/gui/poste_console.h"
 #include "teacher/aide_console.h"
 #include "teacher/arbre_eleves.h"
 #include "teacher/ecole_suivi.h"
@@ -28,18 +25,14 @@
 namespace {
 
 // A home installation whose pupils' folder holds the small school; the console opens on it.
-class ConsoleSuivi : public ::testing::Test
+class ConsoleSuivi : public ::testing::Test, protected PosteConsole
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(ecole_suivi::poste_avec_ecole(dossier.chemin()));
-        session = std::make_unique<Session>(dossier.chemin(), horloge, messagerie, plateforme);
-        session->initialise_session();
-        console = std::make_unique<TProfesseur>(*session);
-        console->show();
-        // The list is built once the console is on screen.
-        QCoreApplication::processEvents();
+        demarre_session();
+        ouvre_console();
         suivi = console->suivi();
     }
     void TearDown() override { boites::installe_repondeur_fichiers({}); }
@@ -56,13 +49,6 @@ protected:
     void choisit(int i) const { suivi->arbre()->setCurrentItem(suivi->arbre()->noeud(i)); }
     QString liste_eleves() const { return dossier.chemin(QStringLiteral("stats/liste_eleves.txt")); }
 
-    DossierTest dossier;
-    HorlogeManuelle horloge {QDateTime(QDate(2024, 12, 7), QTime(10, 15, 0))};
-    PlateformeFactice plateforme;
-    MessagerieEnregistreuse messagerie;
-    RepondeurBoites boites;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TProfesseur> console;
     PageSuivi* suivi = nullptr;
 };
 

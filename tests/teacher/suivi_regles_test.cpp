@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 inline void PrintTo(const QString& texte, std::ostream* flux)
 {
@@ -137,6 +138,37 @@ TEST_F(
     EXPECT_TRUE(e.liste);
     EXPECT_EQ(lit_lignes(e.chemin_liste), seuls.lignes);
     EXPECT_EQ(lit_lignes(records.local), ecole.records);
+}
+
+// A refresh that changes no record leaves the records file as it was (other machines keep their copy in
+// their page cache, and nothing waits on the disk); one that changes a record replaces it.
+TEST_F(ListeSuivi, un_rafraichissement_sans_record_change_ne_reecrit_pas_les_records)
+{
+    const QString stats = dossier.chemin(QStringLiteral("stats"));
+    const CheminsRecords records {QString(), stats + QStringLiteral("/liste_records.txt")};
+    const auto inode = [](const QString& chemin) {
+        struct stat st
+        {
+        };
+        return ::stat(QFile::encodeName(chemin).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    ListeEleves liste = creation_liste_eleves(options(), maintenant);
+    ASSERT_TRUE(enregistre_liste_eleves(liste, true, stats, records).records);
+    const ino_t avant = inode(records.local);
+    const ino_t liste_avant = inode(stats + QStringLiteral("/liste_eleves.txt"));
+    ASSERT_NE(avant, ino_t(0));
+
+    EnregistrementListe e = enregistre_liste_eleves(liste, true, stats, records);
+    EXPECT_TRUE(e.records);
+    EXPECT_TRUE(e.liste);
+    EXPECT_EQ(inode(records.local), avant);
+    EXPECT_NE(inode(e.chemin_liste), liste_avant);
+
+    liste.records.removeFirst();
+    e = enregistre_liste_eleves(liste, true, stats, records);
+    EXPECT_TRUE(e.records);
+    EXPECT_NE(inode(records.local), avant);
+    EXPECT_EQ(lit_lignes(records.local), liste.records);
 }
 
 TEST(ListeSuivi60, soixante_eleves_testes_donnent_les_cinquante_meilleurs_records)
