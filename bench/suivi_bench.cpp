@@ -72,6 +72,25 @@ void BM_creation_liste_eleves_index_vide(benchmark::State& etat)
     etat.counters["index_Ko"] = double(QFileInfo(fichier).size()) / 1024;
 }
 
+// A command's start with the school index: the file read and checked, every history's entry made.
+void BM_chargement_index(benchmark::State& etat)
+{
+    ecole();
+    QTemporaryDir statistiques;
+    const QString fichier = statistiques.filePath(nom_index_historiques);
+    const HorlogeSysteme horloge;
+    {
+        IndexHistoriques index(fichier, horloge);
+        creation_liste_eleves(ecole().options, maintenant, {}, &index);
+    }
+    for (auto _ : etat) {
+        IndexHistoriques index(fichier, horloge);
+        index.charge();
+        benchmark::DoNotOptimize(index.taille());
+    }
+    etat.counters["index_Ko"] = double(QFileInfo(fichier).size()) / 1024;
+}
+
 // "Rafraîchir liste" every quarter of an hour while pupils work: 20 histories got a séance since the last
 // build, the others were last written yesterday. The index is the console's, kept in memory between builds.
 // `calcul` is what is timed: the whole list, or the reading of the histories alone.
@@ -141,6 +160,7 @@ BENCHMARK(BM_lecture_brute)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_creation_liste_eleves)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_inventaire)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_creation_liste_eleves_index_vide)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_chargement_index)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rafraichissement_liste_apres_20_historiques)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rafraichissement_lecture_apres_20_historiques)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -472,7 +472,9 @@ QVector<TestLu> lit_tests_choisis(
     std::vector<std::optional<IndexHistoriques::Appris>> appris(size_t(index ? total : 0));
     if (index)
         index->charge();
-    // Blocks of 64 so that the progress keeps moving; the index learns once every history is read.
+    // Blocks of 64 so that the progress keeps moving; the index learns once every history is read. Through
+    // an index most histories cost one stat, which the file systems of a share answer from their cache:
+    // one thread per core then, many threads only for reading whole histories.
     en_parallele(
         total, 64,
         [&, sortie = lus.data()](int i) {
@@ -483,7 +485,8 @@ QVector<TestLu> lit_tests_choisis(
             if (progression)
                 for (int i = debut; i < fin; ++i)
                     progression(i + 1, total);
-        });
+        },
+        index ? fils_de_calcul() : fils_de_lecture());
     if (index)
         for (int i = 0; i < total; ++i)
             if (appris[size_t(i)])
