@@ -173,25 +173,6 @@ std::optional<std::pair<QString, IndexHistoriques::Entree>> entree_lue(QByteArra
     return std::pair {cle, std::move(e)};
 }
 
-// The chosen test of a read history, and the lines it used kept for the next build.
-TestChoisi choisit(const PlacesTests& p, const ChoixTest& choix,
-    const std::function<std::optional<QByteArray>(quint32, quint32)>& morceau, bool& manque)
-{
-    const auto ligne = [&](quint32 debut, quint32 taille) {
-        const std::optional<QByteArray> o = morceau(debut, taille);
-        if (!o)
-            manque = true;
-        return o ? texte_de_ligne(*o, p.utf8) : QString();
-    };
-    const int i = test_retenu(p.tests, choix, [&](int i) {
-        return ligne_complete(ligne(p.tests[i].ligne, p.tests[i].taille_ligne), choix.objectifs);
-    });
-    if (i < 0 || manque)
-        return {};
-    const PlaceTest& t = p.tests[i];
-    return test_choisi_de(t, ligne(t.ligne, t.taille_ligne), ligne(t.entete, t.taille_entete));
-}
-
 void garde(QVector<IndexHistoriques::LigneGardee>& lignes, quint32 debut, const QByteArray& octets)
 {
     lignes.prepend({debut, octets});
@@ -259,7 +240,7 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& 
                 a_ecrire = true;
                 return lu->first();
             };
-            const TestChoisi test = choisit({e.utf8, e.tests}, demande.choix, morceau, manque);
+            const TestChoisi test = test_choisi_des_places({e.utf8, e.tests}, demande.choix, morceau, manque);
             if (!manque) {
                 e.dernier_choix = {demande.choix, test};
                 appris = Appris {std::move(e), a_ecrire};
@@ -283,7 +264,7 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& 
     Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, p.tests, {}, {}};
     bool manque = false;
     lu.etat = TestLu::lu;
-    lu.test = choisit(
+    lu.test = test_choisi_des_places(
         p, demande.choix,
         [&](quint32 debut, quint32 taille) {
             const QByteArray o = f->octets.sliced(debut, taille);

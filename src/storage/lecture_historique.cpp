@@ -174,16 +174,21 @@ PlacesTests places_des_tests(const QByteArray& octets)
     return p;
 }
 
+namespace {
+
 QString texte_de_ligne(QByteArrayView octets, bool utf8)
 {
     return utf8 ? QString::fromUtf8(octets) : depuis_cp1252(octets);
 }
 
+// The rule of a complete test: its records hold every product of the tables `objectifs`.
 bool ligne_complete(const QString& ligne, const QString& objectifs)
 {
     return test_complet(ligne.mid(longueur_prefixe_test), objectifs);
 }
 
+// Which of `tests` stands for the pupil, -1 for none; `complet(i)` is asked only when incomplete tests are
+// hidden, nearest candidate first.
 int test_retenu(
     const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
 {
@@ -223,24 +228,33 @@ int test_retenu(
     return -1;
 }
 
-TestChoisi test_choisi_de(const PlaceTest& t, QString ligne, QString entete)
-{
-    return {std::move(ligne), date_de_cle(t.cle), std::move(entete)};
-}
+} // namespace
 
-TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
+TestChoisi test_choisi_des_places(
+    const PlacesTests& p, const ChoixTest& choix, const MorceauHistorique& morceau, bool& manque)
 {
-    const PlacesTests p = places_des_tests(octets);
     const auto ligne = [&](quint32 debut, quint32 taille) {
-        return texte_de_ligne(QByteArrayView(octets).sliced(debut, taille), p.utf8);
+        const std::optional<QByteArray> o = morceau(debut, taille);
+        if (!o)
+            manque = true;
+        return o ? texte_de_ligne(*o, p.utf8) : QString();
     };
     const int i = test_retenu(p.tests, choix, [&](int i) {
         return ligne_complete(ligne(p.tests[i].ligne, p.tests[i].taille_ligne), choix.objectifs);
     });
-    if (i < 0)
+    if (i < 0 || manque)
         return {};
     const PlaceTest& t = p.tests[i];
-    return test_choisi_de(t, ligne(t.ligne, t.taille_ligne), ligne(t.entete, t.taille_entete));
+    TestChoisi choisi {ligne(t.ligne, t.taille_ligne), date_de_cle(t.cle), ligne(t.entete, t.taille_entete)};
+    return manque ? TestChoisi() : choisi;
+}
+
+TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
+{
+    bool manque = false;
+    return test_choisi_des_places(
+        places_des_tests(octets), choix,
+        [&](quint32 debut, quint32 taille) { return std::optional(octets.sliced(debut, taille)); }, manque);
 }
 
 TestLu lit_test_choisi(const QString& chemin, const ChoixTest& choix)

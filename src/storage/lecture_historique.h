@@ -8,6 +8,7 @@
 #include <QVector>
 #include <array>
 #include <functional>
+#include <optional>
 
 // The one reader of history files for the teacher's computations (follow-up list, pupil summary, class and
 // product statistics, reports, tabrix-outils). It works on the file's bytes (Windows-1252, or UTF-8 after its
@@ -45,19 +46,12 @@ struct PlacesTests
     QVector<PlaceTest> tests; // file order
 };
 PlacesTests places_des_tests(const QByteArray& octets);
-// A line's bytes as text, in the file's encoding.
-QString texte_de_ligne(QByteArrayView octets, bool utf8);
-
-// The rule of a complete test: its records hold every product of the tables `objectifs`.
-bool ligne_complete(const QString& ligne, const QString& objectifs);
-
-// Which of `tests` stands for the pupil as `choix` says (see test_choisi), -1 for none. `complet(i)` is asked
-// only when incomplete tests are hidden, nearest candidate first.
-int test_retenu(
-    const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet);
-
-// The chosen test at `t`, from the texts of its line and of its séance header.
-TestChoisi test_choisi_de(const PlaceTest& t, QString ligne, QString entete);
+// The test chosen as `choix` says among a history's tests, the bytes of its lines given by `morceau`: the
+// history itself, or what an index kept of it. When a line cannot be had, `manque` is set and nothing is
+// chosen.
+using MorceauHistorique = std::function<std::optional<QByteArray>(quint32 debut, quint32 taille)>;
+TestChoisi test_choisi_des_places(
+    const PlacesTests& p, const ChoixTest& choix, const MorceauHistorique& morceau, bool& manque);
 
 // The test of a history chosen as `choix` says, with the header of its séance: the first qualifying test of
 // the latest tested day on or before the date ("dernier"), or of the earliest on or after it ("premier").
