@@ -3,6 +3,7 @@
 
 #include "core/dates.h"
 #include "storage/raccourci.h"
+#include "storage/restes_panne.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,19 +19,32 @@ QStringList liste(const QString& dossier, const QString& masque, QDir::Filters f
     QDir d(chemin_normalise(dossier));
     if (!d.exists())
         return {};
-    if (filtres.testFlag(QDir::Files))
-        remet_en_place_dans(d.path());
     // "*.lnk" and the like are matched by hand: Qt matches its name filters through a regular expression
     // per entry, the better part of listing forty class folders.
     if (!masque.startsWith(QLatin1Char('*')) || masque.indexOf(QLatin1Char('*'), 1) >= 0
-        || masque.contains(QLatin1Char('?')) || masque.contains(QLatin1Char('[')))
+        || masque.contains(QLatin1Char('?')) || masque.contains(QLatin1Char('['))) {
+        if (filtres.testFlag(QDir::Files))
+            remet_en_place_dans(d.path());
         return d.entryList({masque}, filtres, QDir::Name | QDir::IgnoreCase);
+    }
     const QString fin = masque.mid(1);
     QStringList noms;
-    for (QDirIterator it(d.path(), filtres); it.hasNext();) {
-        it.next();
-        if (it.fileName().endsWith(fin, Qt::CaseInsensitive))
-            noms << it.fileName();
+    // A copy set aside by a killed write is seen in the same pass: the folder is listed again only once
+    // the copies are back in place.
+    for (int passe = 0; passe < 2; ++passe) {
+        bool mis_de_cote = false;
+        noms.clear();
+        for (QDirIterator it(d.path(), filtres); it.hasNext();) {
+            it.next();
+            const QString nom = it.fileName();
+            if (nom.endsWith(fin, Qt::CaseInsensitive))
+                noms << nom;
+            else if (!fichier_mis_de_cote(nom).isEmpty())
+                mis_de_cote = true;
+        }
+        if (!mis_de_cote || !filtres.testFlag(QDir::Files))
+            break;
+        remet_en_place_dans(d.path());
     }
     std::sort(noms.begin(), noms.end(), [](const QString& a, const QString& b) {
         const int c = QString::compare(a, b, Qt::CaseInsensitive);

@@ -18,7 +18,10 @@
 #include <bit>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -451,16 +454,23 @@ public:
     std::optional<QByteArray> morceau(const Morceau& m) const
     {
         QByteArray octets(qsizetype(m.taille), Qt::Uninitialized);
-        qsizetype lus = 0;
-        while (lus < octets.size()) {
-            const ssize_t n = ::pread(fd, octets.data() + lus, size_t(octets.size() - lus), m.debut + lus);
+        if (!lit_dans(octets.data(), m))
+            return std::nullopt;
+        return octets;
+    }
+
+    bool lit_dans(char* destination, const Morceau& m) const
+    {
+        qint64 lus = 0;
+        while (lus < m.taille) {
+            const ssize_t n = ::pread(fd, destination + lus, size_t(m.taille - lus), m.debut + lus);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                return std::nullopt;
+                return false;
             lus += n;
         }
-        return octets;
+        return true;
     }
 
     void ferme()
@@ -535,6 +545,59 @@ std::optional<QVector<QByteArray>> lit_morceaux(
     if (f.etat_actuel() != attendu)
         return std::nullopt;
     return lus;
+}
+
+namespace {
+
+// File systems whose files no other machine can cut under a mapping.
+bool disque_local(int fd)
+{
+    struct statfs fs;
+    if (::fstatfs(fd, &fs) != 0)
+        return false;
+    switch (fs.f_type) {
+    case EXT4_SUPER_MAGIC: // ext2, ext3 and ext4 alike
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case F2FS_SUPER_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+OctetsAjoutes::~OctetsAjoutes()
+{
+    if (m_projete)
+        ::munmap(const_cast<char*>(m_debut), size_t(etat.taille));
+    else
+        delete[] m_debut;
+}
+
+std::shared_ptr<const OctetsAjoutes> lit_fichier_ajoute(const QString& chemin)
+{
+    const Ouvert f(chemin);
+    if (!f.etat)
+        return nullptr;
+    std::shared_ptr<OctetsAjoutes> lus(new OctetsAjoutes);
+    lus->etat = *f.etat;
+    if (f.etat->taille == 0)
+        return lus;
+    if (disque_local(f.fd)) {
+        void* p = ::mmap(nullptr, size_t(f.etat->taille), PROT_READ, MAP_PRIVATE, f.fd, 0);
+        if (p != MAP_FAILED) {
+            lus->m_debut = static_cast<const char*>(p);
+            lus->m_projete = true;
+            return lus;
+        }
+    }
+    // Aligned as new[] aligns, so that what the file lays out as numbers can be read in place.
+    char* copie = new char[size_t(f.etat->taille)];
+    lus->m_debut = copie;
+    return f.lit_dans(copie, {0, f.etat->taille}) ? lus : nullptr;
 }
 
 RestePanne reste_de_panne(const QFileInfo& f)

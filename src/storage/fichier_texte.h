@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 #include <optional>
 
 // Every text file of the program is Windows-1252 with CR LF, and every write replaces the file atomically.
@@ -69,6 +70,29 @@ struct Morceau
 };
 std::optional<QVector<QByteArray>> lit_morceaux(
     const QString& chemin, const EtatFichier& attendu, const QVector<Morceau>& morceaux);
+
+// The bytes of a file that is only ever appended to or replaced by rename, never rewritten in place nor cut,
+// held as long as somebody keeps them. On a local disk they are the page cache's own pages, mapped: nothing
+// is copied, which is what makes a large file cheap to a command that starts. Elsewhere (a share, where
+// another machine could cut the file under the mapping) they are read into memory.
+class OctetsAjoutes
+{
+public:
+    OctetsAjoutes(const OctetsAjoutes&) = delete;
+    OctetsAjoutes& operator=(const OctetsAjoutes&) = delete;
+    ~OctetsAjoutes();
+
+    EtatFichier etat; // when the bytes were taken
+    QByteArrayView octets() const { return {m_debut, qsizetype(etat.taille)}; }
+
+private:
+    friend std::shared_ptr<const OctetsAjoutes> lit_fichier_ajoute(const QString& chemin);
+    OctetsAjoutes() = default;
+    const char* m_debut = nullptr;
+    bool m_projete = false;
+};
+// nullopt for what lit_fichier refuses, size apart.
+std::shared_ptr<const OctetsAjoutes> lit_fichier_ajoute(const QString& chemin);
 
 // The lines of a file (CR LF or LF; a UTF-8 file with its BOM is read as UTF-8). nullopt when it cannot
 // be read, as lit_fichier says.

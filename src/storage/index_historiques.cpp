@@ -16,11 +16,14 @@ namespace {
 
 constexpr char magie[24] = {'T', 'a', 'b', 'r', 'i', 'x', ' ', 'i', 'n', 'd', 'e', 'x', ' ', 'h', 'i', 's',
     't', 'o', 'r', 'i', 'q', 'u', 'e', 's'};
-constexpr quint32 version = 1;
+constexpr quint32 version = 2;
 // Written as this machine lays out its numbers: read elsewhere, it is a foreign index.
 constexpr quint32 boutisme = 0x01020304;
 constexpr qint64 taille_entete = sizeof magie + 4 + 4 + 8;
-constexpr qint64 taille_tete_enregistrement = 4 + 8;
+// Records and what they hold keep the places of the tests at multiples of 4 in the file, so that they are
+// used where the file lies, never copied.
+constexpr qint64 alignement = alignof(PlaceTest);
+static_assert(taille_entete % alignement == 0 && (4 + 8) % alignement == 0);
 // The clocks of a workstation and of the server holding the histories may differ by minutes.
 constexpr qint64 marge_s = 600;
 constexpr qint64 taille_fin = 4096;
@@ -120,55 +123,68 @@ public:
 
 QByteArray enregistrement(const QString& cle, const IndexHistoriques::Entree& e)
 {
+    const QByteArray nom = cle.toUtf8();
     Ecrivain c;
-    c.bloc(cle.toUtf8());
     c.nombre(e.etat.taille);
     c.nombre(e.etat.modifie_ns);
     c.nombre(e.empreinte_fin);
     c.nombre(e.verifie_a);
-    c.nombre(quint8(e.utf8));
-    c.bloc(QByteArrayView(reinterpret_cast<const char*>(e.tests.constData()), e.tests.size() * 20));
+    c.nombre(quint32(e.tests.size()));
     c.nombre(quint32(e.lignes.size()));
+    c.nombre(quint32(nom.size()));
+    c.nombre(quint32(e.utf8));
+    c.octets.append(reinterpret_cast<const char*>(e.tests.data()), qsizetype(e.tests.size_bytes()));
+    c.octets.append(nom);
     for (const IndexHistoriques::LigneGardee& l : e.lignes) {
         c.nombre(l.debut);
         c.bloc(l.octets);
     }
+    c.octets.append(int((alignement - c.octets.size() % alignement) % alignement), '\0');
     Ecrivain tete;
     tete.nombre(quint32(c.octets.size()));
     tete.nombre(empreinte(c.octets));
     return tete.octets + c.octets;
 }
 
-std::optional<std::pair<QString, IndexHistoriques::Entree>> entree_lue(QByteArrayView o)
+// A record's entry, pointing into the index file's bytes that `garde` holds.
+std::optional<std::pair<QString, IndexHistoriques::Entree>> entree_lue(
+    QByteArrayView o, const std::shared_ptr<const void>& garde)
 {
     Lecteur l(o);
-    const QString cle = QString::fromUtf8(l.bloc());
     IndexHistoriques::Entree e;
     e.etat.taille = l.nombre<qint64>();
     e.etat.modifie_ns = l.nombre<qint64>();
     e.empreinte_fin = l.nombre<quint64>();
     e.verifie_a = l.nombre<qint64>();
-    e.utf8 = l.nombre<quint8>() != 0;
-    const QByteArrayView tests = l.bloc();
-    if (!l.ok || tests.size() % 20 != 0)
-        return std::nullopt;
-    e.tests.resize(tests.size() / 20);
-    std::memcpy(static_cast<void*>(e.tests.data()), tests.data(), size_t(tests.size()));
+    const quint32 tests = l.nombre<quint32>();
     const quint32 lignes = l.nombre<quint32>();
-    for (quint32 i = 0; l.ok && i < lignes && i < lignes_gardees; ++i) {
+    const quint32 taille_cle = l.nombre<quint32>();
+    e.utf8 = l.nombre<quint32>() != 0;
+    const QByteArrayView places = l.octets(qint64(tests) * qint64(sizeof(PlaceTest)));
+    const QString cle = QString::fromUtf8(l.octets(taille_cle));
+    if (!l.ok || lignes > lignes_gardees
+        || reinterpret_cast<quintptr>(places.data()) % alignof(PlaceTest) != 0)
+        return std::nullopt;
+    e.garde = garde;
+    e.tests = {reinterpret_cast<const PlaceTest*>(places.data()), tests};
+    e.lignes.reserve(lignes);
+    for (quint32 i = 0; l.ok && i < lignes; ++i) {
         const quint32 debut = l.nombre<quint32>();
-        e.lignes.append({debut, l.bloc().toByteArray()});
+        const QByteArrayView octets = l.bloc();
+        e.lignes.append({debut, QByteArray::fromRawData(octets.data(), octets.size())});
     }
     // Whatever is out of the file's bounds is no record of ours.
     const auto dedans
         = [&](quint32 debut, quint32 taille) { return qint64(debut) + taille <= e.etat.taille; };
-    for (const PlaceTest& t : std::as_const(e.tests))
+    for (const PlaceTest& t : e.tests)
         if (!dedans(t.ligne, t.taille_ligne) || !dedans(t.entete, t.taille_entete))
             return std::nullopt;
     for (const IndexHistoriques::LigneGardee& g : std::as_const(e.lignes))
         if (!dedans(g.debut, quint32(g.octets.size())))
             return std::nullopt;
-    if (!l.ok || !l.reste.isEmpty() || cle.isEmpty() || e.etat.taille < 0)
+    const bool bourrage = l.reste.size() < alignement
+        && std::all_of(l.reste.begin(), l.reste.end(), [](char c) { return c == '\0'; });
+    if (!l.ok || !bourrage || cle.isEmpty() || e.etat.taille < 0)
         return std::nullopt;
     return std::pair {cle, std::move(e)};
 }
@@ -240,7 +256,7 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& 
                 a_ecrire = true;
                 return lu->first();
             };
-            const TestChoisi test = test_choisi_des_places({e.utf8, e.tests}, demande.choix, morceau, manque);
+            const TestChoisi test = test_choisi_des_places(e.tests, e.utf8, demande.choix, morceau, manque);
             if (!manque) {
                 e.dernier_choix = {demande.choix, test};
                 appris = Appris {std::move(e), a_ecrire};
@@ -260,12 +276,14 @@ TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& 
         return lu;
     }
     m_octets_lus += f->octets.size();
-    const PlacesTests p = places_des_tests(f->octets);
-    Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, p.tests, {}, {}};
+    PlacesTests p = places_des_tests(f->octets);
+    const auto places = std::make_shared<const QVector<PlaceTest>>(std::move(p.tests));
+    Entree e {f->etat, empreinte_fin(f->octets), maintenant_s(), p.utf8, places,
+        {places->constData(), size_t(places->size())}, {}, {}};
     bool manque = false;
     lu.etat = TestLu::lu;
     lu.test = test_choisi_des_places(
-        p, demande.choix,
+        e.tests, e.utf8, demande.choix,
         [&](quint32 debut, quint32 taille) {
             const QByteArray o = f->octets.sliced(debut, taille);
             if (std::none_of(e.lignes.cbegin(), e.lignes.cend(),
@@ -293,7 +311,10 @@ void IndexHistoriques::retiens(const QString& chemin, Appris&& appris)
             if (entree.lignes.size() < lignes_gardees
                 && std::none_of(entree.lignes.cbegin(), entree.lignes.cend(),
                     [&](const LigneGardee& n) { return n.debut == l.debut; }))
-                entree.lignes.append(l);
+                // Its bytes may lie in what only the entry it leaves holds.
+                entree.lignes.append({l.debut,
+                    avant->garde == entree.garde ? l.octets
+                                                 : QByteArray(l.octets.constData(), l.octets.size())});
     }
     m_entrees.insert(c, std::move(entree));
     if (appris.a_ecrire)
@@ -301,16 +322,16 @@ void IndexHistoriques::retiens(const QString& chemin, Appris&& appris)
     m_chemins.insert(c, chemin);
 }
 
-bool IndexHistoriques::applique(QByteArrayView enregistrements, qint64 debut)
+bool IndexHistoriques::applique(const std::shared_ptr<const OctetsAjoutes>& fichier, qint64 debut)
 {
-    Lecteur l(enregistrements.sliced(debut));
+    Lecteur l(fichier->octets().sliced(debut));
     while (!l.reste.isEmpty()) {
         const quint32 taille = l.nombre<quint32>();
         const quint64 attendue = l.nombre<quint64>();
         const QByteArrayView corps = l.octets(taille);
         if (!l.ok || empreinte(corps) != attendue)
             return false;
-        auto entree = entree_lue(corps);
+        auto entree = entree_lue(corps, fichier);
         if (!entree)
             return false;
         ++m_enregistrements;
@@ -323,16 +344,13 @@ bool IndexHistoriques::applique(QByteArrayView enregistrements, qint64 debut)
 
 bool IndexHistoriques::lit_fichier_index(bool depuis_la_fin)
 {
-    const std::optional<EtatFichier> etat = etat_fichier(m_fichier);
-    if (!etat)
+    const std::shared_ptr<const OctetsAjoutes> fichier = lit_fichier_ajoute(m_fichier);
+    if (!fichier)
         return false;
     const qint64 debut = depuis_la_fin ? m_etat_connu->taille : taille_entete;
-    if (etat->taille < debut)
+    if (fichier->etat.taille < debut)
         return false;
-    const auto morceaux = lit_morceaux(m_fichier, *etat, {{0, taille_entete}, {debut, etat->taille - debut}});
-    if (!morceaux)
-        return false;
-    Lecteur tete(morceaux->first());
+    Lecteur tete(fichier->octets().first(taille_entete));
     const bool notre = tete.octets(sizeof magie) == QByteArrayView(magie, sizeof magie)
         && tete.nombre<quint32>() == version && tete.nombre<quint32>() == boutisme;
     const quint64 generation = tete.nombre<quint64>();
@@ -346,8 +364,8 @@ bool IndexHistoriques::lit_fichier_index(bool depuis_la_fin)
         m_enregistrements = 0;
     }
     m_generation = generation;
-    m_etat_connu = etat;
-    m_a_refaire = !applique(morceaux->last(), 0);
+    m_etat_connu = fichier->etat;
+    m_a_refaire = !applique(fichier, debut);
     return true;
 }
 

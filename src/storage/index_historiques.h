@@ -10,7 +10,9 @@
 #include <QVector>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
 // The school's index of histories: for each history already read, its state on disk, where its tests stand
@@ -56,7 +58,9 @@ public:
         // last bytes are compared too.
         qint64 verifie_a = 0;
         bool utf8 = false;
-        QVector<PlaceTest> tests;
+        // What `tests` and the kept lines may point into: the index file's bytes, or a history's places.
+        std::shared_ptr<const void> garde;
+        std::span<const PlaceTest> tests;
         QVector<LigneGardee> lignes; // most recently used first
         // The last choice made in it and its test, in memory only: a build that asks it again reads nothing.
         std::optional<std::pair<ChoixTest, TestChoisi>> dernier_choix;
@@ -88,7 +92,7 @@ public:
 private:
     QString cle(const QString& chemin) const;
     bool lit_fichier_index(bool depuis_la_fin);
-    bool applique(QByteArrayView enregistrements, qint64 debut);
+    bool applique(const std::shared_ptr<const OctetsAjoutes>& fichier, qint64 debut);
     bool reecrit();
 
     QString m_fichier;

@@ -190,7 +190,7 @@ bool ligne_complete(const QString& ligne, const QString& objectifs)
 // Which of `tests` stands for the pupil, -1 for none; `complet(i)` is asked only when incomplete tests are
 // hidden, nearest candidate first.
 int test_retenu(
-    const QVector<PlaceTest>& tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
+    std::span<const PlaceTest> tests, const ChoixTest& choix, const std::function<bool(int)>& complet)
 {
     const int demandee = cle_demandee(choix.date);
     if (demandee < 0)
@@ -198,8 +198,8 @@ int test_retenu(
     // (day, test) sorted: the days in date order, the tests of a day in file order.
     std::vector<std::pair<int, int>> ordre;
     ordre.reserve(size_t(tests.size()));
-    for (int i = 0; i < tests.size(); ++i)
-        ordre.emplace_back(tests[i].cle, i);
+    for (size_t i = 0; i < tests.size(); ++i)
+        ordre.emplace_back(tests[i].cle, int(i));
     std::stable_sort(
         ordre.begin(), ordre.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
@@ -230,21 +230,21 @@ int test_retenu(
 
 } // namespace
 
-TestChoisi test_choisi_des_places(
-    const PlacesTests& p, const ChoixTest& choix, const MorceauHistorique& morceau, bool& manque)
+TestChoisi test_choisi_des_places(std::span<const PlaceTest> tests, bool utf8, const ChoixTest& choix,
+    const MorceauHistorique& morceau, bool& manque)
 {
     const auto ligne = [&](quint32 debut, quint32 taille) {
         const std::optional<QByteArray> o = morceau(debut, taille);
         if (!o)
             manque = true;
-        return o ? texte_de_ligne(*o, p.utf8) : QString();
+        return o ? texte_de_ligne(*o, utf8) : QString();
     };
-    const int i = test_retenu(p.tests, choix, [&](int i) {
-        return ligne_complete(ligne(p.tests[i].ligne, p.tests[i].taille_ligne), choix.objectifs);
+    const int i = test_retenu(tests, choix, [&](int i) {
+        return ligne_complete(ligne(tests[size_t(i)].ligne, tests[size_t(i)].taille_ligne), choix.objectifs);
     });
     if (i < 0 || manque)
         return {};
-    const PlaceTest& t = p.tests[i];
+    const PlaceTest& t = tests[size_t(i)];
     TestChoisi choisi {ligne(t.ligne, t.taille_ligne), date_de_cle(t.cle), ligne(t.entete, t.taille_entete)};
     return manque ? TestChoisi() : choisi;
 }
@@ -252,8 +252,9 @@ TestChoisi test_choisi_des_places(
 TestChoisi test_choisi(const QByteArray& octets, const ChoixTest& choix)
 {
     bool manque = false;
+    const PlacesTests p = places_des_tests(octets);
     return test_choisi_des_places(
-        places_des_tests(octets), choix,
+        p.tests, p.utf8, choix,
         [&](quint32 debut, quint32 taille) { return std::optional(octets.sliced(debut, taille)); }, manque);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 
 // The one reader of history files for the teacher's computations (follow-up list, pupil summary, class and
 // product statistics, reports, tabrix-outils). It works on the file's bytes (Windows-1252, or UTF-8 after its
@@ -50,8 +51,8 @@ PlacesTests places_des_tests(const QByteArray& octets);
 // history itself, or what an index kept of it. When a line cannot be had, `manque` is set and nothing is
 // chosen.
 using MorceauHistorique = std::function<std::optional<QByteArray>(quint32 debut, quint32 taille)>;
-TestChoisi test_choisi_des_places(
-    const PlacesTests& p, const ChoixTest& choix, const MorceauHistorique& morceau, bool& manque);
+TestChoisi test_choisi_des_places(std::span<const PlaceTest> tests, bool utf8, const ChoixTest& choix,
+    const MorceauHistorique& morceau, bool& manque);
 
 // The test of a history chosen as `choix` says, with the header of its séance: the first qualifying test of
 // the latest tested day on or before the date ("dernier"), or of the earliest on or after it ("premier").

@@ -106,6 +106,11 @@ TEST(Dossiers, les_noms_d_un_dossier_une_copie_mise_de_cote_revenue)
     ASSERT_TRUE(d.cree(QStringLiteral("Dossier_Luc.txt")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin(QStringLiteral("Tube_Lea.TXT"))).constData(), 0644), 0);
     ASSERT_TRUE(ecrit_lignes(d.chemin(QStringLiteral("Lien_Paul.lnk")), {}));
+    QFile lien(d.chemin(QStringLiteral("Lien_Zoe.lnk.tabrix-tmp-ancien")));
+    ASSERT_TRUE(lien.open(QIODevice::WriteOnly));
+    lien.close();
+    EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.lnk")),
+        (QStringList {QStringLiteral("Lien_Paul.lnk"), QStringLiteral("Lien_Zoe.lnk")}));
     EXPECT_EQ(noms_dans(d.chemin(), QStringLiteral(".txt")),
         (QSet<QString> {QStringLiteral("Lu_Paul.txt"), QStringLiteral("Mis_Cote.txt"),
             QStringLiteral("Dossier_Luc.txt"), QStringLiteral("Tube_Lea.TXT")}));

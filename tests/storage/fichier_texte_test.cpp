@@ -264,6 +264,36 @@ TEST(FichierTexte, seuls_les_fichiers_ordinaires_de_taille_raisonnable_se_lisent
     EXPECT_EQ(lit_fichier(d.chemin("limite.txt")).value_or(QByteArray()).size(), taille_lisible_max);
 }
 
+// The index of a school is such a file: appended to, or replaced whole by rename.
+TEST(FichierTexte, un_fichier_a_ajouts_se_garde_tel_qu_il_etait_quand_il_a_ete_pris)
+{
+    DossierTest d;
+    const QString chemin = d.chemin("index.bin");
+    ASSERT_TRUE(ecrit_octets(chemin, "abc"));
+    const auto avant = lit_fichier_ajoute(chemin);
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::Append) && f.write("def") == 3);
+    f.close();
+    const auto apres = lit_fichier_ajoute(chemin);
+    ASSERT_TRUE(ecrit_octets(chemin, "xyz!"));
+    const auto remplace = lit_fichier_ajoute(chemin);
+    ASSERT_TRUE(avant && apres && remplace);
+    EXPECT_EQ(avant->octets(), "abc");
+    EXPECT_EQ(apres->octets(), "abcdef");
+    EXPECT_EQ(remplace->octets(), "xyz!");
+    EXPECT_EQ(remplace->etat, etat_fichier(chemin));
+    EXPECT_EQ(avant->octets(), "abc");
+
+    ASSERT_TRUE(ecrit_octets(d.chemin("vide.bin"), {}));
+    ASSERT_TRUE(lit_fichier_ajoute(d.chemin("vide.bin")));
+    EXPECT_TRUE(lit_fichier_ajoute(d.chemin("vide.bin"))->octets().isEmpty());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin("tube.bin")).constData(), 0644), 0);
+    ASSERT_TRUE(d.cree("dossier.bin"));
+    for (const QString& rien :
+        {d.chemin("tube.bin"), d.chemin("dossier.bin"), d.chemin("absent.bin"), QStringLiteral("/dev/zero")})
+        EXPECT_FALSE(lit_fichier_ajoute(rien)) << qPrintable(rien);
+}
+
 namespace {
 
 bool est_un_tube(const QString& chemin)
