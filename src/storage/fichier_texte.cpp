@@ -494,6 +494,28 @@ std::optional<EtatFichier> etat_fichier(const QString& chemin)
     return etat_de(st);
 }
 
+DossierOuvert::DossierOuvert(QString chemin)
+    : m_chemin(std::move(chemin))
+    , m_fd(::open(QFile::encodeName(m_chemin).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC))
+{
+}
+
+DossierOuvert::~DossierOuvert()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::optional<EtatFichier> DossierOuvert::etat(const QString& nom) const
+{
+    if (m_fd < 0)
+        return etat_fichier(m_chemin + QLatin1Char('/') + nom);
+    struct stat st;
+    if (::fstatat(m_fd, QFile::encodeName(nom).constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return etat_de(st);
+}
+
 std::optional<QByteArray> lit_fichier(const QString& chemin)
 {
     const Ouvert f(chemin);

@@ -48,6 +48,24 @@ struct EtatFichier
 // The state of a regular file; nullopt for anything else or nothing.
 std::optional<EtatFichier> etat_fichier(const QString& chemin);
 
+// A folder held open, so that the state of each of its files costs the lookup of its own name rather than
+// of its whole path (most of a stat, for a thousand histories of a share).
+class DossierOuvert
+{
+public:
+    explicit DossierOuvert(QString chemin);
+    ~DossierOuvert();
+    DossierOuvert(const DossierOuvert&) = delete;
+    DossierOuvert& operator=(const DossierOuvert&) = delete;
+
+    // etat_fichier of the file `nom` in it.
+    std::optional<EtatFichier> etat(const QString& nom) const;
+
+private:
+    QString m_chemin;
+    int m_fd = -1;
+};
+
 // A file's bytes with its state before they were read. A file that changed while it was read is read again
 // (three tries, then its bytes come with an empty state), so that a state never stands for bytes the file
 // no longer holds.

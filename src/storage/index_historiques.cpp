@@ -216,11 +216,12 @@ void IndexHistoriques::remet_compteurs()
     m_historiques_lus = 0;
 }
 
-TestLu IndexHistoriques::lit(const DemandeTest& demande, std::optional<Appris>& appris) const
+TestLu IndexHistoriques::lit(
+    const DemandeTest& demande, const std::optional<EtatFichier>& etat, std::optional<Appris>& appris) const
 {
     const auto maintenant_s = [this] { return m_horloge->date_heure().toSecsSinceEpoch(); };
     const auto connue = m_entrees.constFind(cle(demande.chemin));
-    if (connue != m_entrees.cend() && etat_fichier(demande.chemin) == connue->etat) {
+    if (connue != m_entrees.cend() && etat == connue->etat) {
         // A rewrite within the modification time's tick keeps the state: the last bytes tell it.
         const bool sure = connue->verifie_a - connue->etat.modifie_ns / 1'000'000'000 > marge_s;
         if (sure && connue->dernier_choix && connue->dernier_choix->first == demande.choix)
@@ -469,8 +470,25 @@ QVector<TestLu> lit_tests_choisis(
     const int total = int(demandes.size());
     QVector<TestLu> lus(total);
     std::vector<std::optional<IndexHistoriques::Appris>> appris(size_t(index ? total : 0));
-    if (index)
+    // Through the index, each history's folder is opened once and each history costs a stat of its name.
+    std::vector<std::unique_ptr<DossierOuvert>> dossiers;
+    std::vector<std::pair<int, QString>> noms; // folder and name of each history
+    if (index) {
         index->charge();
+        noms.reserve(size_t(total));
+        QHash<QStringView, int> ouverts;
+        for (const DemandeTest& d : demandes) {
+            const qsizetype barre = d.chemin.lastIndexOf(QLatin1Char('/'));
+            const QStringView dossier = QStringView(d.chemin).first(std::max<qsizetype>(barre, 0));
+            auto place = ouverts.constFind(dossier);
+            if (place == ouverts.cend()) {
+                place = ouverts.insert(dossier, int(dossiers.size()));
+                dossiers.push_back(
+                    std::make_unique<DossierOuvert>(barre < 0 ? QStringLiteral(".") : dossier.toString()));
+            }
+            noms.emplace_back(*place, d.chemin.mid(barre + 1));
+        }
+    }
     // Blocks of 64 so that the progress keeps moving; the index learns once every history is read. Through
     // an index most histories cost one stat, which the file systems of a share answer from their cache:
     // one thread per core then, many threads only for reading whole histories.
@@ -478,7 +496,12 @@ QVector<TestLu> lit_tests_choisis(
         total, 64,
         [&, sortie = lus.data()](int i) {
             const DemandeTest& d = demandes[i];
-            sortie[i] = index ? index->lit(d, appris[size_t(i)]) : lit_test_choisi(d.chemin, d.choix);
+            if (!index) {
+                sortie[i] = lit_test_choisi(d.chemin, d.choix);
+                return;
+            }
+            const auto& [dossier, nom] = noms[size_t(i)];
+            sortie[i] = index->lit(d, dossiers[size_t(dossier)]->etat(nom), appris[size_t(i)]);
         },
         [&](int debut, int fin) {
             if (progression)

@@ -77,10 +77,11 @@ public:
     // Writes what the builds changed; a cache that cannot be written costs only time: false, nothing said.
     bool enregistre();
 
-    // A history's chosen test, through the index: one stat when the history is unchanged, and at most its
-    // chosen lines read; the whole history read otherwise. Safe from several threads as long as retiens()
-    // is not called meanwhile; what the index should learn is left in `appris`.
-    TestLu lit(const DemandeTest& demande, std::optional<Appris>& appris) const;
+    // A history's chosen test, through the index, given the history's state as a stat just told it: at
+    // most its chosen lines read when it is unchanged, the whole history read otherwise. Safe from several
+    // threads as long as retiens() is not called meanwhile; what the index should learn is left in `appris`.
+    TestLu lit(const DemandeTest& demande, const std::optional<EtatFichier>& etat,
+        std::optional<Appris>& appris) const;
     void retiens(const QString& chemin, Appris&& appris);
 
     // What the last reads cost, for the benchmarks.
