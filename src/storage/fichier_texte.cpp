@@ -1,6 +1,8 @@
 #include "storage/fichier_texte.h"
 #include "storage/restes_panne.h"
 
+#include "core/en_parallele.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -435,7 +437,8 @@ public:
                     break;
                 octets.resize(std::min<qsizetype>(2 * octets.size(), taille_lisible_max + 1));
             }
-            const ssize_t n = ::read(fd, octets.data() + lus, size_t(octets.size() - lus));
+            const qsizetype demande = octets.size() - lus;
+            const ssize_t n = ::read(fd, octets.data() + lus, size_t(demande));
             if (n < 0 && errno == EINTR)
                 continue;
             // A read that fails halfway must not pass for a shorter file, which would then be written back.
@@ -444,6 +447,9 @@ public:
             if (n == 0)
                 break;
             lus += n;
+            // Short of the byte asked beyond the size it had: its end, without one more read to say so.
+            if (n < demande && lus == etat->taille)
+                break;
         }
         if (lus > taille_lisible_max)
             return std::nullopt;
@@ -571,12 +577,9 @@ std::optional<QVector<QByteArray>> lit_morceaux(
 
 namespace {
 
-// File systems whose files no other machine can cut under a mapping.
-bool disque_local(int fd)
+// File systems of this machine's own disks and memory, whose files no other machine writes.
+bool systeme_local(const struct statfs& fs)
 {
-    struct statfs fs;
-    if (::fstatfs(fd, &fs) != 0)
-        return false;
     switch (fs.f_type) {
     case EXT4_SUPER_MAGIC: // ext2, ext3 and ext4 alike
     case XFS_SUPER_MAGIC:
@@ -589,7 +592,20 @@ bool disque_local(int fd)
     }
 }
 
+bool disque_local(int fd)
+{
+    struct statfs fs;
+    return ::fstatfs(fd, &fs) == 0 && systeme_local(fs);
+}
+
 } // namespace
+
+int fils_pour_lire(const QString& dossier)
+{
+    struct statfs fs;
+    const bool local = ::statfs(QFile::encodeName(dossier).constData(), &fs) == 0 && systeme_local(fs);
+    return local ? fils_de_calcul() : fils_de_lecture();
+}
 
 OctetsAjoutes::~OctetsAjoutes()
 {

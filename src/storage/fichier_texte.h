@@ -112,6 +112,10 @@ private:
 // nullopt for what lit_fichier refuses, size apart.
 std::shared_ptr<const OctetsAjoutes> lit_fichier_ajoute(const QString& chemin);
 
+// How many files of `dossier` to read at once: one per core on this machine's own disks, where reading is
+// copying from memory; many on a share, where each read mostly waits on the server.
+int fils_pour_lire(const QString& dossier);
+
 // The lines of a file (CR LF or LF; a UTF-8 file with its BOM is read as UTF-8). nullopt when it cannot
 // be read, as lit_fichier says.
 std::optional<QStringList> lit_lignes(const QString& chemin);

@@ -3,6 +3,7 @@
 #include "core/en_parallele.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <algorithm>
@@ -508,7 +509,8 @@ QVector<TestLu> lit_tests_choisis(
                 for (int i = debut; i < fin; ++i)
                     progression(i + 1, total);
         },
-        index ? fils_de_calcul() : fils_de_lecture());
+        index || demandes.isEmpty() ? fils_de_calcul()
+                                    : fils_pour_lire(QFileInfo(demandes.first().chemin).path()));
     if (index)
         for (int i = 0; i < total; ++i)
             if (appris[size_t(i)])

@@ -10,7 +10,9 @@
 #include <bit>
 #include <cstring>
 #include <vector>
-#ifdef __SSE2__
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -66,6 +68,36 @@ const char* prochain_repere(const char* p, const char* fin)
         if (*p == '\n' || *p == '\r' || *p == '/')
             return p;
     return fin;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same thirty-two bytes at a time, on the processors that can: the scan is most of what reading a
+// history costs beyond the read itself.
+__attribute__((target("avx2"))) const char* prochain_repere_avx2(const char* p, const char* fin)
+{
+    const __m256i lf = _mm256_set1_epi8('\n'), cr = _mm256_set1_epi8('\r'), barre = _mm256_set1_epi8('/');
+    for (; p + 32 <= fin; p += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const unsigned masque = unsigned(_mm256_movemask_epi8(
+            _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(v, lf), _mm256_cmpeq_epi8(v, cr)),
+                _mm256_cmpeq_epi8(v, barre))));
+        if (masque)
+            return p + std::countr_zero(masque);
+    }
+    return prochain_repere(p, fin);
+}
+#endif
+
+using Recherche = const char* (*)(const char*, const char*);
+
+Recherche recherche_des_reperes()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const Recherche r = __builtin_cpu_supports("avx2") ? prochain_repere_avx2 : prochain_repere;
+    return r;
+#else
+    return prochain_repere;
+#endif
 }
 
 bool chiffre(char c)
@@ -124,8 +156,9 @@ Reperes reperes(const QByteArray& octets)
                 Reperes::Test {int(r.seances.size()) - 1, {debut - base, limite - base}, apres_entete});
         apres_entete = false;
     };
+    const Recherche prochain = recherche_des_reperes();
     for (const char* p = debut; p < fin;) {
-        p = prochain_repere(p, fin);
+        p = prochain(p, fin);
         if (p == fin)
             break;
         if (*p == '/') {
