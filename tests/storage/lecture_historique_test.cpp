@@ -106,6 +106,21 @@ TEST(LectureHistorique, le_test_choisi_selon_le_mode_la_date_et_les_tests_comple
     EXPECT_FALSE(test_choisi({}, {ModeChoixTest::dernier, QStringLiteral("03/12/2024"), false, {}}).trouve());
 }
 
+// Line ends and "/" are looked for many bytes at a time: each must be found wherever it falls in a block.
+TEST(LectureHistorique, les_reperes_se_trouvent_a_toute_place_dans_les_octets)
+{
+    const ChoixTest choix {
+        ModeChoixTest::dernier, QStringLiteral("03/12/2024"), true, QStringLiteral("table_7")};
+    for (int decalage = 0; decalage <= 64; ++decalage)
+        for (const char* fin : {"\r\n", "\n", "\r"}) {
+            const QByteArray octets
+                = QByteArray(decalage, 'x') + fin + vers_cp1252(historique.join(QString::fromLatin1(fin)));
+            const TestChoisi t = test_choisi(octets, choix);
+            EXPECT_EQ(t.ligne, historique[12]) << decalage;
+            EXPECT_EQ(t.seance, historique[11]) << decalage;
+        }
+}
+
 TEST(LectureHistorique, une_marque_utf8_suivie_d_octets_windows_1252_se_lit_en_windows_1252)
 {
     const QString t = ligne_test(QStringLiteral("09:00:00"), 3);
