@@ -133,6 +133,10 @@ bool mark_utf8_valide(const QByteArray& octets)
 Reperes reperes(const QByteArray& octets)
 {
     Reperes r {octets, false, {}, {}};
+    // Room for a séance and a test every few hundred bytes, so that a long history is not copied over and
+    // over as they are found.
+    r.seances.reserve(octets.size() / 256 + 8);
+    r.tests.reserve(octets.size() / 256 + 8);
     r.utf8 = mark_utf8_valide(octets);
     const char* const base = octets.constData();
     const char* const fin = base + octets.size();
