@@ -18,7 +18,11 @@ struct TestChoisi
     QString date; // dd/mm/yyyy of its séance
     QString seance; // the header line of its séance
     bool trouve() const { return !ligne.isEmpty(); }
-    QString enregistrements() const { return ligne.mid(29); }
+    QString enregistrements() const { return vue_enregistrements().toString(); }
+    QStringView vue_enregistrements() const
+    {
+        return ligne.size() > 29 ? QStringView(ligne).sliced(29) : QStringView();
+    }
 };
 
 // "Mardi 03/12/2024" for "03/12/2024"; the date alone when it is not a valid date.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <cstdint>
 #include <vector>
 
@@ -30,12 +31,14 @@ QStringList produits_des_objectifs(const QString& texte);
 
 // --- Answers and scores ---
 QStringList dernieres_reponses(const QString& enregistrements); // 11-character entries sorted by code
+// The same entries as views of `enregistrements`, for a count over many tests that keeps none of them.
+QVarLengthArray<QStringView, 64> vues_dernieres_reponses(QStringView enregistrements);
 // The four fields of an entry (factors, tenths, answer), which fill its eleven characters, all digits; false
 // when the entry is malformed.
 bool lit_entree(QStringView entree, int& a, int& b, int& t, int& reponse);
-int score_produit(const QString& entree, int T);
+int score_produit(QStringView entree, int T);
 int vitesse_reponse(const QString& entree);
-int vitesse_test(const QString& texte); // a test line of the history, or a bare run of records
+int vitesse_test(QStringView texte); // a test line of the history, or a bare run of records
 int score_test(const QString& enregistrements, int T);
 int pourcentage_tables(
     const QString& enregistrements, const QString& noms_tables, int T); // -1: not evaluated

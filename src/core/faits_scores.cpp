@@ -102,15 +102,15 @@ inline int paire(const QChar* code)
 class ScoresParCode
 {
 public:
-    ScoresParCode(const QString& enregistrements, int T)
+    ScoresParCode(QStringView enregistrements, int T)
     {
         par_paire.fill(-1);
-        for (const QString& entree : dernieres_reponses(enregistrements)) {
-            const int p = paire(entree.constData());
+        for (const QStringView entree : vues_dernieres_reponses(enregistrements)) {
+            const int p = paire(entree.data());
             if (p >= 0)
                 par_paire[p] = score_entree(entree, T);
             else
-                autres.insert(entree.left(4), score_entree(entree, T));
+                autres.insert(entree.first(4).toString(), score_entree(entree, T));
         }
     }
 
@@ -145,12 +145,12 @@ int pourcentage_liste(const QStringList& produits, const ScoresParCode& scores)
 
 // Usual runs hold only table codes: a slot per factor pair keeps the index of its last record, already in
 // code order. False when a record holds another code.
-bool derniers_par_paire(const QString& enregistrements, std::array<int, paires>& dernier)
+bool derniers_par_paire(QStringView enregistrements, std::array<int, paires>& dernier)
 {
     const qsizetype nombre = enregistrements.size() / taille_enregistrement;
     dernier.fill(-1);
     for (qsizetype lus = 0; lus < nombre; ++lus) {
-        const int p = paire(enregistrements.constData() + lus * taille_enregistrement + 1);
+        const int p = paire(enregistrements.data() + lus * taille_enregistrement + 1);
         if (p < 0)
             return false;
         dernier[p] = int(lus);
@@ -160,38 +160,46 @@ bool derniers_par_paire(const QString& enregistrements, std::array<int, paires>&
 
 } // namespace
 
-QStringList dernieres_reponses(const QString& enregistrements)
+QVarLengthArray<QStringView, 64> vues_dernieres_reponses(QStringView enregistrements)
 {
     const qsizetype nombre = enregistrements.size() / taille_enregistrement;
+    const auto entree = [&](qsizetype i) {
+        return enregistrements.sliced(i * taille_enregistrement + 1, taille_enregistrement - 1);
+    };
     std::array<int, paires> dernier;
-    QStringList entrees;
+    QVarLengthArray<QStringView, 64> entrees;
     if (derniers_par_paire(enregistrements, dernier)) {
-        for (const int i : dernier) {
+        for (const int i : dernier)
             if (i >= 0)
-                entrees << enregistrements.mid(
-                    qsizetype(i) * taille_enregistrement + 1, taille_enregistrement - 1);
-        }
+                entrees.append(entree(i));
         return entrees;
     }
     entrees.reserve(nombre);
     QHash<QStringView, qsizetype> position;
     position.reserve(nombre);
     for (qsizetype i = 0; i < nombre; ++i) {
-        const QStringView code = QStringView(enregistrements).mid(i * taille_enregistrement + 1, 4);
-        const QString entree = enregistrements.mid(i * taille_enregistrement + 1, taille_enregistrement - 1);
-        const auto it = position.constFind(code);
+        const QStringView e = entree(i);
+        const auto it = position.constFind(e.first(4));
         if (it != position.constEnd()) {
-            entrees[it.value()] = entree;
+            entrees[it.value()] = e;
         } else {
-            position.insert(code, entrees.size());
-            entrees << entree;
+            position.insert(e.first(4), entrees.size());
+            entrees.append(e);
         }
     }
     std::sort(entrees.begin(), entrees.end());
     return entrees;
 }
 
-int score_produit(const QString& entree, int T)
+QStringList dernieres_reponses(const QString& enregistrements)
+{
+    QStringList entrees;
+    for (const QStringView e : vues_dernieres_reponses(enregistrements))
+        entrees << e.toString();
+    return entrees;
+}
+
+int score_produit(QStringView entree, int T)
 {
     return score_entree(entree, T);
 }
@@ -204,40 +212,29 @@ int vitesse_reponse(const QString& entree)
     return 600 / qMax(t, 1);
 }
 
-int vitesse_test(const QString& texte)
+int vitesse_test(QStringView texte)
 {
-    const QString enregistrements = texte.size() >= 2 && texte[1] == u'T' ? texte.mid(29) : texte;
+    const QStringView enregistrements = texte.size() >= 2 && texte[1] == u'T' ? texte.mid(29) : texte;
     int justes = 0;
     double secondes = 0;
-    const auto compte = [&](QStringView entree) {
+    for (const QStringView entree : vues_dernieres_reponses(enregistrements)) {
         int a, b, t, reponse;
         if (!lit_entree(entree, a, b, t, reponse))
-            return;
+            continue;
         if (reponse == a * b)
             ++justes;
         secondes += t / 10.0;
-    };
-    // Usual runs: the last answers read in place, in code order as dernieres_reponses gives them.
-    std::array<int, paires> dernier;
-    if (derniers_par_paire(enregistrements, dernier)) {
-        for (const int i : dernier)
-            if (i >= 0)
-                compte(QStringView(enregistrements)
-                           .mid(qsizetype(i) * taille_enregistrement + 1, taille_enregistrement - 1));
-    } else {
-        for (const QString& entree : dernieres_reponses(enregistrements))
-            compte(entree);
     }
     return secondes > 0 ? int(std::lround(60.0 * justes / secondes)) : 0;
 }
 
 int score_test(const QString& enregistrements, int T)
 {
-    const QStringList entrees = dernieres_reponses(enregistrements);
+    const auto entrees = vues_dernieres_reponses(enregistrements);
     if (entrees.isEmpty())
         return 0;
     int somme = 0;
-    for (const QString& entree : entrees)
+    for (const QStringView entree : entrees)
         somme += score_produit(entree, T);
     return somme / int(entrees.size());
 }

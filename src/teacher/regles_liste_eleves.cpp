@@ -159,7 +159,7 @@ ResultatEleve resultat_du_test(const TestChoisi& test, const OptionsListeEleves&
     r.test = test;
     if (r.teste()) {
         static const ObjectifsTables classiques(QStringLiteral("tables_classiques"));
-        r.score = classiques.pourcentage(r.test.enregistrements(), options.temps_acceptable);
+        r.score = classiques.pourcentage(r.test.vue_enregistrements(), options.temps_acceptable);
         r.vitesse = vitesse_test(r.test.ligne);
     }
     return r;

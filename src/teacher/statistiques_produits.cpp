@@ -200,16 +200,15 @@ Calcul calcule(const QStringList& reponses, int N, ModeAffichage mode, const Cat
     QStringList cles;
     QHash<QString, int> compte;
     for (const QString& enregistrements : reponses) {
-        for (const QString& entree : dernieres_reponses(enregistrements)) {
+        for (const QStringView entree : vues_dernieres_reponses(enregistrements)) {
             int a, b, t, reponse;
             // Entries are digits as the test writes them; anything else is read field by field as numbers.
             if (!lit_entree(entree, a, b, t, reponse)) {
-                const QStringView e(entree);
                 bool ok_a, ok_b, ok_t, ok_r;
-                a = e.left(2).toInt(&ok_a);
-                b = e.mid(2, 2).toInt(&ok_b);
-                t = e.mid(4, 3).toInt(&ok_t);
-                reponse = e.mid(7, 4).toInt(&ok_r);
+                a = entree.left(2).toInt(&ok_a);
+                b = entree.mid(2, 2).toInt(&ok_b);
+                t = entree.mid(4, 3).toInt(&ok_t);
+                reponse = entree.mid(7, 4).toInt(&ok_r);
                 if (!ok_a || !ok_b || !ok_t || !ok_r)
                     continue;
             }

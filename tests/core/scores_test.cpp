@@ -52,11 +52,11 @@ TEST(ScoreProduit, echelle_des_temps_avec_T_egal_3)
 
 TEST(ScoreProduit, reponse_fausse_absente_ou_entree_abimee_vaut_zero)
 {
-    EXPECT_EQ(score_produit("07090100064", 3), 0);
-    EXPECT_EQ(score_produit("07090100000", 3), 0);
-    EXPECT_EQ(score_produit("0709010", 3), 0);
-    EXPECT_EQ(score_produit("07090x00063", 3), 0);
-    EXPECT_EQ(score_produit("", 3), 0);
+    EXPECT_EQ(score_produit(u"07090100064", 3), 0);
+    EXPECT_EQ(score_produit(u"07090100000", 3), 0);
+    EXPECT_EQ(score_produit(u"0709010", 3), 0);
+    EXPECT_EQ(score_produit(u"07090x00063", 3), 0);
+    EXPECT_EQ(score_produit(u"", 3), 0);
     EXPECT_EQ(vitesse_reponse("07090100064"), 0);
     EXPECT_EQ(vitesse_reponse("07090300063"), 20);
     EXPECT_EQ(vitesse_reponse("07090000063"), 600);
@@ -95,7 +95,7 @@ TEST(VitesseTest, ligne_du_historique_ou_run_nu_et_temps_nul)
     ASSERT_EQ(ligne.size(), 29);
     EXPECT_EQ(vitesse_test(ligne + run), 10);
     EXPECT_EQ(vitesse_test(rep("0702", 0, 14)), 0);
-    EXPECT_EQ(vitesse_test(""), 0);
+    EXPECT_EQ(vitesse_test(u""), 0);
     // 60 * 1 / 7 = 8.57…: rounded to the nearest.
     EXPECT_EQ(vitesse_test(rep("0702", 70, 14)), 9);
 }
