@@ -43,8 +43,8 @@ bool synchronise(QFileDevice& f)
 const QString fin_mis_de_cote = suffixe_temporaire + QStringLiteral("ancien");
 
 // Extensions of the files the program writes: only their QSaveFile temporaries are ever removed.
-const QStringList extensions_ecrites
-    = {QStringLiteral(".txt"), QStringLiteral(".ini"), QStringLiteral(".lnk"), QStringLiteral(".pdf")};
+const QStringList extensions_ecrites = {QStringLiteral(".txt"), QStringLiteral(".ini"),
+    QStringLiteral(".lnk"), QStringLiteral(".pdf"), QStringLiteral(".bin")};
 
 // Qt names a temporary file by six letters drawn from A-Z and a-z, never a digit.
 bool six_lettres_de_qt(QStringView suffixe)

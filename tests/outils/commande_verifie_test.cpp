@@ -81,6 +81,9 @@ protected:
         ecrit(etab(QStringLiteral("Perdu_Lea.txt.tabrix-tmp-ancien")),
             vers_cp1252(seance(QDate(2024, 10, 1), QStringLiteral("09:00:00")) + QStringLiteral("\r\n")));
         ecrit(etab(QLatin1Char('.') + e2 + QStringLiteral(".txt.tabrix-tmp-AbCdEf")), "vieux", 3600);
+        // The school index, and what a build killed while writing it anew left beside it.
+        ecrit(options.dossier_statistiques + QStringLiteral("/index_historiques.bin"), "index", 3600);
+        ecrit(options.dossier_statistiques + QStringLiteral("/index_historiques.bin.QrStUv"), "vieux", 3600);
         // Left at the real clock's time: a write still running, which the program's own cleaning keeps too.
         ecrit(etab(QLatin1Char('.') + e2 + QStringLiteral(".txt.tabrix-tmp-GhIjKl")), "en cours");
         ecrit(etab(QStringLiteral("notes.docx")), "?");
@@ -127,7 +130,8 @@ TEST_F(Verification, chaque_dommage_est_trouve_dans_son_groupe_sans_rien_changer
         {GenreConstat::reste_de_panne,
             {EcoleGeneree::nom_eleve(2).prepend(QLatin1Char('.')) + QStringLiteral(".txt.tabrix-tmp-AbCdEf"),
                 EcoleGeneree::nom_eleve(1) + QStringLiteral(".txt.tabrix-tmp-ancien"),
-                QStringLiteral("Perdu_Lea.txt.tabrix-tmp-ancien")}},
+                QStringLiteral("Perdu_Lea.txt.tabrix-tmp-ancien"),
+                QStringLiteral("index_historiques.bin.QrStUv")}},
         {GenreConstat::deux_copies, {n3 + QStringLiteral(".txt")}},
         {GenreConstat::deux_classes, {n4 + QStringLiteral(".lnk")}},
         {GenreConstat::classe_inconnue, {QStringLiteral("C99")}},
@@ -179,7 +183,8 @@ TEST_F(Verification, reparer_fusionne_les_copies_remet_la_seule_copie_et_range_l
     // The temporary of a write still running is not touched.
     EXPECT_TRUE(QFile::exists(
         etab(QLatin1Char('.') + EcoleGeneree::nom_eleve(2) + QStringLiteral(".txt.tabrix-tmp-GhIjKl"))));
-    EXPECT_EQ(r.reparations.size(), 5); // merge, its copy put away, two copies, one temporary
+    EXPECT_FALSE(QFile::exists(options.dossier_statistiques + QStringLiteral("/index_historiques.bin.QrStUv")));
+    EXPECT_EQ(r.reparations.size(), 6); // merge, its copy put away, two copies, two temporaries
 
     // Checked again: what was repaired is gone, what needs the teacher stays.
     options.reparer = false;
