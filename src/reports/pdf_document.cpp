@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -370,17 +371,31 @@ bool DocumentPdf::termine()
     return !m_refuse;
 }
 
-void DocumentPdf::ouvre_page_a_part()
+void DocumentPdf::ouvre_page_a_part(QByteArray tampon)
 {
     m_taille_objet = 0;
     m_debut_flux = 0;
     m_page_ouverte = true;
+    if (tampon.capacity() > m_objet.capacity())
+        m_objet = std::move(tampon);
+    m_objet.resize(m_objet.capacity());
 }
 
-QByteArrayView DocumentPdf::flux_page() const
+QByteArray DocumentPdf::prend_flux_page()
 {
-    return m_page_ouverte ? QByteArrayView(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux)
-                          : QByteArrayView();
+    if (!m_page_ouverte)
+        return {};
+    QByteArray flux;
+    if (m_debut_flux == 0) {
+        // A page opened apart is the whole buffer: handed over without a copy.
+        m_objet.truncate(m_taille_objet);
+        flux = std::exchange(m_objet, QByteArray());
+    } else {
+        flux = QByteArray(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux);
+    }
+    m_taille_objet = 0;
+    m_page_ouverte = false;
+    return flux;
 }
 
 void DocumentPdf::ajoute_au_flux(QByteArrayView flux)

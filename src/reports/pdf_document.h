@@ -65,11 +65,13 @@ public:
     // (x, y) starts the baseline.
     void texte(int x, int y, const QString& texte);
 
-    // The content drawn on the current page so far, and content drawn elsewhere added to it: the pages of a
-    // long document can be drawn apart on every core, each on a document of the same page size whose page is
-    // opened apart (no document is begun, only flux_page() is read from it), then added in order.
-    void ouvre_page_a_part();
-    QByteArrayView flux_page() const;
+    // The content drawn on the current page, taken out (the page is then closed), and content drawn elsewhere
+    // added to it: the pages of a long document can be drawn apart on every core, each on a document of the
+    // same page size whose page is opened apart (no document is begun, only its page is taken), then added
+    // in order. `tampon`: where to draw, all its room used at once, such as the buffer of a page taken
+    // before.
+    void ouvre_page_a_part(QByteArray tampon = {});
+    QByteArray prend_flux_page();
     void ajoute_au_flux(QByteArrayView flux);
 
     // --- Results ---
