@@ -80,6 +80,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
         c.ligne_amenagement = ligne_amenagement(d.amenagement);
 
     const QStringList reponses = dernieres_reponses(d.enregistrements);
+    c.cases.reserve(reponses.size());
     for (const QString& entree : reponses) {
         // Only the classic products have a cell; anything else in the records is left out of the page.
         if (!facteur_classique(entree, 0) || !facteur_classique(entree, 2))

@@ -32,7 +32,7 @@ public:
     // About as many elements as a page of 64 cells holds: one allocation.
     Page() { m_elements.reserve(340); }
 
-    ElementBilan& texte(int x, int y, FamilleBilan famille, QVector<MorceauBilan> morceaux,
+    ElementBilan& texte(int x, int y, FamilleBilan famille, MorceauxBilan morceaux,
         AlignementBilan alignement = AlignementBilan::gauche)
     {
         ElementBilan e;
@@ -158,7 +158,7 @@ void resume(Page& page, const ContenuBilan& c)
     page.texte(0, 1650, serif, {morceau(QStringLiteral("Classement des tables par score:"), 30, true)});
     const auto classement = [&](int y, const QString& mot, const QStringList& liste, const QString& texte) {
         const bool une = liste.size() == 1;
-        QVector<MorceauBilan> m {morceau(une ? QStringLiteral("table ") : QStringLiteral("tables "), 30),
+        MorceauxBilan m {morceau(une ? QStringLiteral("table ") : QStringLiteral("tables "), 30),
             morceau(mot, 30, true), morceau(une ? QStringLiteral("sue: ") : QStringLiteral("sues: "), 30)};
         m << (liste.isEmpty() ? morceau(QStringLiteral("(aucune)"), 30, false, true)
                               : morceau(texte, 30, true));
@@ -176,7 +176,7 @@ void resume(Page& page, const ContenuBilan& c)
 void bilan(Page& page, const ContenuBilan& c, SupportBilan support)
 {
     page.texte(0, 2050, serif, {morceau(QStringLiteral("Bilan: "), 30, true)});
-    QVector<MorceauBilan> niveau {
+    MorceauxBilan niveau {
         morceau(c.toutes_tables() ? QStringLiteral("Niveau de connaissance des tables:  ")
                                   : QStringLiteral("Niveau de connaissance des tables testées:  "),
             50),
