@@ -40,6 +40,16 @@ QString numero_de_ligne(const QString& ligne)
     return ligne.mid(3);
 }
 
+// The tables 2 to 9 one by one, then all of them: expanded once for every page.
+const std::array<ObjectifsTables, 9>& tables_du_bilan()
+{
+    static const std::array<ObjectifsTables, 9> tables {ObjectifsTables(nom_table(2)),
+        ObjectifsTables(nom_table(3)), ObjectifsTables(nom_table(4)), ObjectifsTables(nom_table(5)),
+        ObjectifsTables(nom_table(6)), ObjectifsTables(nom_table(7)), ObjectifsTables(nom_table(8)),
+        ObjectifsTables(nom_table(9)), ObjectifsTables(QStringLiteral("tables_classiques"))};
+    return tables;
+}
+
 } // namespace
 
 bool test_classique(const QString& enregistrements)
@@ -70,6 +80,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
         c.ligne_amenagement = ligne_amenagement(d.amenagement);
 
     const QStringList reponses = dernieres_reponses(d.enregistrements);
+    c.cases.reserve(reponses.size());
     for (const QString& entree : reponses) {
         // Only the classic products have a cell; anything else in the records is left out of the page.
         if (!facteur_classique(entree, 0) || !facteur_classique(entree, 2))
@@ -103,7 +114,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
     }
 
     for (int t = 2; t <= 9; ++t) {
-        const int s = pourcentage_tables(d.enregistrements, nom_table(t), T);
+        const int s = tables_du_bilan()[t - 2].pourcentage(d.enregistrements, T);
         c.pourcentages[t - 2] = s;
         if (s < 0)
             continue;
@@ -139,8 +150,7 @@ ContenuBilan calcule_contenu_bilan(const DonneesBilan& d)
 
     const bool vide = reponses.isEmpty();
     c.score = vide ? 0 : score_test(d.enregistrements, T);
-    c.pourcentage
-        = std::max(0, pourcentage_tables(d.enregistrements, QStringLiteral("tables_classiques"), T));
+    c.pourcentage = std::max(0, tables_du_bilan()[8].pourcentage(d.enregistrements, T));
     c.vitesse = vide ? 0 : vitesse_test(d.enregistrements);
     c.niveau = niveau_score(c.score);
     return c;

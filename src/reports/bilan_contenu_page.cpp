@@ -2,6 +2,8 @@
 
 #include "core/faits.h"
 
+#include <array>
+
 namespace {
 
 using Sorte = ElementBilan::Sorte;
@@ -27,7 +29,10 @@ MorceauBilan case_exemple(TeinteBilan teinte)
 class Page
 {
 public:
-    ElementBilan& texte(int x, int y, FamilleBilan famille, QVector<MorceauBilan> morceaux,
+    // About as many elements as a page of 64 cells holds: one allocation.
+    Page() { m_elements.reserve(340); }
+
+    ElementBilan& texte(int x, int y, FamilleBilan famille, MorceauxBilan morceaux,
         AlignementBilan alignement = AlignementBilan::gauche)
     {
         ElementBilan e;
@@ -69,6 +74,29 @@ private:
 constexpr auto serif = FamilleBilan::serif;
 constexpr auto sans = FamilleBilan::sans;
 
+// "7×9" and its dotted leader, longer on the printed page.
+QString fait_texte_produit(int a, int b, SupportBilan support)
+{
+    return QString::number(a) + QChar(0x00D7) + QString::number(b)
+        + (support == SupportBilan::pdf ? QStringLiteral(".........") : QStringLiteral("............"));
+}
+
+// The same, made once for the 64 cells of every page.
+QString texte_produit(int a, int b, SupportBilan support)
+{
+    using Textes = std::array<QString, 2 * 64>;
+    static const Textes textes = [] {
+        Textes t;
+        for (int i = 0; i < 2 * 64; ++i)
+            t[size_t(i)] = fait_texte_produit(
+                2 + i % 64 / 8, 2 + i % 8, i < 64 ? SupportBilan::impression : SupportBilan::pdf);
+        return t;
+    }();
+    if (a < 2 || a > 9 || b < 2 || b > 9)
+        return fait_texte_produit(a, b, support);
+    return textes[size_t(64 * (support == SupportBilan::pdf) + 8 * (a - 2) + b - 2)];
+}
+
 void grille(Page& page, const ContenuBilan& c, SupportBilan support)
 {
     const int y0 = 420;
@@ -92,8 +120,6 @@ void grille(Page& page, const ContenuBilan& c, SupportBilan support)
         page.texte(x, 1300, sans, {morceau(mot_table(s), 24, faible, faible)}, AlignementBilan::centre);
     }
 
-    const QString points
-        = support == SupportBilan::pdf ? QStringLiteral(".........") : QStringLiteral("............");
     for (const CaseBilan& cas : c.cases) {
         const int x = 225 * (cas.a - 2);
         const int y = y0 + 100 * (cas.b - 2);
@@ -105,8 +131,7 @@ void grille(Page& page, const ContenuBilan& c, SupportBilan support)
         if (fond != TeinteBilan::blanc)
             page.rectangle(x + 1, y + 1, x + 224, y + 99, Sorte::rectangle_plein, fond);
         const TeinteBilan encre = fond == TeinteBilan::blanc ? TeinteBilan::noir : TeinteBilan::blanc;
-        const QString produit = QString::number(cas.a) + QChar(0x00D7) + QString::number(cas.b) + points;
-        page.texte(x + 13, y + 19, sans, {morceau(produit, 24)}).teinte = encre;
+        page.texte(x + 13, y + 19, sans, {morceau(texte_produit(cas.a, cas.b, support), 24)}).teinte = encre;
         // The answer covers the end of the dotted leader, as on a cell written by hand.
         MorceauBilan reponse = morceau(cas.reponse, 42, true);
         reponse.teinte = fond;
@@ -133,7 +158,7 @@ void resume(Page& page, const ContenuBilan& c)
     page.texte(0, 1650, serif, {morceau(QStringLiteral("Classement des tables par score:"), 30, true)});
     const auto classement = [&](int y, const QString& mot, const QStringList& liste, const QString& texte) {
         const bool une = liste.size() == 1;
-        QVector<MorceauBilan> m {morceau(une ? QStringLiteral("table ") : QStringLiteral("tables "), 30),
+        MorceauxBilan m {morceau(une ? QStringLiteral("table ") : QStringLiteral("tables "), 30),
             morceau(mot, 30, true), morceau(une ? QStringLiteral("sue: ") : QStringLiteral("sues: "), 30)};
         m << (liste.isEmpty() ? morceau(QStringLiteral("(aucune)"), 30, false, true)
                               : morceau(texte, 30, true));
@@ -151,7 +176,7 @@ void resume(Page& page, const ContenuBilan& c)
 void bilan(Page& page, const ContenuBilan& c, SupportBilan support)
 {
     page.texte(0, 2050, serif, {morceau(QStringLiteral("Bilan: "), 30, true)});
-    QVector<MorceauBilan> niveau {
+    MorceauxBilan niveau {
         morceau(c.toutes_tables() ? QStringLiteral("Niveau de connaissance des tables:  ")
                                   : QStringLiteral("Niveau de connaissance des tables testées:  "),
             50),

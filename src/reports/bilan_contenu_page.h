@@ -3,6 +3,7 @@
 #include "reports/bilan_contenu.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 // The report page as a list of drawing orders in a space 1800 wide and 2800 high (y downwards), shared by
@@ -50,6 +51,9 @@ struct MorceauBilan
     TeinteBilan teinte = TeinteBilan::blanc; // sample cell: 80 × 40, 20 after the text and 10 lower
 };
 
+// Most lines are one piece: it is kept in place, without an allocation of its own.
+using MorceauxBilan = QVarLengthArray<MorceauBilan, 1>;
+
 struct ElementBilan
 {
     enum class Sorte
@@ -68,7 +72,7 @@ struct ElementBilan
     TeinteBilan teinte = TeinteBilan::noir; // fill, or text colour (blanc or noir)
     FamilleBilan famille = FamilleBilan::serif;
     AlignementBilan alignement = AlignementBilan::gauche;
-    QVector<MorceauBilan> morceaux;
+    MorceauxBilan morceaux;
     int ligne_de_base_pdf = -1; // the PDF page's baseline below its top margin, when fixed
 };
 

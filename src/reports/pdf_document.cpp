@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -178,7 +179,25 @@ void DocumentPdf::fin_objet()
     ligne_objet({"endobj"});
     m_sortie.append(m_objet.constData(), m_taille_objet);
     m_taille_objet = 0;
-    m_decalages << QString::number(m_sortie.size());
+    m_decalages << position();
+    // A megabyte at a time: few writes, and a buffer that stays in the processor's cache.
+    if (m_ecris && m_sortie.size() >= (1 << 20))
+        donne_sortie();
+}
+
+void DocumentPdf::donne_sortie()
+{
+    if (!m_ecris || m_sortie.isEmpty())
+        return;
+    // After a refused piece, the rest would make a file with a hole: it is dropped.
+    m_refuse = m_refuse || !m_ecris(m_sortie);
+    m_donnes += m_sortie.size();
+    m_sortie.resize(0);
+}
+
+void DocumentPdf::ecrit_au_fil(EcritMorceau ecris)
+{
+    m_ecris = std::move(ecris);
 }
 
 void DocumentPdf::ouvre_page()
@@ -207,6 +226,8 @@ void DocumentPdf::ferme_page()
 void DocumentPdf::BeginDoc()
 {
     m_sortie.clear();
+    m_donnes = 0;
+    m_refuse = false;
     m_taille_objet = 0;
     m_numero_objet = 0;
     m_nombre_pages = 0;
@@ -219,7 +240,7 @@ void DocumentPdf::BeginDoc()
     m_page_ouverte = false;
 
     m_sortie += "%PDF-1.4\r\n";
-    m_decalages << QString::number(m_sortie.size());
+    m_decalages << position();
 
     debut_objet(1);
     ligne_objet({"<<"});
@@ -253,6 +274,16 @@ Ecriture DocumentPdf::EndDoc()
 {
     if (!m_page_ouverte)
         return {false, QStringLiteral("Aucun document PDF n'a été commencé.")};
+    termine();
+    if (m_nom_fichier.isEmpty())
+        return {false, QStringLiteral("Aucun nom de fichier n'a été donné pour le document PDF.")};
+    return ecrit_octets(m_nom_fichier, m_sortie);
+}
+
+bool DocumentPdf::termine()
+{
+    if (!m_page_ouverte)
+        return false;
     ferme_page();
     const int P = m_nombre_pages;
 
@@ -318,29 +349,53 @@ Ecriture DocumentPdf::EndDoc()
     fin_objet();
 
     const int S = m_numero_objet + 1;
-    const QByteArray position_xref = m_decalages.last().toLatin1();
+    const Chiffres position_xref(m_decalages.last());
     m_sortie += "xref\r\n0 " + entier(S) + "\r\n0000000000 65535 f\r\n";
-    for (int i = 0; i < S - 1; ++i)
-        m_sortie += m_decalages[i].rightJustified(10, QLatin1Char('0')).toLatin1() + " 00000 n\r\n";
+    // Twenty bytes an entry, written in place.
+    const qsizetype debut_table = m_sortie.size();
+    m_sortie.resize(debut_table + 20 * qsizetype(S - 1));
+    char* entree = m_sortie.data() + debut_table;
+    for (int i = 0; i < S - 1; ++i, entree += 20) {
+        std::memcpy(entree, "0000000000 00000 n\r\n", 20);
+        const Chiffres decalage(m_decalages[i]);
+        // Ten digits reach 9.9 GB, far beyond any document of reports.
+        QByteArrayView v = decalage;
+        v = v.last(std::min<qsizetype>(v.size(), 10));
+        std::memcpy(entree + 10 - v.size(), v.data(), size_t(v.size()));
+    }
     m_sortie += "trailer\r\n<< /Size " + entier(S) + "\r\n/Root " + entier(m_objet_catalogue) + " 0 R\r\n";
-    m_sortie += "/Info 1 0 R\r\n>>\r\nstartxref\r\n" + position_xref + "\r\n%%EOF\r\n";
-
-    if (m_nom_fichier.isEmpty())
-        return {false, QStringLiteral("Aucun nom de fichier n'a été donné pour le document PDF.")};
-    return ecrit_octets(m_nom_fichier, m_sortie);
+    m_sortie += "/Info 1 0 R\r\n>>\r\nstartxref\r\n";
+    m_sortie += QByteArrayView(position_xref);
+    m_sortie += "\r\n%%EOF\r\n";
+    donne_sortie();
+    return !m_refuse;
 }
 
-void DocumentPdf::ouvre_page_a_part()
+void DocumentPdf::ouvre_page_a_part(QByteArray tampon)
 {
     m_taille_objet = 0;
     m_debut_flux = 0;
     m_page_ouverte = true;
+    if (tampon.capacity() > m_objet.capacity())
+        m_objet = std::move(tampon);
+    m_objet.resize(m_objet.capacity());
 }
 
-QByteArrayView DocumentPdf::flux_page() const
+QByteArray DocumentPdf::prend_flux_page()
 {
-    return m_page_ouverte ? QByteArrayView(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux)
-                          : QByteArrayView();
+    if (!m_page_ouverte)
+        return {};
+    QByteArray flux;
+    if (m_debut_flux == 0) {
+        // A page opened apart is the whole buffer: handed over without a copy.
+        m_objet.truncate(m_taille_objet);
+        flux = std::exchange(m_objet, QByteArray());
+    } else {
+        flux = QByteArray(m_objet.constData() + m_debut_flux, m_taille_objet - m_debut_flux);
+    }
+    m_taille_objet = 0;
+    m_page_ouverte = false;
+    return flux;
 }
 
 void DocumentPdf::ajoute_au_flux(QByteArrayView flux)

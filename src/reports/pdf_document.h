@@ -37,8 +37,15 @@ public:
     void fixe_nom_fichier(const QString& chemin) { m_nom_fichier = chemin; }
     Informations& informations() { return m_informations; }
 
+    // The document's bytes handed to `ecris` in pieces of about a megabyte as they are made, instead of being
+    // kept whole for octets(): set before BeginDoc, for a long document written by ecrit_par_morceaux.
+    void ecrit_au_fil(EcritMorceau ecris);
+
     void BeginDoc();
     void NewPage(); // begins the document first when it is not begun
+    // Closes the document: its bytes are then all in octets(), or all handed over when written as they
+    // come. False when no document was begun or a piece could not be written.
+    bool termine();
     // Closes the document and replaces the file with it; a failed write leaves the old file untouched.
     Ecriture EndDoc();
 
@@ -58,15 +65,18 @@ public:
     // (x, y) starts the baseline.
     void texte(int x, int y, const QString& texte);
 
-    // The content drawn on the current page so far, and content drawn elsewhere added to it: the pages of a
-    // long document can be drawn apart on every core, each on a document of the same page size whose page is
-    // opened apart (no document is begun, only flux_page() is read from it), then added in order.
-    void ouvre_page_a_part();
-    QByteArrayView flux_page() const;
+    // The content drawn on the current page, taken out (the page is then closed), and content drawn elsewhere
+    // added to it: the pages of a long document can be drawn apart on every core, each on a document of the
+    // same page size whose page is opened apart (no document is begun, only its page is taken), then added
+    // in order. `tampon`: where to draw, all its room used at once, such as the buffer of a page taken
+    // before.
+    void ouvre_page_a_part(QByteArray tampon = {});
+    QByteArray prend_flux_page();
     void ajoute_au_flux(QByteArrayView flux);
 
     // --- Results ---
-    const QByteArray& octets() const { return m_sortie; } // the whole file once EndDoc has run
+    // The whole file once EndDoc has run; written as they come, what is not handed over yet.
+    const QByteArray& octets() const { return m_sortie; }
     int nombre_pages() const { return m_nombre_pages; }
     bool page_ouverte() const { return m_page_ouverte; }
 
@@ -81,6 +91,8 @@ private:
     char* place_objet(qsizetype n); // n more bytes at the end of the current object, to be written
     void debut_objet(int numero);
     void fin_objet();
+    void donne_sortie(); // hands the bytes made so far over, when written as they come
+    qint64 position() const { return m_donnes + m_sortie.size(); }
     void ouvre_page();
     void ferme_page();
 
@@ -94,12 +106,15 @@ private:
     int m_epaisseur = 1;
 
     QByteArray m_sortie;
+    EcritMorceau m_ecris; // empty: the whole file stays in m_sortie
+    qint64 m_donnes = 0; // bytes already handed to m_ecris
+    bool m_refuse = false; // m_ecris refused a piece: the document is lost
     QByteArray m_objet; // its first m_taille_objet bytes are the object being composed
     qsizetype m_taille_objet = 0;
     QByteArray m_texte; // the string of the text being written, kept between calls
     int m_numero_objet = 0;
     int m_nombre_pages = 0;
-    QStringList m_decalages;
+    QList<qint64> m_decalages;
     QList<int> m_objets_contenus;
     QList<int> m_objets_polices;
     int m_objet_pages = 0;

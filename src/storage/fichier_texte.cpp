@@ -142,8 +142,14 @@ QString raison(const QFileDevice& f)
     return f.errorString();
 }
 
+EcritMorceau ecrit_dans(QFileDevice& f)
+{
+    return [&f](QByteArrayView morceau) { return f.write(morceau.data(), morceau.size()) == morceau.size(); };
+}
+
 // For shares that refuse O_TMPFILE or renaming over an existing file.
-Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets)
+Ecriture ecrit_par_fichier_nomme(
+    const QString& chemin, const std::function<bool(const EcritMorceau&)>& produit)
 {
     const QFileInfo info(chemin);
     QTemporaryFile tmp(info.absolutePath() + QStringLiteral("/.") + info.fileName() + suffixe_temporaire
@@ -153,7 +159,7 @@ Ecriture ecrit_par_fichier_nomme(const QString& chemin, const QByteArray& octets
         return {false,
             QStringLiteral("Impossible de créer un fichier dans « %1 » : %2")
                 .arg(info.absolutePath(), raison(tmp))};
-    if (tmp.write(octets) != octets.size() || !synchronise(tmp))
+    if (!produit(ecrit_dans(tmp)) || !synchronise(tmp))
         return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, raison(tmp))};
     tmp.close();
     // QTemporaryFile is private to its owner; other machines of the school must read the file too.
@@ -351,7 +357,7 @@ std::optional<QByteArray> lit_octets(const QString& chemin)
 
 // Renaming a file over a device or a FIFO would put a plain file in its place: the bytes go to it directly.
 // Opened without waiting, a FIFO that nobody reads is refused instead of holding the program.
-Ecriture ecrit_dans_flux(const QString& chemin, const QByteArray& octets)
+Ecriture ecrit_dans_flux(const QString& chemin, const std::function<bool(const EcritMorceau&)>& produit)
 {
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -361,18 +367,23 @@ Ecriture ecrit_dans_flux(const QString& chemin, const QByteArray& octets)
                 : QStringLiteral("Impossible d'écrire « %1 » : %2")
                       .arg(chemin, QString::fromLocal8Bit(std::strerror(errno)))};
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    qsizetype ecrits = 0;
-    while (ecrits < octets.size()) {
-        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        ecrits += n;
-    }
-    const QString erreur = QString::fromLocal8Bit(std::strerror(errno));
+    QString erreur = QStringLiteral("écriture interrompue");
+    const bool tout = produit([&](QByteArrayView morceau) {
+        qsizetype ecrits = 0;
+        while (ecrits < morceau.size()) {
+            const ssize_t n = ::write(fd, morceau.data() + ecrits, size_t(morceau.size() - ecrits));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                erreur = QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO));
+                return false;
+            }
+            ecrits += n;
+        }
+        return true;
+    });
     ::close(fd);
-    if (ecrits < octets.size())
+    if (!tout)
         return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};
     return {};
 }
@@ -711,6 +722,13 @@ std::optional<QStringList> lit_lignes(const QString& chemin)
 
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
 {
+    return ecrit_par_morceaux(chemin, [&](const EcritMorceau& ecris) { return ecris(octets); });
+}
+
+Ecriture ecrit_par_morceaux(const QString& chemin, const std::function<bool(const EcritMorceau&)>& produit)
+{
+    if (chemin.isEmpty())
+        return {false, QStringLiteral("Aucun nom de fichier n'a été donné.")};
     const QFileInfo info(chemin);
     QDir dossier = info.absoluteDir();
     if (!dossier.exists())
@@ -719,7 +737,7 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     case NatureChemin::dossier:
         return {false, QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(chemin)};
     case NatureChemin::flux:
-        return ecrit_dans_flux(chemin, octets);
+        return ecrit_dans_flux(chemin, produit);
     case NatureChemin::autre:
         return {false,
             QStringLiteral("« %1 » n'est pas un fichier ordinaire : il n'a pas été remplacé.").arg(chemin)};
@@ -736,7 +754,7 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
     QSaveFile f(chemin);
     f.setDirectWriteFallback(false);
     if (f.open(QIODevice::WriteOnly)) {
-        if (f.write(octets) == octets.size() && synchronise(f) && f.commit()) {
+        if (produit(ecrit_dans(f)) && synchronise(f) && f.commit()) {
             synchronise_dossier(dossier.path());
             return {};
         }
@@ -744,7 +762,7 @@ Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets)
         f.cancelWriting();
         return {false, QStringLiteral("Impossible d'écrire « %1 » : %2").arg(chemin, erreur)};
     }
-    return ecrit_par_fichier_nomme(chemin, octets);
+    return ecrit_par_fichier_nomme(chemin, produit);
 }
 
 QByteArray octets_lignes(const QStringList& lignes)

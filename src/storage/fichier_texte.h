@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -143,6 +144,12 @@ struct Ecriture
 // device or a FIFO (/dev/null, a pipe) is written to directly, never replaced; a FIFO that nobody reads is
 // refused; a block device or a socket is refused.
 Ecriture ecrit_octets(const QString& chemin, const QByteArray& octets);
+// Takes one piece of the bytes of a file being written; false once a piece could not be written.
+using EcritMorceau = std::function<bool(QByteArrayView)>;
+// The same replacement, with the bytes handed over piece by piece while they are made: a long document goes
+// to the disk as it grows instead of being held whole. `produit` gives them in order and returns whether it
+// gave them all; when it did not, the file is left as it was.
+Ecriture ecrit_par_morceaux(const QString& chemin, const std::function<bool(const EcritMorceau&)>& produit);
 // Lines joined and ended by CR LF, in Windows-1252: the bytes ecrit_lignes writes.
 QByteArray octets_lignes(const QStringList& lignes);
 Ecriture ecrit_lignes(const QString& chemin, const QStringList& lignes);

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <mutex>
+#include <utility>
 
 BilanEleve bilan_eleve(
     const QString& chemin, const QString& nom, const QString& classe, const ContexteExport& c)
@@ -109,28 +111,46 @@ BilansExportes bilans_du_noeud(const NoeudExporte& noeud, const ContexteExport& 
 
 Ecriture ecrit_bilans_pdf(const QVector<DonneesBilan>& bilans, const QString& chemin, const Horloge& horloge)
 {
-    DocumentPdf document(horloge);
-    prepare_document_bilans(document, chemin);
-    // Each page drawn apart on every core, then added in order and let go.
-    QVector<QByteArray> pages(bilans.size());
-    en_parallele(
-        int(bilans.size()), 64,
-        [&, sortie = pages.data()](int i) {
-            DocumentPdf feuille(horloge);
-            prepare_document_bilans(feuille, {});
-            feuille.ouvre_page_a_part();
-            bilan_pdf(feuille, bilans[i]);
-            sortie[i] = feuille.flux_page().toByteArray();
-        },
-        [&, faites = pages.data()](int debut, int fin) {
-            for (int i = debut; i < fin; ++i) {
-                document.NewPage();
-                document.ajoute_au_flux(faites[i]);
-                faites[i] = QByteArray();
-            }
-        },
-        fils_de_calcul());
-    return document.EndDoc();
+    if (bilans.isEmpty())
+        return {false, QStringLiteral("Aucun document PDF n'a été commencé.")};
+    // The file is written while the pages are drawn: a thousand pages never wait whole in memory.
+    return ecrit_par_morceaux(chemin, [&](const EcritMorceau& ecris) {
+        DocumentPdf document(horloge);
+        prepare_document_bilans(document, chemin);
+        document.ecrit_au_fil(ecris);
+        // Each page drawn apart on every core, then added in order; its buffer then serves a later page.
+        QVector<QByteArray> pages(bilans.size());
+        QVector<QByteArray> libres;
+        std::mutex verrou;
+        en_parallele(
+            int(bilans.size()), 64,
+            [&, sortie = pages.data()](int i) {
+                QByteArray tampon;
+                {
+                    const std::lock_guard garde(verrou);
+                    if (!libres.isEmpty())
+                        tampon = libres.takeLast();
+                }
+                // A page of reports holds about 17 KB.
+                if (tampon.isNull())
+                    tampon.reserve(32 * 1024);
+                DocumentPdf feuille(horloge);
+                prepare_document_bilans(feuille, {});
+                feuille.ouvre_page_a_part(std::move(tampon));
+                bilan_pdf(feuille, bilans[i]);
+                sortie[i] = feuille.prend_flux_page();
+            },
+            [&, faites = pages.data()](int debut, int fin) {
+                for (int i = debut; i < fin; ++i) {
+                    document.NewPage();
+                    document.ajoute_au_flux(faites[i]);
+                    const std::lock_guard garde(verrou);
+                    libres.append(std::exchange(faites[i], QByteArray()));
+                }
+            },
+            fils_de_calcul());
+        return document.termine();
+    });
 }
 
 QString message_ignores(const QStringList& ignores)

@@ -113,6 +113,46 @@ TEST(DocumentPdf, trois_pages_numerotent_contenus_longueurs_polices_arbre_et_pag
     EXPECT_TRUE(pdf.contains("/Root 28 0 R\r\n"));
 }
 
+// A document of some megabytes handed over as it is made: its pieces make the bytes of the same document
+// kept whole, offsets included; once a piece is refused, nothing more is handed over and the end says so.
+TEST(DocumentPdf, ecrit_au_fil_donne_en_morceaux_les_octets_du_document_entier)
+{
+    const auto dessine = [](DocumentPdf& doc) {
+        doc.fixe_page(2001, 3112);
+        doc.BeginDoc();
+        for (int k = 1; k <= 40; ++k) {
+            if (k > 1)
+                doc.NewPage();
+            for (int i = 0; i < 1500; ++i)
+                doc.texte(i, k, QStringLiteral("Élève %1 de la page %2").arg(i).arg(k));
+        }
+    };
+    DocumentPdf entier(horloge);
+    dessine(entier);
+    ASSERT_TRUE(entier.termine());
+    ASSERT_GT(entier.octets().size(), 2 << 20);
+
+    for (const int refus : {0, 2}) {
+        SCOPED_TRACE(refus);
+        QByteArray recus;
+        int morceaux = 0;
+        DocumentPdf au_fil(horloge);
+        au_fil.ecrit_au_fil([&](QByteArrayView morceau) {
+            recus += morceau;
+            return ++morceaux != refus;
+        });
+        dessine(au_fil);
+        EXPECT_EQ(au_fil.termine(), refus == 0);
+        if (refus) {
+            EXPECT_EQ(morceaux, refus);
+            continue;
+        }
+        EXPECT_GE(morceaux, 2);
+        EXPECT_TRUE(recus == entier.octets());
+        EXPECT_EQ(verifie_table(recus), 3 * 40 + 20);
+    }
+}
+
 TEST(DocumentPdf, chaque_ligne_finit_par_cr_lf)
 {
     const QList<QByteArray> l = lignes(document(2));

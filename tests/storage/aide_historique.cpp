@@ -79,6 +79,23 @@ int disque_plein(const QString& chemin, qint64 limite)
     return res.ok ? 0 : 3;
 }
 
+// The same disk under a long document written piece by piece (a PDF of reports): reported as not written.
+int disque_plein_par_morceaux(const QString& chemin, qint64 limite)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r {static_cast<rlim_t>(limite), static_cast<rlim_t>(limite)};
+    if (setrlimit(RLIMIT_FSIZE, &r) != 0)
+        return 2;
+    const Ecriture e = ecrit_par_morceaux(chemin, [&](const EcritMorceau& ecris) {
+        bool tous = true;
+        for (int i = 0; i < 8 && tous; ++i)
+            tous = ecris(QByteArray(limite / 4, 'x'));
+        return tous;
+    });
+    std::printf("%s\n", qPrintable(e.erreur));
+    return e.ok ? 0 : 3;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -91,7 +108,10 @@ int main(int argc, char** argv)
         return met_a_jour(args[2], args[3], args[4].toInt());
     if (args.size() == 4 && args[1] == QLatin1String("plein"))
         return disque_plein(args[2], args[3].toLongLong());
+    if (args.size() == 4 && args[1] == QLatin1String("plein-morceaux"))
+        return disque_plein_par_morceaux(args[2], args[3].toLongLong());
     std::fprintf(stderr,
-        "usage: aide_historique ecrit FICHIER | records FICHIER PREFIXE FOIS | plein FICHIER OCTETS\n");
+        "usage: aide_historique ecrit FICHIER | records FICHIER PREFIXE FOIS | plein FICHIER OCTETS"
+        " | plein-morceaux FICHIER OCTETS\n");
     return 64;
 }

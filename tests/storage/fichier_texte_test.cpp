@@ -131,6 +131,58 @@ TEST(FichierTexte, une_ecriture_impossible_est_signalee_et_ne_touche_a_rien)
     EXPECT_TRUE(QFileInfo(d.chemin("h.txt/dedans")).isDir());
 }
 
+// Written piece by piece, a file holds every piece in order; a writer that stops short or a piece that
+// cannot be written leaves the previous file as it was, nothing beside it, and says so.
+TEST(FichierTexte, une_ecriture_par_morceaux_donne_tout_le_fichier_ou_laisse_l_ancien)
+{
+    struct Cas
+    {
+        const char* nom;
+        const char* cible; // in the test folder, or a device
+        int morceaux; // given before the writer stops
+        bool produit_entier;
+        bool reussit;
+    };
+    const Cas cas[] = {
+        {"trois morceaux", "bilans.pdf", 3, true, true},
+        {"aucun morceau", "bilans.pdf", 0, true, true},
+        {"arrete apres deux morceaux", "bilans.pdf", 2, false, false},
+        {"disque plein des le premier morceau", "/dev/full", 3, true, false},
+    };
+    const QByteArray ancien("%PDF-1.4 ancien\r\n");
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTest d;
+        const bool fichier = c.cible[0] != '/';
+        const QString chemin
+            = fichier ? d.chemin(QString::fromLatin1(c.cible)) : QString::fromLatin1(c.cible);
+        if (fichier) {
+            ASSERT_TRUE(ecrit_octets(chemin, ancien));
+        }
+        QByteArray attendu;
+        int refuses = 0;
+        const Ecriture e = ecrit_par_morceaux(chemin, [&](const EcritMorceau& ecris) {
+            for (int i = 0; i < c.morceaux; ++i) {
+                const QByteArray morceau = QByteArray(100000 + i, char('a' + i)) + "\r\n";
+                attendu += morceau;
+                refuses += ecris(morceau) ? 0 : 1;
+            }
+            return c.produit_entier && refuses == 0;
+        });
+        EXPECT_EQ(e.ok, c.reussit) << e.erreur.toStdString();
+        EXPECT_EQ(e.erreur.isEmpty(), c.reussit);
+        if (!fichier) {
+            EXPECT_EQ(refuses, c.morceaux);
+            continue;
+        }
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll() == (c.reussit ? attendu : ancien));
+        EXPECT_EQ(QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList {QStringLiteral("bilans.pdf")});
+    }
+}
+
 TEST(FichierTexte, un_fichier_qui_s_ouvre_mais_ne_se_lit_pas_n_est_pas_pris_pour_un_fichier_vide)
 {
     // Opening this file works and every read fails with EIO, as on a share that drops mid-read.

@@ -75,22 +75,27 @@ TEST(Pannes, deux_postes_qui_mettent_a_jour_les_records_ensemble_ne_perdent_aucu
     EXPECT_FALSE(QFile::exists(chemin + QStringLiteral(".lock")));
 }
 
-TEST(Pannes, un_disque_plein_est_signale_et_laisse_l_historique_intact)
+// Whether the bytes come whole (a séance) or piece by piece (a long document), a full disk is reported and
+// the previous file stays as it was.
+TEST(Pannes, un_disque_plein_est_signale_et_laisse_le_fichier_intact)
 {
-    DossierTest d;
-    const QString chemin = d.chemin(QStringLiteral("Dupont_Marie.txt"));
-    const QByteArray avant = octets(historique_long(300));
-    ASSERT_TRUE(ecrit_octets(chemin, avant));
-    QProcess aide;
-    aide.start(QStringLiteral(AIDE_HISTORIQUE),
-        {QStringLiteral("plein"), chemin, QString::number(avant.size() + 100)});
-    ASSERT_TRUE(aide.waitForFinished(30000));
-    EXPECT_EQ(aide.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(aide.exitCode(), 3) << aide.readAllStandardOutput().constData();
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), avant);
-    EXPECT_EQ(QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden),
-        QStringList {QStringLiteral("Dupont_Marie.txt")})
-        << "no temporary file left behind";
+    for (const char* mode : {"plein", "plein-morceaux"}) {
+        SCOPED_TRACE(mode);
+        DossierTest d;
+        const QString chemin = d.chemin(QStringLiteral("Dupont_Marie.txt"));
+        const QByteArray avant = octets(historique_long(300));
+        ASSERT_TRUE(ecrit_octets(chemin, avant));
+        QProcess aide;
+        aide.start(QStringLiteral(AIDE_HISTORIQUE),
+            {QString::fromLatin1(mode), chemin, QString::number(avant.size() + 100)});
+        ASSERT_TRUE(aide.waitForFinished(30000));
+        EXPECT_EQ(aide.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(aide.exitCode(), 3) << aide.readAllStandardOutput().constData();
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), avant);
+        EXPECT_EQ(QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden),
+            QStringList {QStringLiteral("Dupont_Marie.txt")})
+            << "no temporary file left behind";
+    }
 }
