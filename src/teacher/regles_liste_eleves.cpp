@@ -142,7 +142,7 @@ LigneEleve ligne_eleve(const EleveInventorie& e, const ResultatEleve& r, const Q
         valeur = QString::number(options.rapidite ? r.vitesse : r.score);
         l.cle = (cle_date_triable(r.test.date) + r.test.ligne.mid(20, 8))
                     .leftJustified(16, QLatin1Char(' '), true);
-        const QDate jour = QDate::fromString(r.test.date, QStringLiteral("dd/MM/yyyy"));
+        const QDate jour = date_de_cle(r.test.date);
         l.jours = jour.isValid() ? int(jour.daysTo(aujourdhui)) : 0;
     }
     if (options.ecole())
