@@ -34,12 +34,15 @@ QStringList liste(const QString& dossier, const QString& masque, QDir::Filters f
     for (int passe = 0; passe < 2; ++passe) {
         bool mis_de_cote = false;
         noms.clear();
-        for (QDirIterator it(d.path(), filtres); it.hasNext();) {
-            it.next();
-            const QString nom = it.fileName();
-            if (nom.endsWith(fin, Qt::CaseInsensitive))
-                noms << nom;
-            else if (!fichier_mis_de_cote(nom).isEmpty())
+        const NomDansDossier::Genre genre
+            = filtres.testFlag(QDir::Files) ? NomDansDossier::fichier : NomDansDossier::dossier;
+        for (const NomDansDossier& n : noms_du_dossier(d.path())) {
+            // Hidden names are not listed, as QDir does not list them.
+            if (n.genre != genre || n.nom.startsWith(QLatin1Char('.')))
+                continue;
+            if (n.nom.endsWith(fin, Qt::CaseInsensitive))
+                noms << n.nom;
+            else if (!fichier_mis_de_cote(n.nom).isEmpty())
                 mis_de_cote = true;
         }
         if (!mis_de_cote || !filtres.testFlag(QDir::Files))

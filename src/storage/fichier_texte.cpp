@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/mman.h>
@@ -681,14 +682,37 @@ void remet_en_place_dans(const QString& dossier)
         remet_en_place(chemin.chopped(fin_mis_de_cote.size()));
 }
 
+QVector<NomDansDossier> noms_du_dossier(const QString& dossier)
+{
+    QVector<NomDansDossier> noms;
+    DIR* d = ::opendir(QFile::encodeName(dossier).constData());
+    if (!d)
+        return noms;
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
+            continue;
+        NomDansDossier::Genre genre = e->d_type == DT_REG ? NomDansDossier::fichier
+            : e->d_type == DT_DIR                         ? NomDansDossier::dossier
+                                                          : NomDansDossier::autre;
+        // A link, or a file system that does not say: what the name leads to.
+        struct stat st;
+        if ((e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) && ::fstatat(::dirfd(d), n, &st, 0) == 0)
+            genre = S_ISREG(st.st_mode) ? NomDansDossier::fichier
+                : S_ISDIR(st.st_mode)   ? NomDansDossier::dossier
+                                        : NomDansDossier::autre;
+        noms.append({QFile::decodeName(n), genre});
+    }
+    ::closedir(d);
+    return noms;
+}
+
 QSet<QString> noms_dans(const QString& dossier, const QString& extension)
 {
     QSet<QString> noms;
     bool mis_de_cote = false;
-    for (QDirIterator it(dossier, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-         it.hasNext();) {
-        it.next();
-        const QString nom = it.fileName();
+    for (const NomDansDossier& n : noms_du_dossier(dossier)) {
+        const QString& nom = n.nom;
         if (nom.endsWith(fin_mis_de_cote))
             mis_de_cote = true;
         else if (nom.endsWith(extension, Qt::CaseInsensitive))

@@ -131,6 +131,21 @@ void remet_en_place_dans(const QString& dossier);
 // the set-aside copies are back: one pass over a folder of a thousand histories instead of a look-up each.
 QSet<QString> noms_dans(const QString& dossier, const QString& extension);
 
+// Every name in a folder but "." and "..", with what the folder says of its kind: one read of the folder,
+// where QDirIterator builds a file information per name. Empty when it cannot be listed.
+struct NomDansDossier
+{
+    QString nom;
+    enum Genre
+    {
+        fichier, // a regular file, or a link to one
+        dossier, // a folder, or a link to one
+        autre
+    } genre
+        = autre;
+};
+QVector<NomDansDossier> noms_du_dossier(const QString& dossier);
+
 struct Ecriture
 {
     bool ok = true;

@@ -319,7 +319,7 @@ void IndexHistoriques::retiens(const QString& chemin, Appris&& appris)
                     avant->garde == entree.garde ? l.octets
                                                  : QByteArray(l.octets.constData(), l.octets.size())});
     }
-    m_entrees.insert(c, std::move(entree));
+    m_entrees.emplace(c, std::move(entree));
     if (appris.a_ecrire)
         m_a_ecrire.insert(c);
     m_chemins.insert(c, chemin);
@@ -340,7 +340,7 @@ bool IndexHistoriques::applique(const std::shared_ptr<const OctetsAjoutes>& fich
         ++m_enregistrements;
         // What this build learnt and has not written yet is newer than the file.
         if (!m_a_ecrire.contains(entree->first))
-            m_entrees.insert(entree->first, std::move(entree->second));
+            m_entrees.emplace(std::move(entree->first), std::move(entree->second));
     }
     return true;
 }

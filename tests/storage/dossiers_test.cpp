@@ -24,6 +24,22 @@ TEST(Dossiers, les_listes_suivent_le_masque_sans_point_ni_point_point)
     EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.lnk")),
         QStringList {QStringLiteral("Paul_Li.lnk")});
     EXPECT_TRUE(fichiers_du_dossier(d.chemin(QStringLiteral("absent")), QStringLiteral("*.txt")).isEmpty());
+
+    // What a name leads to decides its list; hidden names, FIFOs and broken links are in neither.
+    ASSERT_TRUE(
+        QFile::link(d.chemin(QStringLiteral("Zoe_Ali.txt")), d.chemin(QStringLiteral("Lien_Zoe.txt"))));
+    ASSERT_TRUE(QFile::link(d.chemin(QStringLiteral("A")), d.chemin(QStringLiteral("Lien_A"))));
+    ASSERT_TRUE(QFile::link(d.chemin(QStringLiteral("absent")), d.chemin(QStringLiteral("Casse.txt"))));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.chemin(QStringLiteral("Tube.txt"))).constData(), 0644), 0);
+    ASSERT_TRUE(ecrit_lignes(d.chemin(QStringLiteral(".Cache.txt")), {}));
+    ASSERT_TRUE(d.cree(QStringLiteral(".cachee/x")));
+    ASSERT_TRUE(d.cree(QStringLiteral("Dossier.txt/x")));
+    EXPECT_EQ(fichiers_du_dossier(d.chemin(), QStringLiteral("*.txt")),
+        (QStringList {
+            QStringLiteral("emile_Roy.TXT"), QStringLiteral("Lien_Zoe.txt"), QStringLiteral("Zoe_Ali.txt")}));
+    EXPECT_EQ(sous_dossiers(d.chemin()),
+        (QStringList {QStringLiteral("2023-2024"), QStringLiteral("2024-2025"), QStringLiteral("A"),
+            QStringLiteral("b"), QStringLiteral("Dossier.txt"), QStringLiteral("Lien_A")}));
 }
 
 TEST(Dossiers, la_classe_a_une_date_se_lit_dans_l_annee_scolaire_de_cette_date)
