@@ -357,6 +357,24 @@ std::optional<QByteArray> lit_octets(const QString& chemin)
 }
 
 // Renaming a file over a device or a FIFO would put a plain file in its place: the bytes go to it directly.
+// Every byte of `octets` to `fd`, through interrupted writes; false with errno set when a write fails.
+bool ecrit_tout(int fd, QByteArrayView octets)
+{
+    qsizetype ecrits = 0;
+    while (ecrits < octets.size()) {
+        const ssize_t n = ::write(fd, octets.data() + ecrits, size_t(octets.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        ecrits += n;
+    }
+    return true;
+}
+
 // Opened without waiting, a FIFO that nobody reads is refused instead of holding the program.
 Ecriture ecrit_dans_flux(const QString& chemin, const std::function<bool(const EcritMorceau&)>& produit)
 {
@@ -370,18 +388,10 @@ Ecriture ecrit_dans_flux(const QString& chemin, const std::function<bool(const E
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QString erreur = QStringLiteral("écriture interrompue");
     const bool tout = produit([&](QByteArrayView morceau) {
-        qsizetype ecrits = 0;
-        while (ecrits < morceau.size()) {
-            const ssize_t n = ::write(fd, morceau.data() + ecrits, size_t(morceau.size() - ecrits));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                erreur = QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO));
-                return false;
-            }
-            ecrits += n;
-        }
-        return true;
+        if (ecrit_tout(fd, morceau))
+            return true;
+        erreur = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
     });
     ::close(fd);
     if (!tout)
@@ -611,6 +621,16 @@ bool disque_local(int fd)
 }
 
 } // namespace
+
+bool ajoute_octets(const QString& chemin, QByteArrayView octets)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ecrits = ecrit_tout(fd, octets);
+    ::close(fd);
+    return ecrits;
+}
 
 int fils_pour_lire(const QString& dossier)
 {

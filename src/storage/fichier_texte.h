@@ -113,6 +113,10 @@ private:
 // nullopt for what lit_fichier refuses, size apart.
 std::shared_ptr<const OctetsAjoutes> lit_fichier_ajoute(const QString& chemin);
 
+// `octets` added at the end of an existing file in one write where the system allows it, so that two
+// machines adding at once do not interleave; false when the file cannot be opened or a write fails.
+bool ajoute_octets(const QString& chemin, QByteArrayView octets);
+
 // How many files of `dossier` to read at once: one per core on this machine's own disks, where reading is
 // copying from memory; many on a share, where each read mostly waits on the server.
 int fils_pour_lire(const QString& dossier);

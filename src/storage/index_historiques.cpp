@@ -7,11 +7,8 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <type_traits>
-#include <unistd.h>
 
 namespace {
 
@@ -406,20 +403,7 @@ bool IndexHistoriques::enregistre()
     QByteArray ajout;
     for (const QString& c : std::as_const(m_a_ecrire))
         ajout += enregistrement(c, m_entrees.value(c));
-    const int fd = ::open(QFile::encodeName(m_fichier).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    qsizetype ecrits = 0;
-    while (ecrits < ajout.size()) {
-        const ssize_t n = ::write(fd, ajout.constData() + ecrits, size_t(ajout.size() - ecrits));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        ecrits += n;
-    }
-    ::close(fd);
-    if (ecrits < ajout.size()) {
+    if (!ajoute_octets(m_fichier, ajout)) {
         // A torn record ends what readers take from the file: it is written anew next time.
         m_a_refaire = true;
         return false;
